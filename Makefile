@@ -1,0 +1,43 @@
+# The two commands first: `make run` and `make test`; the rest wrap CMake.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_BENCH ?= build-bench
+JOBS       ?= $(shell nproc)
+SOURCES    = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || find src app cli tests bench -name '*.[ch]pp')
+
+.PHONY: run test test-asan bench format format-check setup configure build
+
+setup:
+	@scripts/setup
+
+configure: setup
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# The window when a display is there, otherwise the headless program.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/app/brelune; \
+	else echo "No display: running the headless program"; $(BUILD)/cli/brelune-cli --help; fi
+
+test: build format-check
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: setup
+	@cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRELUNE_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_ASAN) -j $(JOBS)
+	@cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	@cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_BENCH) -j $(JOBS)
+	@for b in $(BUILD_BENCH)/bench/bench_*; do $$b; done
+
+format: setup
+	@clang-format -i $(SOURCES)
+
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES)
+	@echo "clang-format: clean"

@@ -1,0 +1,17 @@
+#include "core/Unit_UI.hpp"
+#include "ui/Qt_Oberflaeche.hpp"
+#include "ui/T_Form_main.hpp"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication App(argc, argv);
+    QApplication::setApplicationName("Brelune");
+    T_Form_main Hauptfenster;
+    Qt_Oberflaeche Oberflaeche(&Hauptfenster);
+    Unit_UI::UI_setzen(&Oberflaeche);
+    Hauptfenster.show();
+    const int Ergebnis = QApplication::exec();
+    Unit_UI::UI_setzen(nullptr);
+    return Ergebnis;
+}

@@ -1,0 +1,32 @@
+#include "core/Unit_Textpuffer.hpp"
+
+#include "core/Unit_UI.hpp"
+
+namespace Unit_Textpuffer {
+
+Textpuffer Memo_Tauchgangsberechnung{"Memo_Tauchgangsberechnung", {}};
+Textpuffer Memo_DekoInfo{"Memo_DekoInfo", {}};
+Textpuffer Memo_Warnung{"Memo_Warnung", {}};
+Textpuffer Memo_Zusammenfassung{"Memo_Zusammenfassung", {}};
+Textpuffer Memo_Gasverbrauch{"Memo_Gasverbrauch", {}};
+Textpuffer Memo_RunTimeTabelle{"Memo_RunTimeTabelle", {}};
+Textpuffer Memo_Report{"Memo_Report", {}};
+Textpuffer Memo_ReportCSV{"Memo_ReportCSV", {}};
+
+void Textpuffer::Leeren() {
+    Zeilen.clear();
+    Unit_UI::UI().Textpuffer_geaendert(Name);
+}
+
+void Textpuffer::Zeile_anfuegen(const std::string& Zeile) {
+    Zeilen.push_back(Zeile);
+    Unit_UI::UI().Textpuffer_geaendert(Name);
+}
+
+std::string Textpuffer::Text() const {
+    std::string t;
+    for (const auto& z : Zeilen) t += z + "\r\n";
+    return t;
+}
+
+} // namespace Unit_Textpuffer

@@ -1,0 +1,29 @@
+// The text areas of the main window as text buffers of the library: lists of lines that the
+// windows show, the CLI prints and the tests compare.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Unit_Textpuffer {
+
+struct Textpuffer {
+    std::string Name;
+    std::vector<std::string> Zeilen;
+
+    void Leeren();
+    void Zeile_anfuegen(const std::string& Zeile);
+    // All lines joined with CR LF, as the memo controls hand them over.
+    std::string Text() const;
+};
+
+extern Textpuffer Memo_Tauchgangsberechnung;
+extern Textpuffer Memo_DekoInfo;
+extern Textpuffer Memo_Warnung;
+extern Textpuffer Memo_Zusammenfassung;
+extern Textpuffer Memo_Gasverbrauch;
+extern Textpuffer Memo_RunTimeTabelle;
+extern Textpuffer Memo_Report;
+extern Textpuffer Memo_ReportCSV;
+
+} // namespace Unit_Textpuffer

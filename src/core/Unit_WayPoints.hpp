@@ -1,0 +1,122 @@
+// The one dive in memory: the waypoint table (the plan), the sample table (the computed dive)
+// and the current dive state every calculation step reads and writes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace Unit_WayPoints {
+
+constexpr int32_t WayPointMax = 4800;
+constexpr int32_t sDataMax = 14400;
+constexpr int Gewebe_Anzahl = 16;
+
+// Compartments are numbered 1 to 16 as everywhere in decompression tables; entry 0 is unused.
+using Gewebe_Array = std::array<long double, Gewebe_Anzahl + 1>;
+
+struct WayPoint_Type {
+    float min_Runtime = 0;
+    float m_Wasser = 0;
+    int32_t Gas_Nr = 0;
+    bool austauchen = false;
+    uint8_t Tauchgeraet = 0;
+    float SCR_Flow = 15.6f;
+    int32_t pSCR_DumpRatio = 10;
+    float CCR_Setpoint = 0;
+    float bar_pO2 = 0;
+    float CNS_Prozent = 0;
+    float OTU = 0;
+    float m_END = 0;
+    std::string Aktion;
+    std::string Warnung;
+    float cave_horizontal_distance_m = -1.0f;
+    float cave_horizontal_velocity_m_pro_min = -1.0f;
+};
+
+struct sData_Type : WayPoint_Type {
+    Gewebe_Array p_N2_Gewebe{};
+    Gewebe_Array p_He_Gewebe{};
+    Gewebe_Array p_N2He_Gewebe_MAX{};
+    Gewebe_Array p_N2He_Gewebe_MAX_GF{};
+    Gewebe_Array p_N2He_Gewebe_MAX_ZH{};
+    bool Uebersaettigt = false;
+    float f_O2_atmen = 0;
+    float f_N2_atmen = 0;
+    float f_He_atmen = 0;
+};
+
+// Both tables live for the whole run and are never resized.
+extern std::array<WayPoint_Type, WayPointMax + 1> WayPoint;
+extern std::array<sData_Type, sDataMax + 1> sData;
+extern int32_t WayPoint_Anzahl; // index of the last valid waypoint
+extern int32_t sData_Anzahl;    // index of the last computed sample
+
+// Current dive state.
+extern long double min_Runtime;
+extern float m_Wasser;
+extern long double bar_Umgebung;
+extern long double bar_Umgebung_vorher;
+extern float min_dt;
+extern float min_Schritt;
+extern int32_t Gas_Nr;
+extern uint8_t Tauchgeraet;
+extern float CCR_Setpoint;
+extern float SCR_Flow;
+extern int32_t pSCR_DumpRatio;
+extern float bar_pO2;
+extern float m_END;
+extern long double CNS_Prozent;
+extern long double OTU;
+extern std::string Warntext;
+extern Gewebe_Array p_N2_Gewebe;
+extern Gewebe_Array p_He_Gewebe;
+extern Gewebe_Array p_N2He_Gewebe_MAX;
+extern Gewebe_Array p_N2He_Gewebe_MAX_GF;
+extern Gewebe_Array p_N2He_Gewebe_MAX_ZH;
+extern bool Uebersaettigt;
+extern float m_Dekozone;
+extern float min_Dekozone;
+extern float f_O2_atmen;
+extern float f_N2_atmen;
+extern float f_He_atmen;
+
+// Start values of a new dive (settings).
+extern int32_t Gas_Nr_Start;
+extern uint8_t Tauchgeraet_Start;
+extern float CCR_Setpoint_Start;
+extern float SCR_Flow_Start;
+extern int32_t pSCR_DumpRatio_Start;
+
+// Setting "Warnungen reduzieren": each warning only once, kept until the dive reset.
+extern bool Warnungen_reduzieren;
+
+// The start snapshot: tissue arrays and oxygen clocks as the dive began.
+struct Startzustand_Type {
+    Gewebe_Array p_N2_Gewebe{};
+    Gewebe_Array p_He_Gewebe{};
+    Gewebe_Array p_N2He_Gewebe_MAX{};
+    Gewebe_Array p_N2He_Gewebe_MAX_GF{};
+    Gewebe_Array p_N2He_Gewebe_MAX_ZH{};
+    long double CNS_Prozent = 0;
+    long double OTU = 0;
+};
+extern Startzustand_Type Startzustand;
+
+void WayPoints_loeschen();
+void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen);
+// Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
+void WayPoint_anhaengen(const std::string& Aktion);
+// Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
+void sData_weiter();
+void sData_speichern(int i);
+void sData_holen(float min_Runtime_gesucht);
+void WayPoint_letzter_holen();
+void Startzustand_sichern();
+void Startzustand_holen();
+void Warnungen_pruefen();
+void WayPoint_Warnung_setzen(int32_t i);
+void Warnungen_loeschen();
+void WayPoints_normalisieren();
+
+} // namespace Unit_WayPoints

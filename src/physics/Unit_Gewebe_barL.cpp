@@ -1,0 +1,56 @@
+#include "physics/Unit_Gewebe_barL.hpp"
+
+#include "core/Unit_UI.hpp"
+
+namespace Unit_Gewebe_barL {
+
+Unit_WayPoints::Gewebe_Array barL_O2_Gewebe{};
+Unit_WayPoints::Gewebe_Array barL_N2_Gewebe{};
+Unit_WayPoints::Gewebe_Array barL_He_Gewebe{};
+float barL_O2 = 0;
+float barL_N2 = 0;
+float barL_He = 0;
+float barL_N2He = 0;
+float barL_N2He_Start = 0;
+float barL_N2He_MAX = 0;
+float m_barL_N2He_MAX = 0;
+float min_barL_N2He_MAX = 0;
+
+namespace {
+// Solubilities, ml of gas per litre and bar: in water, in fat.
+constexpr long double O2_Wasser = 23.548L, O2_Fett = 110.535L;
+constexpr long double N2_Wasser = 12.11L, N2_Fett = 66.124L;
+constexpr long double He_Wasser = 8.409L, He_Fett = 15.692L;
+} // namespace
+
+long double barL_im_Kompartiment(long double p, long double ml_Wasser, long double ml_Fett) {
+    const long double W = L_Wasser / 16, F = L_Fett / 16, R = L_Rest / 16;
+    return 0.001L * p * (ml_Wasser * W + ml_Fett * F + 0.5L * (ml_Wasser + ml_Fett) * R);
+}
+
+void Geloeste_Gase_berechnen() {
+    namespace WP = Unit_WayPoints;
+    long double O2 = 0, N2 = 0, He = 0;
+    for (int i = 1; i <= WP::Gewebe_Anzahl; ++i) {
+        barL_O2_Gewebe[i] = barL_im_Kompartiment(WP::bar_pO2, O2_Wasser, O2_Fett);
+        barL_N2_Gewebe[i] = barL_im_Kompartiment(WP::p_N2_Gewebe[i], N2_Wasser, N2_Fett);
+        barL_He_Gewebe[i] = barL_im_Kompartiment(WP::p_He_Gewebe[i], He_Wasser, He_Fett);
+        O2 += barL_O2_Gewebe[i];
+        N2 += barL_N2_Gewebe[i];
+        He += barL_He_Gewebe[i];
+    }
+    barL_O2 = static_cast<float>(O2);
+    barL_N2 = static_cast<float>(N2);
+    barL_He = static_cast<float>(He);
+    barL_N2He = barL_N2 + barL_He;
+    if (barL_N2He > barL_N2He_MAX) {
+        barL_N2He_MAX = barL_N2He;
+        m_barL_N2He_MAX = WP::m_Wasser;
+        min_barL_N2He_MAX = static_cast<float>(WP::min_Runtime);
+    }
+    Unit_UI::UI().Geloeste_Gase_geaendert();
+}
+
+void Maximum_zuruecksetzen() { barL_N2He_MAX = m_barL_N2He_MAX = min_barL_N2He_MAX = 0; }
+
+} // namespace Unit_Gewebe_barL

@@ -1,0 +1,56 @@
+#include "ui/Qt_Oberflaeche.hpp"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRandomGenerator>
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+void Qt_Oberflaeche::Meldung(Unit_UI::Meldungsart Art, const std::string& Text) {
+    if (Art == Unit_UI::Meldungsart::Info) {
+        QMessageBox::information(Hauptfenster_, QApplication::applicationName(), Q(Text));
+        return;
+    }
+    if (Art == Unit_UI::Meldungsart::Problem_schuetteln) Fenster_schuetteln();
+    QMessageBox::critical(Hauptfenster_, "Problem", Q(Text));
+}
+
+bool Qt_Oberflaeche::Frage(const std::string& Text, const std::string& Titel) {
+    return QMessageBox::question(Hauptfenster_, Q(Titel), Q(Text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+std::optional<std::string> Qt_Oberflaeche::Eingabe(const std::string& Titel, const std::string& Aufforderung,
+                                                   const std::string& Vorgabe) {
+    bool ok = false;
+    const QString t = QInputDialog::getText(Hauptfenster_, Q(Titel), Q(Aufforderung), QLineEdit::Normal, Q(Vorgabe), &ok);
+    if (!ok) return std::nullopt;
+    return t.toStdString();
+}
+
+std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) {
+    const QString Start = Q(Wahl.Ordner + Wahl.Name);
+    const QString Datei = Wahl.speichern ? QFileDialog::getSaveFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter))
+                                         : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter));
+    if (Datei.isEmpty()) return std::nullopt;
+    return Datei.toStdString();
+}
+
+void Qt_Oberflaeche::Nachrichten_verarbeiten() { QApplication::processEvents(); }
+
+void Qt_Oberflaeche::Fenster_schuetteln() {
+    if (!Hauptfenster_) return;
+    const QPoint Ort = Hauptfenster_->pos();
+    auto* Zufall = QRandomGenerator::global();
+    for (int k = 0; k < 251; ++k) {
+        const int dx = Zufall->bounded(4) * (Zufall->bounded(2) ? 1 : -1);
+        const int dy = Zufall->bounded(4) * (Zufall->bounded(2) ? 1 : -1);
+        Hauptfenster_->move(Ort + QPoint(dx, dy));
+        QApplication::processEvents();
+    }
+    Hauptfenster_->move(Ort);
+}
