@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
-SOURCES    = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || find src app cli tests bench -name '*.[ch]pp')
+SOURCES    = $(shell find src app cli tests bench -name '*.cpp' -o -name '*.hpp')
 
 .PHONY: run test test-asan bench format format-check setup configure build
 

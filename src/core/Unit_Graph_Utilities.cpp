@@ -7,6 +7,8 @@ Punkt Positionsmarke{0, 0};
 std::vector<Punkt> Live_Kurve;
 float Cursor_min_Runtime = 0;
 
-void Live_Kurve_loeschen() { Live_Kurve.clear(); }
+void Live_Kurve_loeschen() {
+    Live_Kurve.clear();
+}
 
 } // namespace Unit_Graph_Utilities

@@ -13,9 +13,9 @@ struct Punkt {
 // Setting "Tauchgangsgraphik zeigen": computed samples are drawn live.
 extern bool Tauchgangsgraphik_zeigen;
 
-extern Punkt Positionsmarke;         // the diver symbol at the sample being written
+extern Punkt Positionsmarke;          // the diver symbol at the sample being written
 extern std::vector<Punkt> Live_Kurve; // the computed dive as it grows
-extern float Cursor_min_Runtime;     // the graph cursor
+extern float Cursor_min_Runtime;      // the graph cursor
 
 void Live_Kurve_loeschen();
 

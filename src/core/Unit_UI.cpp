@@ -26,7 +26,9 @@ std::optional<std::string> Headless::Eingabe(const std::string& /*Titel*/, const
     return Antwort_Eingabe;
 }
 
-std::optional<std::string> Headless::Datei_waehlen(const Dateiwahl& /*Wahl*/) { return Antwort_Datei; }
+std::optional<std::string> Headless::Datei_waehlen(const Dateiwahl& /*Wahl*/) {
+    return Antwort_Datei;
+}
 
 void Headless::Zuruecksetzen() {
     Meldungen.clear();
@@ -44,8 +46,12 @@ int Headless::Anzahl(const std::string& Textteil) const {
     return n;
 }
 
-Oberflaeche& UI() { return *Aktuelle_Oberflaeche; }
+Oberflaeche& UI() {
+    return *Aktuelle_Oberflaeche;
+}
 
-void UI_setzen(Oberflaeche* Neue) { Aktuelle_Oberflaeche = Neue ? Neue : &Standard_Oberflaeche; }
+void UI_setzen(Oberflaeche* Neue) {
+    Aktuelle_Oberflaeche = Neue ? Neue : &Standard_Oberflaeche;
+}
 
 } // namespace Unit_UI

@@ -64,10 +64,22 @@ namespace {
 constexpr float Ungueltig = -99.9f;
 
 // Once-only flags of the warnings, in the order they are checked.
-enum Warnung_Nr { pO2_niedrig, pO2_hoch, CNS_hoch, NOAA_ausserhalb, OTU_hoch, END_hoch, Gegendiffusion, Dekounfall, Anzahl };
+enum Warnung_Nr {
+    pO2_niedrig,
+    pO2_hoch,
+    CNS_hoch,
+    NOAA_ausserhalb,
+    OTU_hoch,
+    END_hoch,
+    Gegendiffusion,
+    Dekounfall,
+    Anzahl
+};
 std::array<bool, Anzahl> Warnung_gemeldet{};
 
-void Warnflags_loeschen() { Warnung_gemeldet.fill(false); }
+void Warnflags_loeschen() {
+    Warnung_gemeldet.fill(false);
+}
 
 // Adds the text once per flag; returns whether it was added.
 bool Warnung_einmal(Warnung_Nr Nr, bool Bedingung) {
@@ -100,7 +112,6 @@ float pO2_an_der_Oberflaeche() {
     return pO2;
 }
 
-
 void Gewebe_anzeigen() {
     auto& ui = Unit_UI::UI();
     for (int i = 1; i <= Gewebe_Anzahl; ++i) ui.Kompartiment_geaendert(i);
@@ -112,7 +123,8 @@ void Gewebe_anzeigen() {
 } // namespace
 
 void WayPoints_loeschen() {
-    for (auto& w : WayPoint) w = WayPoint_Type{0, 0, 0, false, 0, 15.6f, 10, 0, 0, 0, 0, 0, {}, {}, -1.0f, -1.0f};
+    for (auto& w : WayPoint)
+        w = WayPoint_Type{0, 0, 0, false, 0, 15.6f, 10, 0, 0, 0, 0, 0, {}, {}, -1.0f, -1.0f};
     for (auto& s : sData) {
         static_cast<WayPoint_Type&>(s) = WayPoint[0];
         s.p_N2_Gewebe.fill(0);
@@ -269,8 +281,10 @@ void sData_speichern(int i) {
     s.f_He_atmen = f_He_atmen;
 
     const bool ueber = p_N2_Gewebe[i] + p_He_Gewebe[i] > bar_Umgebung;
-    if (i == 1) s.Uebersaettigt = ueber;
-    else if (!s.Uebersaettigt) s.Uebersaettigt = ueber;
+    if (i == 1)
+        s.Uebersaettigt = ueber;
+    else if (!s.Uebersaettigt)
+        s.Uebersaettigt = ueber;
     Uebersaettigt = s.Uebersaettigt;
     if (Uebersaettigt && m_Dekozone <= 0) {
         m_Dekozone = m_Wasser;
@@ -322,7 +336,8 @@ void sData_holen(float min_Runtime_gesucht) {
     m_Wasser = Ungueltig;
     Unit_Gewebe_barL::barL_O2 = Unit_Gewebe_barL::barL_N2 = Unit_Gewebe_barL::barL_He = Ungueltig;
     Unit_Gewebe_barL::barL_N2He = Ungueltig;
-    for (Gewebe_Array* a : {&p_N2_Gewebe, &p_He_Gewebe, &p_N2He_Gewebe_MAX, &p_N2He_Gewebe_MAX_GF, &p_N2He_Gewebe_MAX_ZH})
+    for (Gewebe_Array* a :
+         {&p_N2_Gewebe, &p_He_Gewebe, &p_N2He_Gewebe_MAX, &p_N2He_Gewebe_MAX_GF, &p_N2He_Gewebe_MAX_ZH})
         a->fill(Ungueltig);
     Uebersaettigt = false;
 }
@@ -360,17 +375,21 @@ void Warnungen_pruefen() {
         Warnflags_loeschen();
         Warntext.clear();
     }
-    if (Warnung_einmal(pO2_niedrig, bar_pO2 < 0.16f)) Warntext += "pO2 < " + Zahl_formatieren(0, 2, 0.16L) + " bar. ";
-    if (Warnung_einmal(pO2_hoch, bar_pO2 > 1.601f)) Warntext += "pO2 > " + Zahl_formatieren(0, 2, 1.60L) + " bar. ";
-    if (Warnung_einmal(CNS_hoch, CNS_Prozent > 100)) Warntext += "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
+    if (Warnung_einmal(pO2_niedrig, bar_pO2 < 0.16f))
+        Warntext += "pO2 < " + Zahl_formatieren(0, 2, 0.16L) + " bar. ";
+    if (Warnung_einmal(pO2_hoch, bar_pO2 > 1.601f))
+        Warntext += "pO2 > " + Zahl_formatieren(0, 2, 1.60L) + " bar. ";
+    if (Warnung_einmal(CNS_hoch, CNS_Prozent > 100))
+        Warntext += "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
     if (Warnung_einmal(NOAA_ausserhalb, Unit_Sauerstofftoxizitaet::pO2_ausserhalb))
-        Warntext += Text_waehlen("CNS% und OTU außerhalb der NOAA Tabelle. ", "CNS% and OTU outside the NOAA table. ");
+        Warntext += Text_waehlen("CNS% und OTU außerhalb der NOAA Tabelle. ",
+                                 "CNS% and OTU outside the NOAA table. ");
     if (Warnung_einmal(OTU_hoch, OTU > 850)) Warntext += "OTU > " + Zahl_formatieren(0, 0, 850) + ". ";
     if (Warnung_einmal(END_hoch, m_END > 50)) Warntext += "END > " + Zahl_formatieren(0, 0, 50) + " m. ";
     if (Warnung_einmal(Gegendiffusion, Unit_Grenzwerte::Gegendiffusion))
         Warntext += Text_waehlen("Gegendiffusion. ", "counter diffusion. ");
-    const bool schon_da =
-        Warntext.find("DEKOUNFALL") != std::string::npos || Warntext.find("DECO ACCIDENT") != std::string::npos;
+    const bool schon_da = Warntext.find("DEKOUNFALL") != std::string::npos ||
+                          Warntext.find("DECO ACCIDENT") != std::string::npos;
     if (!schon_da && Warnung_einmal(Dekounfall, Unit_Grenzwerte::Dekounfall_irgendwo()))
         Warntext.insert(0, Text_waehlen("DEKOUNFALL. ", "DECO ACCIDENT. "));
 }

@@ -16,7 +16,9 @@ namespace {
 namespace W = Unit_WayPoints;
 namespace G = Unit_Gasgemisch_BestMix;
 
-long double P_Kreislauf() { return W::bar_Umgebung - Unit_Formeln::p_H2O; }
+long double P_Kreislauf() {
+    return W::bar_Umgebung - Unit_Formeln::p_H2O;
+}
 
 template <typename Kreislauf> void mit_aktuellem_Gas_fuellen(Kreislauf& k) {
     k.barL_Summe = k.L * W::bar_Umgebung;
@@ -33,7 +35,8 @@ struct Kreislaufanteile {
 // Splits what is not oxygen between nitrogen and helium as in the supply gas.
 Kreislaufanteile Inertgas_aufteilen(long double f_O2_Kreislauf) {
     if (std::fabs(G::f_N2 + G::f_He) <= 0.001L) return {f_O2_Kreislauf, 0, 0};
-    const long double f_N2_Kreislauf = G::f_N2 / (static_cast<long double>(G::f_N2) + G::f_He) * (1 - f_O2_Kreislauf);
+    const long double f_N2_Kreislauf =
+        G::f_N2 / (static_cast<long double>(G::f_N2) + G::f_He) * (1 - f_O2_Kreislauf);
     return {f_O2_Kreislauf, f_N2_Kreislauf, 1 - f_O2_Kreislauf - f_N2_Kreislauf};
 }
 
@@ -108,7 +111,9 @@ float bar_pO2_Anzeige() {
     long double pO2 = 0;
     switch (W::Tauchgeraet) {
     case 0:
-    case 3: pO2 = P * G::f_O2; break;
+    case 3:
+        pO2 = P * G::f_O2;
+        break;
     case 1: {
         pO2 = P * G::f_O2;
         if (pO2 < CCR.Setpoint) pO2 = CCR.Setpoint;
@@ -128,7 +133,8 @@ float bar_pO2_Anzeige() {
         pO2 = P * f;
         break;
     }
-    default: return 0;
+    default:
+        return 0;
     }
     W::f_O2_atmen = G::f_O2;
     W::f_N2_atmen = G::f_N2;

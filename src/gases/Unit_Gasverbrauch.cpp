@@ -6,7 +6,8 @@
 namespace Unit_Gasverbrauch {
 
 void Gasverbrauch_zuruecksetzen() {
-    for (auto& g : Unit_Gasgemisch_BestMix::Gasgemisch) g.barL_gesamt = g.barL_bis_Aufstieg = g.barL_Aufstieg = 0;
+    for (auto& g : Unit_Gasgemisch_BestMix::Gasgemisch)
+        g.barL_gesamt = g.barL_bis_Aufstieg = g.barL_Aufstieg = 0;
     Unit_Textpuffer::Memo_Gasverbrauch.Leeren();
 }
 

@@ -64,7 +64,9 @@ char Dezimaltrennzeichen() {
     return Trennzeichen;
 }
 
-void Dezimaltrennzeichen_setzen(char Zeichen) { Trennzeichen = Zeichen; }
+void Dezimaltrennzeichen_setzen(char Zeichen) {
+    Trennzeichen = Zeichen;
+}
 
 std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert) {
     Nachkommastellen = std::clamp(Nachkommastellen, 0, 18);
@@ -84,7 +86,8 @@ std::string Zahl_formatieren(int Breite, int Nachkommastellen, long double Wert)
 bool Zahl_umwandeln(const std::string& Text, long double& Wert) {
     std::string t = ersetzt(ohne_Rand(Text), ',', '.');
     if (!t.empty() && t.front() == '+') t.erase(0, 1);
-    if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '-' || t.front() == '.'))
+    if (t.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '-' || t.front() == '.'))
         return false;
     long double v = 0;
     const auto [Ende, Fehler] = std::from_chars(t.data(), t.data() + t.size(), v);
@@ -121,9 +124,13 @@ int32_t Ganzzahl_lesen(const std::string& Text) {
     return Wert;
 }
 
-bool Ganzzahl_ist_Eins(const std::string& Text) { return Ganzzahl_lesen(Text) == 1; }
+bool Ganzzahl_ist_Eins(const std::string& Text) {
+    return Ganzzahl_lesen(Text) == 1;
+}
 
-std::string Bool_Text(bool Wert) { return Wert ? "1" : "0"; }
+std::string Bool_Text(bool Wert) {
+    return Wert ? "1" : "0";
+}
 
 std::pair<std::string, std::string> Pfad_teilen(const std::string& Dateiname) {
     if (Dateiname.find('*') != std::string::npos) return {"", Dateiname};

@@ -32,14 +32,17 @@ float bar_Umgebung_aus(float m) {
     return static_cast<float>(static_cast<long double>(m) / m_pro_bar + bar_Luft);
 }
 
-float m_Wasser_aus(float bar) { return static_cast<float>((static_cast<long double>(bar) - bar_Luft) * m_pro_bar); }
+float m_Wasser_aus(float bar) {
+    return static_cast<float>((static_cast<long double>(bar) - bar_Luft) * m_pro_bar);
+}
 
 float m_MOD_aus(float bar_pO2_Grenze, float f_O2) {
     if (f_O2 == 0.0f) {
         Division_durch_Null("m_MOD_aus");
         return 0;
     }
-    return static_cast<float>((static_cast<long double>(bar_pO2_Grenze) / f_O2 - bar_Luft + p_H2O) * m_pro_bar);
+    return static_cast<float>((static_cast<long double>(bar_pO2_Grenze) / f_O2 - bar_Luft + p_H2O) *
+                              m_pro_bar);
 }
 
 float m_END_aus(float f_N2, float m) {
@@ -75,11 +78,21 @@ Inertgasdruecke p_inert_atmen() {
 float g_pro_cm3_WasserDichte(int32_t Temperatur_C, float Salzgehalt_Prozent) {
     long double rho = 0;
     switch (Temperatur_C) {
-    case 4: rho = 0.999973L; break;
-    case 10: rho = 0.999701L; break;
-    case 15: rho = 0.999099L; break;
-    case 20: rho = 0.998205L; break;
-    case 25: rho = 0.997047L; break;
+    case 4:
+        rho = 0.999973L;
+        break;
+    case 10:
+        rho = 0.999701L;
+        break;
+    case 15:
+        rho = 0.999099L;
+        break;
+    case 20:
+        rho = 0.998205L;
+        break;
+    case 25:
+        rho = 0.997047L;
+        break;
     default:
         Unit_Tools::Meldung_Problem("Problem in FUNCTION g_pro_cm3_WasserDichte",
                                     "Problem in FUNCTION g_pro_cm3_WasserDichte");
@@ -97,7 +110,8 @@ float m_pro_bar_aus_kg_pro_m3(float x) {
 }
 
 float bar_Luft_aus_Hoehe(float m) {
-    return static_cast<float>(bar_Standardatmosphaere * std::exp(-static_cast<long double>(m) * Hoehenfaktor_pro_m));
+    return static_cast<float>(bar_Standardatmosphaere *
+                              std::exp(-static_cast<long double>(m) * Hoehenfaktor_pro_m));
 }
 
 int32_t m_NN_aus_bar_Luft(float bar) {
@@ -106,7 +120,9 @@ int32_t m_NN_aus_bar_Luft(float bar) {
     return static_cast<int32_t>(std::lround(h));
 }
 
-float m_Tiefenzuschlag(float m) { return static_cast<float>(static_cast<long double>(m) * 1.03L + 1.0L); }
+float m_Tiefenzuschlag(float m) {
+    return static_cast<float>(static_cast<long double>(m) * 1.03L + 1.0L);
+}
 
 float m_ohne_Tiefenzuschlag(float m) {
     const long double x = (static_cast<long double>(m) - 1.0L) * 0.970873786407767L;
@@ -115,11 +131,16 @@ float m_ohne_Tiefenzuschlag(float m) {
 
 std::string Tauchgeraet_Text(int Tauchgeraet) {
     switch (Tauchgeraet) {
-    case 0: return "OC";
-    case 1: return "CCR";
-    case 2: return "SCR";
-    case 3: return "pSCR";
-    default: return "-";
+    case 0:
+        return "OC";
+    case 1:
+        return "CCR";
+    case 2:
+        return "SCR";
+    case 3:
+        return "pSCR";
+    default:
+        return "-";
     }
 }
 

@@ -51,6 +51,8 @@ void Geloeste_Gase_berechnen() {
     Unit_UI::UI().Geloeste_Gase_geaendert();
 }
 
-void Maximum_zuruecksetzen() { barL_N2He_MAX = m_barL_N2He_MAX = min_barL_N2He_MAX = 0; }
+void Maximum_zuruecksetzen() {
+    barL_N2He_MAX = m_barL_N2He_MAX = min_barL_N2He_MAX = 0;
+}
 
 } // namespace Unit_Gewebe_barL

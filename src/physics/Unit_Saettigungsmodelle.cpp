@@ -15,8 +15,8 @@ int Deep_Stop_min = 1;
 int Deep_Stop_Stufen_oberhalb_Dekozone = 2;
 
 bool Keine_Sicherheitsreserve() {
-    return !Buehlmann_Tiefenzuschlag && Buehlmann_Sicherheitsstop_min == 0 && !Buehlmann_letzten_Stop_verdoppeln &&
-           !GF_verwenden && !Deep_Stop_verwenden;
+    return !Buehlmann_Tiefenzuschlag && Buehlmann_Sicherheitsstop_min == 0 &&
+           !Buehlmann_letzten_Stop_verdoppeln && !GF_verwenden && !Deep_Stop_verwenden;
 }
 
 } // namespace Unit_Saettigungsmodelle

@@ -7,7 +7,9 @@
 #include <QRandomGenerator>
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 void Qt_Oberflaeche::Meldung(Unit_UI::Meldungsart Art, const std::string& Text) {
@@ -27,20 +29,24 @@ bool Qt_Oberflaeche::Frage(const std::string& Text, const std::string& Titel) {
 std::optional<std::string> Qt_Oberflaeche::Eingabe(const std::string& Titel, const std::string& Aufforderung,
                                                    const std::string& Vorgabe) {
     bool ok = false;
-    const QString t = QInputDialog::getText(Hauptfenster_, Q(Titel), Q(Aufforderung), QLineEdit::Normal, Q(Vorgabe), &ok);
+    const QString t =
+        QInputDialog::getText(Hauptfenster_, Q(Titel), Q(Aufforderung), QLineEdit::Normal, Q(Vorgabe), &ok);
     if (!ok) return std::nullopt;
     return t.toStdString();
 }
 
 std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) {
     const QString Start = Q(Wahl.Ordner + Wahl.Name);
-    const QString Datei = Wahl.speichern ? QFileDialog::getSaveFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter))
-                                         : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter));
+    const QString Datei = Wahl.speichern
+                              ? QFileDialog::getSaveFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter))
+                              : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter));
     if (Datei.isEmpty()) return std::nullopt;
     return Datei.toStdString();
 }
 
-void Qt_Oberflaeche::Nachrichten_verarbeiten() { QApplication::processEvents(); }
+void Qt_Oberflaeche::Nachrichten_verarbeiten() {
+    QApplication::processEvents();
+}
 
 void Qt_Oberflaeche::Fenster_schuetteln() {
     if (!Hauptfenster_) return;

@@ -11,7 +11,9 @@ void Testumgebung::SetUp() {
     Oberflaeche.Zuruecksetzen();
 }
 
-void Testumgebung::TearDown() { Unit_UI::UI_setzen(nullptr); }
+void Testumgebung::TearDown() {
+    Unit_UI::UI_setzen(nullptr);
+}
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
