@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <locale>
 
 namespace Unit_Tools {
@@ -68,14 +69,59 @@ void Dezimaltrennzeichen_setzen(char Zeichen) {
     Trennzeichen = Zeichen;
 }
 
-std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert) {
-    Nachkommastellen = std::clamp(Nachkommastellen, 0, 18);
-    char Puffer[128];
-    int n = std::snprintf(Puffer, sizeof Puffer, "%.*Lf", Nachkommastellen, Wert);
-    std::string Text = (n > 0 && n < static_cast<int>(sizeof Puffer)) ? std::string(Puffer, n) : "-99.9";
+namespace {
+// Fixed point from 18 significant digits, halves rounded away from zero, as tables are read.
+std::string Festkomma(long double Wert, int Nachkommastellen) {
+    if (!std::isfinite(Wert)) return std::isnan(Wert) ? "NaN" : (Wert > 0 ? "INF" : "-INF");
+    char Puffer[64];
+    std::snprintf(Puffer, sizeof Puffer, "%.17Le", std::fabs(Wert));
+    std::string Ziffern;
+    const char* p = Puffer;
+    for (; *p && *p != 'e'; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p))) Ziffern += *p;
+    int Exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    // Ziffern d1 d2 ... stand for d1.d2... x 10^Exponent; keep those down to the last decimal.
+    const int behalten = Exponent + 1 + Nachkommastellen;
+    if (behalten < 0) {
+        Ziffern = "0";
+        Exponent = 0;
+    } else if (behalten < static_cast<int>(Ziffern.size())) {
+        const bool aufrunden = Ziffern[static_cast<std::size_t>(behalten)] >= '5';
+        Ziffern.resize(static_cast<std::size_t>(behalten));
+        if (aufrunden) {
+            int k = behalten - 1;
+            for (; k >= 0 && Ziffern[static_cast<std::size_t>(k)] == '9'; --k)
+                Ziffern[static_cast<std::size_t>(k)] = '0';
+            if (k >= 0)
+                ++Ziffern[static_cast<std::size_t>(k)];
+            else {
+                Ziffern.insert(0, "1");
+                ++Exponent;
+            }
+        }
+        if (Ziffern.empty()) Ziffern = "0";
+    }
+    // Now the digits start at 10^Exponent; write the integer part and the decimals.
+    std::string Ganz, Bruch;
+    for (int Stelle = Exponent; Stelle >= -Nachkommastellen; --Stelle) {
+        const int k = Exponent - Stelle;
+        const char z = k < static_cast<int>(Ziffern.size()) ? Ziffern[static_cast<std::size_t>(k)] : '0';
+        (Stelle >= 0 ? Ganz : Bruch) += z;
+    }
+    for (int Stelle = -1; Stelle > Exponent && Stelle >= -Nachkommastellen; --Stelle) Bruch.insert(0, "0");
+    if (Ganz.empty()) Ganz = "0";
+    std::string Text = Ganz;
+    if (Nachkommastellen > 0) Text += "." + Bruch.substr(0, static_cast<std::size_t>(Nachkommastellen));
     // A value that rounds to zero is shown without a sign: "-0.0" means nothing to a diver.
-    if (Text.front() == '-' && Text.find_first_not_of("-0.") == std::string::npos) Text.erase(0, 1);
-    if (static_cast<int>(Text.size()) < Breite) Text.insert(0, Breite - Text.size(), ' ');
+    if (Wert < 0 && Text.find_first_not_of("0.") != std::string::npos) Text.insert(0, "-");
+    return Text;
+}
+} // namespace
+
+std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert) {
+    std::string Text = Festkomma(Wert, std::clamp(Nachkommastellen, 0, 18));
+    if (static_cast<int>(Text.size()) < Breite)
+        Text.insert(0, static_cast<std::size_t>(Breite) - Text.size(), ' ');
     return Text;
 }
 

@@ -1,11 +1,387 @@
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "physics/Unit_Gewebe_barL.hpp"
+#include "physics/Unit_Grenzwerte.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "physics/Unit_Sauerstofftoxizitaet.hpp"
+#include "reports/Unit_Tauchgang_analysieren.hpp"
 #include "support/Testumgebung.hpp"
 
 using namespace Unit_WayPoints;
 
+namespace {
+// Surface with the default air pressure and water vapour: 1.01325 - 0.0627.
+constexpr double P_Oberflaeche = 0.95055;
+
+// One calculation step as the tissue step stores it.
+void Sample_schreiben(float min, float m) {
+    min_Runtime = min;
+    m_Wasser = m;
+    sData_weiter();
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) sData_speichern(i);
+}
+} // namespace
+
 class WayPoints : public Testumgebung {};
 
-TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start) {
+TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Geraet) {
+    Gas_Nr_Start = 1; // EAN32
+    Tauchgeraet_Start = 1;
+    CCR_Setpoint_Start = 1.3f;
+    WayPoint[7].Aktion = "alt";
+    sData[9].m_Wasser = 33;
+    Tauchgang_zuruecksetzen(true, true);
     EXPECT_EQ(WayPoint_Anzahl, 0);
     EXPECT_EQ(sData_Anzahl, 0);
+    const WayPoint_Type& w0 = WayPoint[0];
+    EXPECT_EQ(w0.min_Runtime, 0);
+    EXPECT_EQ(w0.m_Wasser, 0);
+    EXPECT_EQ(w0.Gas_Nr, 1);
+    EXPECT_EQ(Gas_Nr, 1);
+    EXPECT_EQ(Unit_Gasgemisch_BestMix::Gasgemisch_num, 1);
+    EXPECT_EQ(w0.Tauchgeraet, 1);
+    EXPECT_FLOAT_EQ(w0.CCR_Setpoint, 1.3f);
+    // CCR at the surface: 0.32 x 0.95055 raised to the setpoint 1.3, capped at the loop pressure
+    EXPECT_NEAR(w0.bar_pO2, P_Oberflaeche, 1e-5);
+    EXPECT_EQ(sData[0].Gas_Nr, 1);
+    for (int k : {1, 7, 2400, WayPointMax}) {
+        EXPECT_FLOAT_EQ(WayPoint[k].SCR_Flow, 15.6f);
+        EXPECT_EQ(WayPoint[k].pSCR_DumpRatio, 10);
+        EXPECT_EQ(WayPoint[k].Aktion, "");
+        EXPECT_FLOAT_EQ(WayPoint[k].cave_horizontal_distance_m, -1.0f);
+    }
+    EXPECT_EQ(sData[9].m_Wasser, 0);
+}
+
+TEST_F(WayPoints, Luft_im_offenen_System_an_der_Oberflaeche) {
+    EXPECT_NEAR(WayPoint[0].bar_pO2, P_Oberflaeche * 0.20948, 1e-6);
+    EXPECT_NEAR(f_N2_atmen, 0.7902, 1e-6);
+    EXPECT_DOUBLE_EQ(static_cast<double>(bar_Umgebung), static_cast<double>(Unit_Formeln::bar_Luft));
+}
+
+TEST_F(WayPoints, Anhaengen_uebernimmt_den_Zustand_und_bringt_Eintrag_0_nach) {
+    Tauchgeraet = 1;
+    CCR_Setpoint = 1.3f;
+    min_Runtime = 2;
+    m_Wasser = 40;
+    CNS_Prozent = 3.5L;
+    WayPoint_anhaengen("");
+    ASSERT_EQ(WayPoint_Anzahl, 1);
+    const WayPoint_Type& w = WayPoint[1];
+    EXPECT_EQ(w.min_Runtime, 2);
+    EXPECT_EQ(w.m_Wasser, 40);
+    EXPECT_EQ(w.Tauchgeraet, 1);
+    EXPECT_EQ(w.Aktion, "");
+    EXPECT_FLOAT_EQ(w.CNS_Prozent, 3.5f);
+    EXPECT_NEAR(static_cast<double>(bar_Umgebung), 5.01325, 1e-6);
+    // air diluent at 40 m gives 4.95055 x 0.20948 = 1.037 bar: raised to the setpoint
+    EXPECT_NEAR(w.bar_pO2, 1.3, 1e-6);
+    // the first waypoint brings entry 0 to the apparatus chosen before it, pO2 at the surface
+    EXPECT_EQ(WayPoint[0].Tauchgeraet, 1);
+    EXPECT_NEAR(WayPoint[0].bar_pO2, P_Oberflaeche, 1e-5);
+    // the breathed fractions stay those of the present depth: 1.3 / 4.95055 oxygen
+    EXPECT_NEAR(f_O2_atmen, 1.3 / 4.95055, 1e-5);
+
+    Tauchgeraet = 0;
+    m_Wasser = 10;
+    WayPoint_anhaengen("Deko");
+    EXPECT_EQ(WayPoint[2].Aktion, "Deko");
+    EXPECT_EQ(WayPoint[0].Tauchgeraet, 1); // only the first waypoint updates entry 0
+}
+
+TEST_F(WayPoints, volle_WayPoint_Tabelle_bricht_den_Befehl_ab_und_behaelt_alles) {
+    for (int k = 1; k <= WayPointMax; ++k) {
+        m_Wasser = static_cast<float>(k % 50);
+        WayPoint_anhaengen("P");
+    }
+    EXPECT_EQ(WayPoint_Anzahl, WayPointMax); // the 4800th is accepted
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+    Unit_Tools::Sprache = 1;
+    EXPECT_THROW(WayPoint_anhaengen("zuviel"), Unit_UI::Befehl_abgebrochen);
+    EXPECT_EQ(WayPoint_Anzahl, WayPointMax);
+    EXPECT_EQ(WayPoint[WayPointMax].Aktion, "P");
+    EXPECT_EQ(WayPoint[WayPointMax].m_Wasser, static_cast<float>(WayPointMax % 50));
+    ASSERT_EQ(Oberflaeche.Meldungen.size(), 1u);
+    EXPECT_EQ(Oberflaeche.Meldungen[0].Text, "Too much data:  WayPointMax = 4800 exceeded.");
+    Unit_Tools::Sprache = 0;
+    EXPECT_THROW(WayPoint_anhaengen(""), Unit_UI::Befehl_abgebrochen);
+    EXPECT_EQ(Oberflaeche.Meldungen[1].Text, "Zu viele Daten: WayPointMax = 4800 überschritten.");
+}
+
+TEST_F(WayPoints, volle_Sample_Tabelle_bricht_den_Befehl_ab_und_behaelt_alles) {
+    Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
+    for (int k = 1; k <= sDataMax; ++k) Sample_schreiben(k * 0.1f, 10);
+    EXPECT_EQ(sData_Anzahl, sDataMax);
+    EXPECT_THROW(sData_weiter(), Unit_UI::Befehl_abgebrochen);
+    EXPECT_EQ(sData_Anzahl, sDataMax);
+    EXPECT_FLOAT_EQ(sData[sDataMax].min_Runtime, sDataMax * 0.1f);
+    ASSERT_EQ(Oberflaeche.Meldungen.size(), 1u);
+    EXPECT_EQ(Oberflaeche.Meldungen[0].Text, "Zu viele Daten: sDataMax = 14400 überschritten.");
+    Unit_Tools::Sprache = 1;
+    EXPECT_THROW(sData_weiter(), Unit_UI::Befehl_abgebrochen);
+    EXPECT_EQ(Oberflaeche.Meldungen[1].Text, "Too much data: sDataMax = 14400 exceeded.");
+}
+
+TEST_F(WayPoints, Sample_speichern_nimmt_je_Kompartiment_die_Gewebewerte) {
+    p_N2_Gewebe[3] = 2.5L;
+    p_He_Gewebe[16] = 0.75L;
+    sData_weiter();
+    sData_speichern(3);
+    EXPECT_EQ(sData[1].p_N2_Gewebe[3], 2.5L);
+    EXPECT_EQ(sData[1].p_He_Gewebe[16], 0.0L); // compartment 16 not yet stored
+    sData_speichern(16);
+    EXPECT_EQ(sData[1].p_He_Gewebe[16], 0.75L);
+    EXPECT_THROW(sData_speichern(17), Unit_UI::Befehl_abgebrochen);
+    EXPECT_THROW(sData_speichern(0), Unit_UI::Befehl_abgebrochen);
+}
+
+TEST_F(WayPoints, Uebersaettigung_und_Beginn_der_Dekozone) {
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) p_N2_Gewebe[i] = 0.75L;
+    bar_Umgebung = 1.01325L;
+    Sample_schreiben(0.1f, 0);
+    EXPECT_FALSE(sData[1].Uebersaettigt);
+    p_N2_Gewebe[9] = 3.0L; // one compartment above the ambient pressure of 2.5 bar
+    bar_Umgebung = 2.5L;
+    Sample_schreiben(20.0f, 14.87f);
+    EXPECT_TRUE(sData[2].Uebersaettigt);
+    EXPECT_TRUE(Uebersaettigt);
+    EXPECT_FLOAT_EQ(m_Dekozone, 14.87f);
+    EXPECT_FLOAT_EQ(min_Dekozone, 20.0f);
+    Sample_schreiben(25.0f, 12.0f);
+    EXPECT_FLOAT_EQ(m_Dekozone, 14.87f); // only the first point is kept
+    p_N2_Gewebe[9] = 0.75L;
+    Sample_schreiben(30.0f, 12.0f);
+    EXPECT_FALSE(sData[4].Uebersaettigt);
+}
+
+TEST_F(WayPoints, Live_Kurve_waechst_je_Sample_und_laesst_Nachrichten_laufen) {
+    Unit_Graph_Utilities::Live_Kurve_loeschen();
+    Sample_schreiben(0.1f, 1);
+    Sample_schreiben(0.2f, 2);
+    ASSERT_EQ(Unit_Graph_Utilities::Live_Kurve.size(), 2u);
+    EXPECT_FLOAT_EQ(Unit_Graph_Utilities::Live_Kurve[1].m_Wasser, 2);
+    EXPECT_EQ(Oberflaeche.Nachrichten_Aufrufe, 2);
+    Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
+    Sample_schreiben(0.3f, 3);
+    EXPECT_EQ(Unit_Graph_Utilities::Live_Kurve.size(), 2u);
+    EXPECT_EQ(Oberflaeche.Nachrichten_Aufrufe, 2);
+}
+
+class Sample_holen : public WayPoints {
+  protected:
+    void SetUp() override {
+        WayPoints::SetUp();
+        for (int k = 1; k <= 200; ++k) {
+            p_N2_Gewebe[1] = 1 + k * 0.01L;
+            Sample_schreiben(k * 0.1f, k * 0.2f);
+        }
+    }
+};
+
+TEST_F(Sample_holen, findet_innerhalb_eines_halben_Schritts) {
+    sData_holen(12.04f);
+    EXPECT_FLOAT_EQ(static_cast<float>(min_Runtime), 12.0f);
+    EXPECT_FLOAT_EQ(m_Wasser, 24.0f);
+    EXPECT_EQ(p_N2_Gewebe[1], 1 + 120 * 0.01L);
+    EXPECT_NEAR(static_cast<double>(bar_Umgebung), 24.0 / 10 + 1.01325, 1e-6);
+    sData_holen(12.06f);
+    EXPECT_FLOAT_EQ(static_cast<float>(min_Runtime), 12.1f);
+}
+
+TEST_F(Sample_holen, an_den_Enden_der_Tabelle) {
+    sData_holen(0);
+    EXPECT_EQ(m_Wasser, 0);
+    EXPECT_EQ(min_Runtime, 0);
+    sData_holen(20.0f);
+    EXPECT_FLOAT_EQ(m_Wasser, 40.0f);
+    WayPoint_anhaengen("");
+    WayPoint[1].min_Runtime = 15.0f;
+    WayPoint_letzter_holen();
+    EXPECT_FLOAT_EQ(Unit_Graph_Utilities::Cursor_min_Runtime, 15.0f);
+    EXPECT_FLOAT_EQ(m_Wasser, 30.0f);
+}
+
+TEST_F(Sample_holen, ohne_Treffer_ist_der_Zustand_ungueltig) {
+    sData_holen(20.06f); // past the last sample by more than half a step
+    EXPECT_FLOAT_EQ(m_Wasser, -99.9f);
+    EXPECT_FLOAT_EQ(Unit_Gewebe_barL::barL_N2He, -99.9f);
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) {
+        EXPECT_FLOAT_EQ(static_cast<float>(p_N2_Gewebe[i]), -99.9f);
+        EXPECT_FLOAT_EQ(static_cast<float>(p_N2He_Gewebe_MAX_ZH[i]), -99.9f);
+    }
+    EXPECT_FALSE(Uebersaettigt);
+    sData_holen(-0.06f);
+    EXPECT_FLOAT_EQ(m_Wasser, -99.9f);
+}
+
+TEST_F(WayPoints, Warnungen_gelten_je_Schritt_wenn_nicht_reduziert) {
+    bar_pO2 = 1.7f;
+    Warnungen_pruefen();
+    Sample_schreiben(0.1f, 70);
+    Warnungen_pruefen();
+    Sample_schreiben(0.2f, 70);
+    bar_pO2 = 1.4f;
+    Warnungen_pruefen();
+    Sample_schreiben(0.3f, 55);
+    EXPECT_EQ(sData[1].Warnung, "pO2 > 1.60 bar. ");
+    EXPECT_EQ(sData[2].Warnung, "pO2 > 1.60 bar. ");
+    EXPECT_EQ(sData[3].Warnung, "");
+}
+
+TEST_F(WayPoints, reduzierte_Warnungen_kommen_einmal_und_bleiben) {
+    Warnungen_reduzieren = true;
+    Tauchgang_zuruecksetzen(true, true);
+    bar_pO2 = 1.7f;
+    Warnungen_pruefen();
+    Sample_schreiben(0.1f, 70);
+    Warnungen_pruefen();
+    Sample_schreiben(0.2f, 70);
+    bar_pO2 = 1.4f;
+    Warnungen_pruefen();
+    Sample_schreiben(0.3f, 55);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(sData[k].Warnung, "pO2 > 1.60 bar. ") << k;
+    Tauchgang_zuruecksetzen(true, true); // the reset clears text and flags
+    bar_pO2 = 1.7f;
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, "pO2 > 1.60 bar. ");
+}
+
+TEST_F(WayPoints, alle_Warnungen_in_ihrer_Reihenfolge) {
+    Unit_Tools::Dezimaltrennzeichen_setzen(',');
+    bar_pO2 = 0.1f;
+    CNS_Prozent = 100.5L;
+    OTU = 851;
+    m_END = 50.5f;
+    Unit_Sauerstofftoxizitaet::pO2_ausserhalb = true;
+    Unit_Grenzwerte::Gegendiffusion = true;
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, "pO2 < 0,16 bar. CNS > 100,0 %. CNS% und OTU außerhalb der NOAA Tabelle. OTU > 850. "
+                        "END > 50 m. Gegendiffusion. ");
+    Unit_Tools::Sprache = 1;
+    bar_pO2 = 0.16f; // the limits themselves are no warning
+    CNS_Prozent = 100;
+    OTU = 850;
+    m_END = 50;
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, "CNS% and OTU outside the NOAA table. counter diffusion. ");
+}
+
+TEST_F(WayPoints, Dekounfall_kommt_nach_vorn) {
+    bar_pO2 = 1.7f;
+    p_N2_Gewebe[4] = 3.0L;
+    p_N2He_Gewebe_MAX_ZH[4] = 2.9L;
+    for (int i = 1; i <= Gewebe_Anzahl; ++i)
+        if (i != 4) p_N2He_Gewebe_MAX_ZH[i] = 10;
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, "DEKOUNFALL. pO2 > 1.60 bar. ");
+    p_N2He_Gewebe_MAX_ZH[4] = 3.0L; // exactly at the tolerated pressure: no accident
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, "pO2 > 1.60 bar. ");
+}
+
+TEST_F(WayPoints, Sicherheitsreserve_und_Analyse_auf_Wegpunkt_0) {
+    namespace S = Unit_Saettigungsmodelle;
+    WayPoint_Warnung_setzen(0);
+    EXPECT_EQ(WayPoint[0].Warnung, ""); // depth addition on by default
+    S::Buehlmann_Tiefenzuschlag = false;
+    WayPoint_Warnung_setzen(0);
+    EXPECT_EQ(WayPoint[0].Warnung, "Keine Sicherheitsreserve !");
+    S::Buehlmann_Sicherheitsstop_min = 1; // a 1-min safety stop is protection enough
+    WayPoint_Warnung_setzen(0);
+    EXPECT_EQ(WayPoint[0].Warnung, "");
+    S::Buehlmann_Sicherheitsstop_min = 0;
+    Unit_Tools::Sprache = 1;
+    WayPoint_Warnung_setzen(0);
+    EXPECT_EQ(WayPoint[0].Warnung, "No safety margin !");
+    Unit_Tauchgang_analysieren::Tauchgang_ist_Analyse = true;
+    WayPoint_Warnung_setzen(0);
+    EXPECT_EQ(WayPoint[0].Warnung, "Dive analysis");
+    WayPoint_Warnung_setzen(WayPointMax + 1); // out of the table: ignored
+}
+
+TEST_F(WayPoints, Warnungen_loeschen_leert_alles) {
+    bar_pO2 = 1.7f;
+    WayPoint_anhaengen("A");
+    Sample_schreiben(0.1f, 60);
+    sData[sDataMax].Warnung = "x";
+    Warnungen_loeschen();
+    EXPECT_EQ(Warntext, "");
+    EXPECT_EQ(WayPoint[1].Warnung, "");
+    EXPECT_EQ(sData[1].Warnung, "");
+    EXPECT_EQ(sData[sDataMax].Warnung, "");
+}
+
+TEST_F(WayPoints, Startzustand_hin_und_zurueck) {
+    p_N2_Gewebe[2] = 1.5L;
+    p_He_Gewebe[15] = 0.3L;
+    p_N2He_Gewebe_MAX_GF[8] = 2.2L;
+    CNS_Prozent = 12;
+    OTU = 40;
+    Startzustand_sichern();
+    p_N2_Gewebe.fill(9);
+    p_He_Gewebe.fill(9);
+    p_N2He_Gewebe_MAX_GF.fill(9);
+    CNS_Prozent = OTU = 99;
+    Startzustand_holen();
+    EXPECT_EQ(p_N2_Gewebe[2], 1.5L);
+    EXPECT_EQ(p_He_Gewebe[15], 0.3L);
+    EXPECT_EQ(p_N2He_Gewebe_MAX_GF[8], 2.2L);
+    EXPECT_EQ(p_N2_Gewebe[3], 0.0L);
+    EXPECT_EQ(CNS_Prozent, 12);
+    EXPECT_EQ(OTU, 40);
+}
+
+TEST_F(WayPoints, Folgetauchgang_beginnt_mit_dem_Gewebe_nach_der_Pause_und_neuen_Sauerstoffuhren) {
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) {
+        p_N2_Gewebe[i] = 0.8L + i * 0.05L;
+        p_He_Gewebe[i] = i * 0.01L;
+    }
+    CNS_Prozent = 35;
+    OTU = 120;
+    Tauchgang_zuruecksetzen(false, false);
+    EXPECT_EQ(CNS_Prozent, 35); // without the O2 flag the clocks stay
+    Tauchgang_zuruecksetzen(true, true);
+    EXPECT_EQ(CNS_Prozent, 0);
+    EXPECT_EQ(OTU, 0);
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) {
+        EXPECT_EQ(sData[0].p_N2_Gewebe[i], 0.8L + i * 0.05L);
+        EXPECT_EQ(sData[0].p_He_Gewebe[i], i * 0.01L);
+    }
+    // the dissolved-gas reference is the amount held now, not zero
+    EXPECT_GT(Unit_Gewebe_barL::barL_N2He_Start, 0.0f);
+    EXPECT_FLOAT_EQ(Unit_Gewebe_barL::barL_N2He_Start, Unit_Gewebe_barL::barL_N2 + Unit_Gewebe_barL::barL_He);
+}
+
+TEST_F(WayPoints, Import_unter_Wasser_bekommt_einen_Startpunkt_an_der_Oberflaeche) {
+    WayPoint[0].m_Wasser = 3;
+    WayPoint[0].min_Runtime = 0;
+    WayPoint[0].Aktion = "erster";
+    WayPoint[0].cave_horizontal_distance_m = 12;
+    WayPoint[1].m_Wasser = 10;
+    WayPoint[1].min_Runtime = 5;
+    WayPoint_Anzahl = 1;
+    WayPoints_normalisieren();
+    ASSERT_EQ(WayPoint_Anzahl, 2);
+    EXPECT_EQ(WayPoint[0].m_Wasser, 0);
+    EXPECT_EQ(WayPoint[0].min_Runtime, 0);
+    EXPECT_EQ(WayPoint[0].cave_horizontal_distance_m, -1.0f);
+    EXPECT_EQ(WayPoint[0].Aktion, "erster"); // other fields stay as they were
+    EXPECT_EQ(WayPoint[1].m_Wasser, 3);
+    EXPECT_FLOAT_EQ(WayPoint[1].min_Runtime, 0.1f); // no descent in no time: one step later
+    EXPECT_FLOAT_EQ(WayPoint[2].min_Runtime, 5.1f);
+    EXPECT_EQ(WayPoint[1].cave_horizontal_distance_m, 12);
+}
+
+TEST_F(WayPoints, Normalisieren_verschiebt_nur_was_noetig_ist) {
+    WayPoint[0].m_Wasser = 3;
+    WayPoint[0].min_Runtime = 2;
+    WayPoint_Anzahl = 0;
+    WayPoints_normalisieren();
+    ASSERT_EQ(WayPoint_Anzahl, 1);
+    EXPECT_FLOAT_EQ(WayPoint[1].min_Runtime, 2); // two minutes of descent are there already
+    WayPoints_normalisieren();                   // now it starts at the surface: unchanged
+    EXPECT_EQ(WayPoint_Anzahl, 1);
 }

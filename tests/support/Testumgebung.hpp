@@ -1,4 +1,6 @@
 // Shared fixture: a fresh headless screen, German texts with a decimal point, an empty dive.
+// CTest runs every test in a process of its own, so module state starts from its initial values;
+// run a test executable directly with --gtest_filter for one test at a time.
 #pragma once
 
 #include "core/Unit_UI.hpp"
