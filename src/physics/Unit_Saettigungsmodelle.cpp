@@ -126,6 +126,12 @@ int aus_Liste(int32_t Nummer, int32_t erster, int32_t letzter, Modell_Typ& Ziel)
     return Nummer - erster;
 }
 
+void Buehlmann_setzen(bool Tiefenzuschlag, float Sicherheitsstop_min, bool letzten_Stop_verdoppeln) {
+    Buehlmann_Tiefenzuschlag = Tiefenzuschlag;
+    Buehlmann_Sicherheitsstop_min = Sicherheitsstop_min;
+    Buehlmann_letzten_Stop_verdoppeln = letzten_Stop_verdoppeln;
+}
+
 float GF_geprueft(long double Prozent, const std::string& Name) {
     const long double GF = Prozent / 100.0L;
     if (GF < 0) {
@@ -175,21 +181,15 @@ std::vector<std::string> Modell_Koeffizientenzeilen(const Modell_Typ& Modell) {
 }
 
 void Buehlmann_0() {
-    Buehlmann_Tiefenzuschlag = false;
-    Buehlmann_Sicherheitsstop_min = 0;
-    Buehlmann_letzten_Stop_verdoppeln = false;
+    Buehlmann_setzen(false, 0, false);
 }
 
 void Buehlmann_Standard() {
-    Buehlmann_Tiefenzuschlag = true;
-    Buehlmann_Sicherheitsstop_min = 1;
-    Buehlmann_letzten_Stop_verdoppeln = false;
+    Buehlmann_setzen(true, 1, false);
 }
 
 void Buehlmann_Risiko_Taucher() {
-    Buehlmann_Tiefenzuschlag = true;
-    Buehlmann_Sicherheitsstop_min = 5;
-    Buehlmann_letzten_Stop_verdoppeln = true;
+    Buehlmann_setzen(true, 5, true);
 }
 
 void GF_Standard() {
