@@ -6,6 +6,7 @@
 #include "physics/Unit_Saettigungsmodelle.hpp"
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 using namespace Unit_Grenzwerte;
@@ -79,6 +80,11 @@ struct Leer_Fall {
     Unit_Saettigungsmodelle::Kompartiment_Typ He;
     float A, B;
 };
+
+// Names the case in test listings.
+static std::ostream& operator<<(std::ostream& o, const Leer_Fall& f) {
+    return o << f.Name;
+}
 
 class Leeres_Kompartiment : public Grenzwerte, public ::testing::WithParamInterface<Leer_Fall> {};
 
@@ -157,6 +163,10 @@ struct Umkehr_Fall {
     float GF;
     bool GF_verwenden;
 };
+
+static std::ostream& operator<<(std::ostream& o, const Umkehr_Fall& f) {
+    return o << "Kompartiment " << f.i << ", GF " << f.GF;
+}
 
 class p_amb_Umkehrung : public Grenzwerte, public ::testing::WithParamInterface<Umkehr_Fall> {};
 
@@ -334,6 +344,10 @@ struct Gegendiffusion_Fall {
     long double dHe, dN2;
     bool kritisch;
 };
+
+static std::ostream& operator<<(std::ostream& o, const Gegendiffusion_Fall& f) {
+    return o << f.Name;
+}
 
 class Gegendiffusion_Regeln : public Grenzwerte, public ::testing::WithParamInterface<Gegendiffusion_Fall> {};
 

@@ -4,6 +4,7 @@
 #include "lang/Unit_Tools.hpp"
 
 #include <array>
+#include <ostream>
 
 using namespace Unit_Saettigungsmodelle;
 
@@ -43,6 +44,11 @@ struct Satz {
     bool ist_1b;
     const Kompartiment_Typ& erstes_1b;
 };
+
+// Names the case in test listings.
+std::ostream& operator<<(std::ostream& o, const Satz& s) {
+    return o << "Satz " << s.Nummer;
+}
 
 const Satz Saetze[] = {
     {0, "ZH-L16A N2", "Bühlmann ZH-L16A N2 \"theoretisch\"", N2_t_halb, N2_a_A, N2_b, false, N2_1b},
@@ -180,6 +186,10 @@ struct GF_Fall {
     float Lo, Hi;
     const char* Meldung; // nullptr: none
 };
+
+static std::ostream& operator<<(std::ostream& o, const GF_Fall& f) {
+    return o << f.Name;
+}
 
 class GF_Eingabe : public Saettigungsmodelle, public ::testing::WithParamInterface<GF_Fall> {};
 

@@ -4,6 +4,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 
+#include <ostream>
 #include <vector>
 
 using namespace Unit_Sauerstofftoxizitaet;
@@ -55,6 +56,11 @@ struct Rate_Fall {
     double pO2_atm;
     double Rate; // % per minute, by hand from the neighbouring rows
 };
+
+// Names the case in test listings.
+static std::ostream& operator<<(std::ostream& o, const Rate_Fall& f) {
+    return o << f.Name;
+}
 
 class CNS_Rate : public Sauerstoff, public ::testing::WithParamInterface<Rate_Fall> {};
 
@@ -143,6 +149,10 @@ struct Meldung_Fall {
     bool weiterrechnen_nachher;
     const char* zweite_Meldung;
 };
+
+static std::ostream& operator<<(std::ostream& o, const Meldung_Fall& f) {
+    return o << f.Name;
+}
 
 class pO2_Meldungsfolge : public Sauerstoff, public ::testing::WithParamInterface<Meldung_Fall> {};
 
