@@ -311,8 +311,10 @@ TEST_F(Grenzwerte, Leitkompartiment_ist_das_erste_mit_dem_groessten_Wert) {
     EXPECT_EQ(Leitkompartiment().i, 4);
 }
 
+// Regression: before any limit is computed the arrays hold 0, and the plain formula gave
+// (0.75 - 1.01) / (0 - 1.01) = +26 % for a compartment below ambient pressure, and a division by
+// zero where the margin is exactly 0. No margin now shows 0.
 TEST_F(Grenzwerte, Uebersaettigung_ohne_berechnete_Grenzwerte_ist_null) {
-    // Before any limit is computed the arrays hold 0: no margin, nothing to show.
     W::p_N2He_Gewebe_MAX_ZH.fill(0);
     EXPECT_EQ(Uebersaettigung_Prozent(3), 0.0f);
     Gewebe(3, 2.0L, 0);
@@ -467,6 +469,19 @@ TEST_F(Grenzwerte, ohne_Uebersaettigung_keine_Extreme) {
     Gegendiffusion_pruefen(7, 0.5L, -0.9L, {2.0f, 0.0f}, {1.0f, 0.0f});
     EXPECT_FALSE(Gegendiffusion);
     EXPECT_EQ(Gegendiffusion_Extreme.dp_N2_atmen_MAX, 0.0L);
+    EXPECT_EQ(Gegendiffusion_Extreme.Gegengradient_Prozent, 0.0L);
+}
+
+// Regression: without a tolerated pressure (arrays still 0) every negative gradient counted as
+// critical and dneg / M divided by zero.
+TEST_F(Grenzwerte, Gegendiffusion_ohne_berechnete_Grenzwerte_nicht_kritisch) {
+    W::bar_Umgebung = 2.0L;
+    W::m_Wasser = 10;
+    Gewebe(7, 0.8L, 2.0L);
+    W::p_N2He_Gewebe_MAX_ZH.fill(0);
+    Gegendiffusion_pruefen(7, 0.5L, -0.3L, {1.2f, 0.5f}, {1.0f, 0.9f});
+    EXPECT_FALSE(Gegendiffusion);
+    EXPECT_FALSE(Gegendiffusion_Extreme.kritisch_aufgetreten);
     EXPECT_EQ(Gegendiffusion_Extreme.Gegengradient_Prozent, 0.0L);
 }
 
