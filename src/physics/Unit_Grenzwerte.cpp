@@ -1,24 +1,244 @@
 #include "physics/Unit_Grenzwerte.hpp"
 
+#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace Unit_Grenzwerte {
 
+namespace W = Unit_WayPoints;
+namespace S = Unit_Saettigungsmodelle;
+using Unit_Tools::Meldung_Problem;
+using Unit_Tools::Zahl_formatieren;
+
 bool Gegendiffusion = false;
+std::function<void(int32_t)> Dekounfall_anzeigen;
+Gegendiffusion_Extreme_Type Gegendiffusion_Extreme;
+
+namespace {
+
+std::optional<float> GF_gesetzt;
+
+bool nahe_Null(long double x) {
+    return std::fabs(x) <= 0.00001L;
+}
+
+// A compartment number outside 1 to 16 is a fault of the program, not of the user.
+void Kompartiment_pruefen(int i, const std::string& Funktion) {
+    if (i >= 1 && i <= W::Gewebe_Anzahl) return;
+    Meldung_Problem(">" + Funktion + "(i)< out of range", ">" + Funktion + "(i)< out of range");
+    throw Unit_UI::Befehl_abgebrochen(Funktion + ": compartment out of range");
+}
+
+long double Pt_Gewebe(int i) {
+    return W::p_N2_Gewebe[i] + W::p_He_Gewebe[i];
+}
+
+long double M_in_Kraft(int i) {
+    return S::GF_verwenden ? W::p_N2He_Gewebe_MAX_GF[i] : W::p_N2He_Gewebe_MAX_ZH[i];
+}
+
+std::string Zahl_5_2(long double x) {
+    return Zahl_formatieren(5, 2, x);
+}
+
+void AB_Problem_melden(int i, float A, float B, float pN2, float pHe) {
+    Meldung_Problem("ERNSTES PROBLEM: Berechnung A B", "SERIOUS PROBLEM: calculation A B");
+    const std::string Werte = "A=" + Zahl_5_2(A) + " B=" + Zahl_5_2(B);
+    Meldung_Problem(Werte, Werte);
+    const std::string Gewebe =
+        " i_=" + Zahl_5_2(i) + " p_N2_Gewebe[i_]=" + Zahl_5_2(pN2) + " p_He_Gewebe[i_]=" + Zahl_5_2(pHe);
+    Meldung_Problem(Gewebe, Gewebe);
+}
+
+Grenzdruck_Typ in_Kraft(long double mit_GF, long double ohne_GF) {
+    const float GF = static_cast<float>(mit_GF), ZH = static_cast<float>(ohne_GF);
+    return {S::GF_verwenden ? GF : ZH, GF, ZH};
+}
+
+void Dekounfall_festhalten() {
+    const bool schon_da = W::Warntext.find("DEKOUNFALL") != std::string::npos ||
+                          W::Warntext.find("DECO ACCIDENT") != std::string::npos;
+    if (schon_da) return;
+    if (W::Warntext.empty())
+        W::Warntext = Unit_Tools::Text_waehlen("DEKOUNFALL", "DECO ACCIDENT");
+    else
+        W::Warntext.insert(0, Unit_Tools::Text_waehlen("DEKOUNFALL. ", "DECO ACCIDENT. "));
+    // A copy: appending the waypoint composes the warning text anew.
+    const std::string Aktion = W::Warntext;
+    W::WayPoint_anhaengen(Aktion);
+    if (Dekounfall_anzeigen) Dekounfall_anzeigen(W::WayPoint_Anzahl);
+    Unit_Tools::Meldung_Problem("DEKOMPRESSIONSUNFALL", "DECOMPRESSION ACCIDENT");
+}
+
+void Extreme_erfassen(int i, long double dneg, long double Pt, long double M, bool kritisch,
+                      const Unit_Formeln::Inertgasdruecke& jetzt,
+                      const Unit_Formeln::Inertgasdruecke& vorher) {
+    auto& E = Gegendiffusion_Extreme;
+    const long double dp_N2 = std::fabs(static_cast<long double>(jetzt.p_N2_atmen) - vorher.p_N2_atmen);
+    const long double dp_He = std::fabs(static_cast<long double>(jetzt.p_He_atmen) - vorher.p_He_atmen);
+    if (dp_N2 > E.dp_N2_atmen_MAX || dp_He > E.dp_He_atmen_MAX) {
+        E.dp_N2_atmen_MAX = std::max(E.dp_N2_atmen_MAX, dp_N2);
+        E.dp_He_atmen_MAX = std::max(E.dp_He_atmen_MAX, dp_He);
+        E.m_dp_MAX = W::m_Wasser;
+        E.min_dp_MAX = W::min_Runtime;
+    }
+    const long double Prozent = dneg / M * 100;
+    if (kritisch) {
+        E.kritisch_aufgetreten = true;
+        if (Prozent < E.kritisch_Prozent) {
+            const long double P = W::bar_Umgebung;
+            E.kritisch_Prozent = Prozent;
+            E.kritisch_bar = dneg;
+            E.kritisch_Pt = Pt;
+            E.kritisch_Saettigung_Prozent = Pt / M * 100;
+            E.kritisch_Uebersaettigung_bar = Pt - P;
+            E.kritisch_Uebersaettigung_Prozent = (Pt - P) / P * 100;
+            E.kritisch_m = W::m_Wasser;
+            E.kritisch_min = W::min_Runtime;
+            E.kritisch_i = i;
+        }
+    }
+    if (W::m_Wasser > 0 && Prozent < E.Gegengradient_Prozent) {
+        E.Gegengradient_Prozent = Prozent;
+        E.Gegengradient_bar = dneg;
+        E.Gegengradient_m = W::m_Wasser;
+        E.Gegengradient_min = W::min_Runtime;
+    }
+}
+
+} // namespace
+
+float GF_aktuell() {
+    return GF_gesetzt.value_or(S::GF_Lo);
+}
+
+void GF_aktuell_setzen(float GF) {
+    GF_gesetzt = GF;
+}
+
+void GF_aktuell_loeschen() {
+    GF_gesetzt.reset();
+}
+
+AB_Typ AB_Koeffizienten(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
+    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
+    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
+    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    const long double Summe = static_cast<long double>(pN2) + pHe;
+    AB_Typ AB;
+    if (nahe_Null(Summe)) {
+        // An empty compartment takes the stricter coefficient of each kind.
+        AB.A = h.a < n.a ? h.a : n.a;
+        AB.B = h.b > n.b ? h.b : n.b;
+    } else {
+        AB.A = static_cast<float>(
+            (static_cast<long double>(n.a) * pN2 + static_cast<long double>(h.a) * pHe) / Summe);
+        AB.B = static_cast<float>(
+            (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
+    }
+    if (nahe_Null(AB.A) || nahe_Null(AB.B)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    return AB;
+}
+
+Grenzdruck_Typ p_ig(int i) {
+    const AB_Typ AB = AB_Koeffizienten(i);
+    if (nahe_Null(AB.B)) {
+        Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
+                        "SERIOUS PROBLEM calculation p_ig: model parameter B < 0.00001");
+        throw Unit_UI::Befehl_abgebrochen("p_ig: model parameter B near 0");
+    }
+    const long double GF = GF_aktuell(), A = AB.A, B = AB.B, P = W::bar_Umgebung;
+    return in_Kraft((GF / B - GF + 1) * P + A * GF, P / B + A);
+}
+
+Grenzdruck_Typ p_amb(int i) {
+    const AB_Typ AB = AB_Koeffizienten(i);
+    if (nahe_Null(AB.B))
+        Meldung_Problem("ERNSTES PROBLEM Berechnung p_amb: Modellparameter B <= 0.00001",
+                        "SERIOUS PROBLEM p_amb: model parameter B <= 0.00001");
+    const float Pt = static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
+    const long double GF = GF_aktuell(), A = AB.A, B = AB.B;
+    return in_Kraft((Pt - GF * A) / (GF / B - GF + 1), (Pt - A) * B);
+}
+
+float p_amb_MAX() {
+    float Ceiling = -2147483648.0f;
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Ceiling = std::max(Ceiling, p_amb(i).in_Kraft);
+    return Ceiling;
+}
 
 bool Dekounfall(int i) {
-    namespace W = Unit_WayPoints;
     if (i < 1 || i > W::Gewebe_Anzahl) return false;
-    const long double Pt = W::p_N2_Gewebe[i] + W::p_He_Gewebe[i];
-    return Unit_Saettigungsmodelle::GF_verwenden ? Pt > W::p_N2He_Gewebe_MAX_GF[i]
-                                                 : Pt > W::p_N2He_Gewebe_MAX_ZH[i];
+    return Pt_Gewebe(i) > M_in_Kraft(i);
 }
 
 bool Dekounfall_irgendwo() {
-    for (int i = 1; i <= Unit_WayPoints::Gewebe_Anzahl; ++i)
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
         if (Dekounfall(i)) return true;
     return false;
+}
+
+void Gewebe_Grenzwerte(int i) {
+    Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
+    const Grenzdruck_Typ M = p_ig(i);
+    W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
+    W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
+    W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
+    Unit_UI::UI().Kompartiment_geaendert(i);
+    if (Dekounfall(i)) Dekounfall_festhalten();
+}
+
+float Uebersaettigung_Prozent(int i) {
+    Kompartiment_pruefen(i, "Uebersaettigung_Prozent");
+    const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
+    // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
+    if (Pt <= P || M <= P) return 0;
+    return static_cast<float>((Pt - P) / (M - P) * 100);
+}
+
+Leitkompartiment_Typ Leitkompartiment() {
+    Leitkompartiment_Typ Leit{1, Uebersaettigung_Prozent(1)};
+    for (int i = 2; i <= W::Gewebe_Anzahl; ++i) {
+        const float Prozent = Uebersaettigung_Prozent(i);
+        if (Prozent > Leit.Prozent) Leit = {i, Prozent};
+    }
+    return Leit;
+}
+
+Differenzdruck_Typ Differenzdruck(Inertgas Gas, int i) {
+    Kompartiment_pruefen(i, "Differenzdruck");
+    const bool N2 = Gas == Inertgas::N2;
+    const long double bar_trocken =
+        static_cast<long double>(Unit_Formeln::bar_Umgebung_aus(W::m_Wasser)) - Unit_Formeln::p_H2O;
+    const long double p_eingeatmet = bar_trocken * (N2 ? W::f_N2_atmen : W::f_He_atmen);
+    const long double p_Gewebe = N2 ? W::p_N2_Gewebe[i] : W::p_He_Gewebe[i];
+    return {p_Gewebe - p_eingeatmet, M_in_Kraft(i)};
+}
+
+void Gegendiffusion_Extreme_zuruecksetzen() {
+    Gegendiffusion_Extreme = Gegendiffusion_Extreme_Type{};
+}
+
+void Gegendiffusion_pruefen(int i, long double dHe, long double dN2,
+                            const Unit_Formeln::Inertgasdruecke& jetzt,
+                            const Unit_Formeln::Inertgasdruecke& vorher) {
+    Gegendiffusion = false;
+    if (i < 1 || i > W::Gewebe_Anzahl) return;
+    const long double Pt = Pt_Gewebe(i), M = M_in_Kraft(i);
+    // Without a tolerated pressure (limits not computed, sample not found) there is nothing to judge.
+    if (!(Pt > W::bar_Umgebung) || M <= 0) return;
+    const long double dneg = std::min(dHe, dN2);
+    const bool gegenlaeufig = (dHe > 0 && dN2 < 0) || (dHe < 0 && dN2 >= 0);
+    Gegendiffusion = i >= 5 && i <= 11 && gegenlaeufig && dneg <= -0.085L * M && Pt >= 0.9L * M;
+    Extreme_erfassen(i, dneg, Pt, M, Gegendiffusion, jetzt, vorher);
 }
 
 } // namespace Unit_Grenzwerte

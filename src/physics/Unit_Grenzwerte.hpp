@@ -1,13 +1,103 @@
-// Limits derived from the tissue state: tolerated pressures, ceiling, accident test.
+// Limits derived from the tissue state: combined coefficients, tolerated pressures, ceiling,
+// accident test, over-saturation, differential pressures and critical counter-diffusion.
 #pragma once
+
+#include "physics/Unit_Formeln.hpp"
+
+#include <cstdint>
+#include <functional>
 
 namespace Unit_Grenzwerte {
 
 // Critical counter-diffusion found at the last evaluation.
 extern bool Gegendiffusion;
 
+// The gradient factor in force. Follows GF_Lo until a value is set.
+float GF_aktuell();
+void GF_aktuell_setzen(float GF);
+void GF_aktuell_loeschen();
+
+// Coefficients of a compartment's nitrogen-helium mixture.
+struct AB_Typ {
+    float A; // bar
+    float B;
+};
+AB_Typ AB_Koeffizienten(int i);
+
+// A tolerated pressure: the one in force and both variants.
+struct Grenzdruck_Typ {
+    float in_Kraft;
+    float GF; // with the gradient factor in force
+    float ZH; // from the pure coefficients
+};
+// Tolerated inert-gas pressure at the present ambient pressure. A coefficient set that gives B = 0
+// shows its messages and throws Unit_UI::Befehl_abgebrochen.
+Grenzdruck_Typ p_ig(int i);
+// Lowest tolerated ambient pressure.
+Grenzdruck_Typ p_amb(int i);
+// The ceiling: the largest tolerated ambient pressure of the 16 compartments, bar.
+float p_amb_MAX();
+
 // Tissue pressure of compartment i above the tolerated pressure in force (strict).
 bool Dekounfall(int i);
 bool Dekounfall_irgendwo();
+
+// After compartment i was advanced: stores its tolerated pressures, asks for its bar to be redrawn
+// and handles a new decompression accident (warning text, waypoint, error box).
+void Gewebe_Grenzwerte(int i);
+// Installed by the dive calculation: shows the accident waypoint (its number) in log and graph.
+extern std::function<void(int32_t)> Dekounfall_anzeigen;
+
+// Over-saturation in percent of the pure M-value margin; 0 when not over-saturated.
+float Uebersaettigung_Prozent(int i);
+// The first compartment with the largest over-saturation, and that value.
+struct Leitkompartiment_Typ {
+    int i;
+    float Prozent;
+};
+Leitkompartiment_Typ Leitkompartiment();
+
+enum class Inertgas { N2, He };
+struct Differenzdruck_Typ {
+    long double D; // tissue minus inspired pressure, bar; positive: the gas leaves the tissue
+    long double M; // the compartment's tolerated pressure in force, bar
+};
+Differenzdruck_Typ Differenzdruck(Inertgas Gas, int i);
+
+// Counter-diffusion figures of the dive for its summary.
+struct Gegendiffusion_Extreme_Type {
+    // Largest jumps of the inspired pressures between two steps while over-saturated, and where
+    // the latest new maximum of either was reached.
+    long double dp_N2_atmen_MAX = 0;
+    long double dp_He_atmen_MAX = 0;
+    float m_dp_MAX = 0;
+    long double min_dp_MAX = 0;
+
+    bool kritisch_aufgetreten = false;
+    // The strongest critical counter gradient (most negative percentage of M).
+    long double kritisch_Prozent = 0;
+    long double kritisch_bar = 0;
+    long double kritisch_Pt = 0;
+    long double kritisch_Saettigung_Prozent = 0;      // Pt / M x 100
+    long double kritisch_Uebersaettigung_bar = 0;     // Pt - ambient
+    long double kritisch_Uebersaettigung_Prozent = 0; // of the ambient pressure
+    float kritisch_m = 0;
+    long double kritisch_min = 0;
+    int kritisch_i = 0;
+
+    // The strongest counter gradient over-saturated below the surface, critical or not.
+    long double Gegengradient_Prozent = 0;
+    long double Gegengradient_bar = 0;
+    float Gegengradient_m = 0;
+    long double Gegengradient_min = 0;
+};
+extern Gegendiffusion_Extreme_Type Gegendiffusion_Extreme;
+void Gegendiffusion_Extreme_zuruecksetzen();
+
+// For the leading compartment i with the differences of Differenzdruck: sets the flag and records
+// the extremes; jetzt and vorher are the inspired pressures of this and the previous step.
+void Gegendiffusion_pruefen(int i, long double dHe, long double dN2,
+                            const Unit_Formeln::Inertgasdruecke& jetzt,
+                            const Unit_Formeln::Inertgasdruecke& vorher);
 
 } // namespace Unit_Grenzwerte

@@ -1,13 +1,116 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 
+#include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Formeln.hpp"
+
+#include <cmath>
+
 namespace Unit_Sauerstofftoxizitaet {
 
 bool pO2_ausserhalb = false;
 bool pO2_Meldung = false;
 bool pO2_weiterrechnen = false;
+CNS_Farbe CNS_Anzeigefarbe = CNS_Farbe::normal;
+
+// pO2 (atm), CNS (% per min), OTU (per min). Up to 1.60 atm the NOAA limits (100 % over the allowed
+// minutes); beyond, an extension to 1.82 atm where one minute uses up 100 %.
+const std::array<NOAA_Zeile, NOAA_Zeilen> NOAA_Tabelle = {{
+    {0.50f, 0.00f, 0.00f},  {0.60f, 0.14f, 0.26f},  {0.64f, 0.15f, 0.35f},  {0.66f, 0.16f, 0.39f},
+    {0.68f, 0.17f, 0.43f},  {0.70f, 0.18f, 0.47f},  {0.74f, 0.19f, 0.54f},  {0.76f, 0.20f, 0.58f},
+    {0.78f, 0.21f, 0.62f},  {0.80f, 0.22f, 0.65f},  {0.82f, 0.23f, 0.69f},  {0.84f, 0.24f, 0.73f},
+    {0.86f, 0.25f, 0.76f},  {0.88f, 0.26f, 0.80f},  {0.90f, 0.28f, 0.83f},  {0.92f, 0.29f, 0.87f},
+    {0.94f, 0.30f, 0.90f},  {0.96f, 0.31f, 0.93f},  {0.98f, 0.32f, 0.97f},  {1.00f, 0.33f, 1.00f},
+    {1.02f, 0.35f, 1.03f},  {1.04f, 0.36f, 1.07f},  {1.06f, 0.38f, 1.10f},  {1.08f, 0.40f, 1.13f},
+    {1.10f, 0.42f, 1.16f},  {1.12f, 0.43f, 1.20f},  {1.14f, 0.43f, 1.23f},  {1.16f, 0.44f, 1.26f},
+    {1.18f, 0.46f, 1.29f},  {1.20f, 0.47f, 1.32f},  {1.22f, 0.48f, 1.35f},  {1.24f, 0.51f, 1.38f},
+    {1.26f, 0.52f, 1.42f},  {1.28f, 0.54f, 1.45f},  {1.30f, 0.56f, 1.48f},  {1.32f, 0.57f, 1.51f},
+    {1.34f, 0.60f, 1.54f},  {1.36f, 0.62f, 1.57f},  {1.38f, 0.63f, 1.60f},  {1.40f, 0.65f, 1.63f},
+    {1.42f, 0.68f, 1.66f},  {1.44f, 0.71f, 1.69f},  {1.46f, 0.74f, 1.72f},  {1.48f, 0.78f, 1.75f},
+    {1.50f, 0.83f, 1.78f},  {1.52f, 0.93f, 1.81f},  {1.54f, 1.04f, 1.84f},  {1.56f, 1.19f, 1.87f},
+    {1.58f, 1.47f, 1.89f},  {1.60f, 2.22f, 1.92f},  {1.62f, 5.00f, 1.95f},  {1.65f, 6.25f, 2.00f},
+    {1.67f, 7.69f, 2.03f},  {1.70f, 10.00f, 2.07f}, {1.72f, 12.50f, 2.10f}, {1.74f, 20.00f, 2.13f},
+    {1.76f, 25.00f, 2.15f}, {1.78f, 33.33f, 2.18f}, {1.80f, 50.00f, 2.21f}, {1.82f, 100.00f, 2.24f},
+}};
+
+namespace {
+
+// Index of the first row whose pO2 reaches f; NOAA_Zeilen when f lies above the table.
+int Zeile_suchen(long double f) {
+    for (int d = 0; d < NOAA_Zeilen; ++d)
+        if (NOAA_Tabelle[d].pO2_atm >= f) return d;
+    return NOAA_Zeilen;
+}
+
+// Linear between rows d - 1 and d; above the table d is the last row, so the line through the
+// last two rows is continued.
+long double CNS_Rate(int d, long double f) {
+    if (d == 0) return 0;
+    const NOAA_Zeile& u = NOAA_Tabelle[d - 1];
+    const NOAA_Zeile& o = NOAA_Tabelle[d];
+    return u.CNS_Prozent_pro_min +
+           (f - u.pO2_atm) / (static_cast<long double>(o.pO2_atm) - u.pO2_atm) *
+               (static_cast<long double>(o.CNS_Prozent_pro_min) - u.CNS_Prozent_pro_min);
+}
+
+void ausserhalb_melden() {
+    using Unit_Tools::Meldung_Problem;
+    Meldung_Problem("pO2 außerhalb der NOAA Tabelle !", "pO2 exceeds the NOAA table !");
+    if (!pO2_weiterrechnen)
+        pO2_weiterrechnen = Unit_Tools::Frage_Ja_Nein("Berechnung fortführen", "Continue calculation");
+    if (pO2_weiterrechnen)
+        Meldung_Problem("Alle jetzt berechneten CNS % und OTU Werte sind unrealistisch !",
+                        "All calculated CNS % and OTU values are not realistic !");
+    else
+        Meldung_Problem("Berechnung wird abgebrochen !", "Calculation will be stopped !");
+    pO2_Meldung = false;
+}
+
+} // namespace
+
+float NOAA_pO2_MAX() {
+    return NOAA_Tabelle[NOAA_Zeilen - 1].pO2_atm;
+}
+
+float CNS_Schritt(float CNS, float pO2, float t) {
+    const long double f = pO2 * atm_pro_bar;
+    int d = Zeile_suchen(f);
+    if (d < NOAA_Zeilen) {
+        pO2_ausserhalb = false;
+        CNS_Anzeigefarbe = CNS_Farbe::normal;
+    } else {
+        d = NOAA_Zeilen - 1;
+        pO2_ausserhalb = true;
+        CNS_Anzeigefarbe = CNS_Farbe::rot;
+        if (pO2_Meldung) ausserhalb_melden();
+    }
+    if (f < NOAA_Tabelle[0].pO2_atm) return static_cast<float>(CNS * CNS_Erholung(f, t));
+    return static_cast<float>(CNS + t * CNS_Rate(d, f));
+}
+
+long double CNS_Erholung(long double f, long double t) {
+    // The inspired pO2 of air at one standard atmosphere, atm: there the clock halves in 90 min.
+    const long double s = (1.01325L - Unit_Formeln::p_H2O) * 0.20948L * atm_pro_bar;
+    const long double keine_Erholung = NOAA_Tabelle[0].pO2_atm;
+    long double g;
+    if (f <= s)
+        g = 0.5L;
+    else if (f >= keine_Erholung)
+        g = 1.0L;
+    else
+        g = 0.5L + 0.5L * (f - s) / (keine_Erholung - s);
+    return std::exp((t * 0.011111111111111112L) * std::log(g));
+}
+
+float OTU_Schritt(float OTU, float pO2, float t) {
+    if (t >= 1440) return 0;
+    const long double x = 2.0L * pO2 - 1.0L;
+    const long double Dosis = x > 0 ? std::pow(x, 0.83L) : 0.0L;
+    return static_cast<float>(OTU + t * Dosis);
+}
 
 void pO2_ausserhalb_loeschen() {
     pO2_ausserhalb = false;
+    CNS_Anzeigefarbe = CNS_Farbe::normal;
 }
 
 } // namespace Unit_Sauerstofftoxizitaet

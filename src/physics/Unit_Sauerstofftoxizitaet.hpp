@@ -1,11 +1,38 @@
 // Oxygen exposure: the CNS clock from the NOAA table and the pulmonary dose OTU.
 #pragma once
 
+#include <array>
+
 namespace Unit_Sauerstofftoxizitaet {
+
+struct NOAA_Zeile {
+    float pO2_atm;
+    float CNS_Prozent_pro_min;
+    float OTU_pro_min; // kept with the table; the OTU update uses its formula instead
+};
+constexpr int NOAA_Zeilen = 60;
+// Rows ordered by rising pO2; index 0 is row 1.
+extern const std::array<NOAA_Zeile, NOAA_Zeilen> NOAA_Tabelle;
+// The highest pO2 the table covers, atm.
+float NOAA_pO2_MAX();
+
+constexpr long double atm_pro_bar = 0.9869232667160128L;
 
 extern bool pO2_ausserhalb;    // the pO2 of the last step lay above the table
 extern bool pO2_Meldung;       // show the message the next time the pO2 leaves the table
 extern bool pO2_weiterrechnen; // setting: go on computing after the pO2 left the table
+
+// Colour of the CNS display of the status panel: red while the pO2 lies above the table.
+enum class CNS_Farbe { normal, rot };
+extern CNS_Farbe CNS_Anzeigefarbe;
+
+// CNS clock after t minutes at pO2 (bar). Above the table the rate is extrapolated, the state
+// flagged and, once per Ascend, the user told and asked whether to go on.
+float CNS_Schritt(float CNS, float pO2, float t);
+// Pulmonary dose after t minutes at pO2 (bar); a step of a day or more clears it.
+float OTU_Schritt(float OTU, float pO2, float t);
+// Factor by which the CNS clock shrinks over t minutes at pO2 f (atm) below the table.
+long double CNS_Erholung(long double f, long double t);
 
 // Clears the "pO2 outside the table" state at the dive reset.
 void pO2_ausserhalb_loeschen();
