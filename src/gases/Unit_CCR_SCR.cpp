@@ -96,22 +96,23 @@ void atmen_wie_Gas() {
     W::f_He_atmen = G::f_He;
 }
 
-void O2_zugeben(long double x) {
-    CCR.barL_O2 += x;
-    CCR.barL_O2_Zugabe += x;
+void CCR_nach_Zugabe(long double x, bool& zugegeben) {
     Summe_neu(CCR);
     auf_Volumen_ablassen(CCR);
     pO2_neu(CCR);
-    if (x > 0) CCR_O2_zugegeben = true;
+    if (x > 0) zugegeben = true;
+}
+
+void O2_zugeben(long double x) {
+    CCR.barL_O2 += x;
+    CCR.barL_O2_Zugabe += x;
+    CCR_nach_Zugabe(x, CCR_O2_zugegeben);
 }
 
 void Diluent_zugeben(long double x) {
     Gas_einleiten(CCR, x);
     CCR.barL_Dil_Zugabe += x;
-    Summe_neu(CCR);
-    auf_Volumen_ablassen(CCR);
-    pO2_neu(CCR);
-    if (x > 0) CCR_Dil_zugegeben = true;
+    CCR_nach_Zugabe(x, CCR_Dil_zugegeben);
 }
 
 // An amount that is zero (or too small to change the total) leaves the loop as it is, so every

@@ -114,7 +114,8 @@ void Gasverbrauch_zuruecksetzen() {
 }
 
 void Verbrauch_buchen(int32_t Gas, long double barL) {
-    if (Gas < 0 || Gas > G::GasGemisch_NumMaxUeberhaupt) return;
+    // Selecting such an index breathes gas 0, so that is where the gas went.
+    if (Gas < 0 || Gas > Gas_letztes()) Gas = 0;
     G::Gasgemisch[Gas].barL_gesamt += barL;
 }
 

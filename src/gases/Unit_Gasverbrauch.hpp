@@ -17,7 +17,7 @@ extern bool Gasverbrauch_Aufstieg_zeigen;
 // Zeroes the consumption of all 41 gases and clears the consumption page.
 void Gasverbrauch_zuruecksetzen();
 
-// Adds barL to the whole-dive consumption of gas i (ignored outside the table).
+// Adds barL to the whole-dive consumption of gas i (gas 0 for an index outside the list).
 void Verbrauch_buchen(int32_t Gas, long double barL);
 // The gas one calculation step took, by the apparatus in force: open circuit from the breathing
 // volume at the mean pressure, the rebreathers from what their loop took in.

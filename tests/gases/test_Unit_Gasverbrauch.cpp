@@ -219,3 +219,11 @@ TEST_F(Verbrauch, Bericht_nach_Abbruch) {
     Gasverbrauch_Bericht(true);
     EXPECT_EQ(Zeilen(), std::vector<std::string>{"! Calculation of dive cancelled !"});
 }
+
+// An index outside the list breathes gas 0 (selection falls back to it): the gas is booked there.
+TEST_F(Verbrauch, Unbekannte_Gasnummer_bucht_auf_Gas_0) {
+    Verbrauch_buchen(35, 10);
+    Verbrauch_buchen(-1, 5);
+    EXPECT_EQ(G::Gasgemisch[0].barL_gesamt, 15);
+    EXPECT_EQ(G::Gasgemisch[35].barL_gesamt, 0);
+}
