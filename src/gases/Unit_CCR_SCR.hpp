@@ -1,7 +1,10 @@
 // The breathing loops of the three rebreather kinds: what the diver actually breathes.
+// Amounts are barL, pressures bar, volumes litres.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace Unit_CCR_SCR {
 
@@ -60,6 +63,15 @@ extern CCR_Type CCR;
 extern SCR_Type SCR;
 extern pSCR_Type pSCR;
 
+// Whether the last CCR step injected oxygen, added diluent.
+extern bool CCR_O2_zugegeben;
+extern bool CCR_Dil_zugegeben;
+
+// Receives the label of a flush the pSCR loop makes by itself ("pSCR spülen" / "pSCR flush").
+// The calculation installs it where such a flush is to become a waypoint; unset, the flush is
+// only computed.
+extern std::function<void(const std::string& Aktion)> Ereignis_anhaengen;
+
 // Fill each loop with the current gas at the present ambient pressure; with the flag the
 // defaults are restored first.
 void CCR_Kreislauf_initialisieren(bool Standardwerte);
@@ -69,6 +81,26 @@ void Kreislaeufe_initialisieren(bool Standardwerte);
 
 // The loops take the setpoint, flow and dump ratio in force from the dive state.
 void Sollwerte_uebernehmen();
+
+// One calculation step of each loop (length min_Schritt): metabolism, what the apparatus adds
+// and vents; each sets the breathed fractions and returns the loop pO2.
+float CCR_Kreislauf_atmen_und_Zugabe();
+float SCR_Kreislauf_atmen_und_Zugabe();
+float pSCR_Kreislauf_atmen_und_Zugabe();
+// The SCR loop by the steady-state formula instead of the simulated loop.
+float SCR_Kreislauf_Formel();
+
+struct Spuelung_Type {
+    bool gespuelt = false;
+    int32_t Anzahl = 0;
+    std::string Tauchgeraet; // "OC", "CCR", "SCR", "pSCR"
+};
+// Flushes the loop of the apparatus in force and books the gas it took; after a flush the
+// dive's bar_pO2 is the loop pO2.
+Spuelung_Type Kreislauf_spuelen();
+
+// The inspired pO2 of a calculation step for the apparatus in force; sets the breathed fractions.
+float bar_pO2_atmen();
 
 // The pO2 the current gas gives at the present depth with the steady-state formulas of the
 // apparatus in force; sets the breathed fractions likewise. 0 for an unknown apparatus.

@@ -1,17 +1,34 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 
+#include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace Unit_Gasgemisch_BestMix {
 
 Gastabelle Gasgemisch;
 int32_t Gasgemisch_NumMax = Gasgemisch_NumMaxDefault;
 int32_t Gasgemisch_num = 0;
+Gastabelle Gasgemisch_ini;
+int32_t GasGemisch_NumMax_ini = Gasgemisch_NumMaxDefault;
+Gastabelle Gasgemisch_tx0;
+int32_t GasGemisch_NumMax_tx0 = Gasgemisch_NumMaxDefault;
+std::array<int32_t, GasGemisch_NumMaxUeberhaupt + 1> GasGemisch_Num_tx0;
 float f_O2 = 0.20948f;
 float f_N2 = 0.79020f;
 float f_He = 0;
 
 namespace {
+namespace W = Unit_WayPoints;
+using Unit_Tools::Text_waehlen;
+using Unit_Tools::Zahl_formatieren;
+
 const std::array<const char*, Gasgemisch_NumMaxDefault + 1> Defaultzeilen = {
     " 20.948 79.020 0.0 Luft",     " 32.0   68.0   0.0 EAN32",       " 36.0   64.0   0.0 EAN36",
     " 40.0   60.0   0.0 EAN40",    " 50.0   50.0   0.0 EAN50",       " 60.0   40.0   0.0 EAN60",
@@ -19,11 +36,83 @@ const std::array<const char*, Gasgemisch_NumMaxDefault + 1> Defaultzeilen = {
     " 30.0   40.0  30.0 Tmx30/30", " 21.0   44.0  35.0 Tmx21/35",    " 18.0   37.0  45.0 Tmx18/45",
     " 15.0   30.0  55.0 Tmx15/55", " 12.0   23.0  65.0 Tmx12/65",    " 10.0   20.0  70.0 Tmx10/70",
     "  7.0   19.0  74.0 Tmx7/74",  "  5.0   15.0  80.0 Tmx5/80"};
+
+bool im_Bereich(int32_t i, int32_t Max) {
+    return i >= 0 && i <= Max;
+}
+
+// Whole percent, a tie going to the even neighbour; a value that is no number counts as 0.
+long double ganze_Prozent(long double Prozent) {
+    if (!std::isfinite(Prozent)) return 0;
+    const long double unten = std::floor(Prozent);
+    const long double Rest = Prozent - unten;
+    if (Rest > 0.5L) return unten + 1;
+    if (Rest < 0.5L) return unten;
+    return std::fmod(unten, 2.0L) == 0 ? unten : unten + 1;
+}
+
+std::string ganze_Zahl(long double Wert) {
+    return Zahl_formatieren(0, 0, Wert);
+}
+
+bool innerhalb(float Prozent, float Anteil) {
+    return std::fabs(Prozent * 0.01L - Anteil) <= 0.005L;
+}
+
+// -1 for a value that names no table entry.
+int32_t Gasindex_aus_Wert(float Wert) {
+    if (!(Wert > -0.5f && Wert < GasGemisch_NumMaxUeberhaupt + 0.5f)) return -1;
+    return static_cast<int32_t>(std::lround(Wert));
+}
+
+int32_t WayPoint_letzter() {
+    return std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax);
+}
+
+// Every gas index the dive and the plans hold, rewritten by the given rule.
+void Gasnummern_umschreiben(const std::function<int32_t(int32_t)>& neu) {
+    for (int32_t k = 0; k <= WayPoint_letzter(); ++k) W::WayPoint[k].Gas_Nr = neu(W::WayPoint[k].Gas_Nr);
+    for (int32_t k = 0; k <= std::clamp(W::sData_Anzahl, 0, W::sDataMax); ++k)
+        W::sData[k].Gas_Nr = neu(W::sData[k].Gas_Nr);
+    W::Gas_Nr = neu(W::Gas_Nr);
+    W::Gas_Nr_Start = neu(W::Gas_Nr_Start);
+    Unit_AustauchPlanung::AirBreak_GasNum = neu(Unit_AustauchPlanung::AirBreak_GasNum);
+    for (auto* t : {&Unit_AbtauchPlanung::Abstieg_Gaswechsel, &Unit_AustauchPlanung::Aufstieg_Gaswechsel})
+        for (auto& z : t->Zeile) {
+            const int32_t alt = Gasindex_aus_Wert(z.Wert);
+            const int32_t Neu = neu(alt);
+            if (Neu != alt) z.Wert = static_cast<float>(Neu);
+        }
+}
+
+void Eintrag_leeren(Gasgemisch_Type& g) {
+    g = Gasgemisch_Type{};
+}
+
+void Defaults_neu_einlesen() {
+    for (int32_t i = 0; i <= Gasgemisch_NumMaxDefault; ++i) Gasgemisch_Default_laden(i, false);
+}
+
+// The loaded gas k as it ends up in the merged list.
+int32_t Geladenes_Gas_einordnen(const Gasgemisch_Type& g) {
+    const float O2 = static_cast<float>(g.f_O2_prozent * 0.01L);
+    const float N2 = static_cast<float>(g.f_N2_prozent * 0.01L);
+    const float He = static_cast<float>(g.f_He_prozent * 0.01L);
+    const int32_t j = Gasgemisch_finden(O2, N2, He);
+    if (j >= 0) return j;
+    Gasgemisch_hinzufuegen(Gasname_aus_Anteilen(O2, N2, He), g.f_O2_prozent, g.f_N2_prozent, g.f_He_prozent);
+    return Gasgemisch_num;
+}
+
+std::string mit_Umbruch(const std::string& Text) {
+    return Text + "\n";
+}
 } // namespace
 
 std::string Gasgemisch_Defaultzeile(int32_t i) {
+    if (!im_Bereich(i, Gasgemisch_NumMaxDefault)) return {};
     if (i == 0 && Unit_Tools::Sprache == 1) return " 20.948 79.020 0.0 Air";
-    return Defaultzeilen.at(static_cast<std::size_t>(i));
+    return Defaultzeilen[static_cast<std::size_t>(i)];
 }
 
 Zahlwort Zahl_aus_Zeile(const std::string& Zeile, int n) {
@@ -41,7 +130,7 @@ Zahlwort Zahl_aus_Zeile(const std::string& Zeile, int n) {
 }
 
 void Gasgemisch_Default_laden(int32_t i, bool Verbrauch_loeschen) {
-    if (i < 0 || i > Gasgemisch_NumMaxDefault) return;
+    if (!im_Bereich(i, Gasgemisch_NumMaxDefault)) return;
     const std::string Zeile = Gasgemisch_Defaultzeile(i);
     auto& g = Gasgemisch[static_cast<std::size_t>(i)];
     g.f_O2_prozent = Zahl_aus_Zeile(Zeile, 1).Wert;
@@ -52,8 +141,17 @@ void Gasgemisch_Default_laden(int32_t i, bool Verbrauch_loeschen) {
     if (Verbrauch_loeschen) g.barL_gesamt = g.barL_bis_Aufstieg = g.barL_Aufstieg = 0;
 }
 
+void Gasgemische_initialisieren() {
+    for (int32_t i = 0; i <= Gasgemisch_NumMaxDefault; ++i) Gasgemisch_Default_laden(i, true);
+    for (int32_t i = Gasgemisch_NumMaxDefault + 1; i <= GasGemisch_NumMaxUeberhaupt; ++i)
+        Eintrag_leeren(Gasgemisch[i]);
+    Gasgemisch_NumMax = Gasgemisch_NumMaxDefault;
+    Gasgemisch_waehlen(0);
+    Gasliste_merken();
+}
+
 void Gasgemisch_waehlen(int32_t i) {
-    if (i < 0 || i > Gasgemisch_NumMax) i = 0;
+    if (!im_Bereich(i, Gasgemisch_NumMax)) i = 0;
     const auto& g = Gasgemisch[static_cast<std::size_t>(i)];
     Gasgemisch_num = i;
     f_O2 = static_cast<float>(g.f_O2_prozent * 0.01L);
@@ -61,12 +159,180 @@ void Gasgemisch_waehlen(int32_t i) {
     f_He = static_cast<float>(g.f_He_prozent * 0.01L);
 }
 
+int32_t Gasgemisch_finden(float O2, float N2, float He) {
+    for (int32_t k = 0; k <= std::clamp(Gasgemisch_NumMax, 0, GasGemisch_NumMaxUeberhaupt); ++k) {
+        const auto& g = Gasgemisch[k];
+        if (innerhalb(g.f_O2_prozent, O2) && innerhalb(g.f_N2_prozent, N2) && innerhalb(g.f_He_prozent, He))
+            return k;
+    }
+    return -1;
+}
+
+std::string Gasname_aus_Anteilen(float O2, float N2, float He) {
+    const long double o = ganze_Prozent(O2 * 100.0L);
+    const long double n = ganze_Prozent(N2 * 100.0L);
+    const long double h = ganze_Prozent(He * 100.0L);
+    if (h > 0) return n > 0 ? "Tmx" + ganze_Zahl(o) + "/" + ganze_Zahl(h) : "HeliOx" + ganze_Zahl(o);
+    if (o == 21 && n == 79) return Text_waehlen("Luft", "Air");
+    return o < 100 ? "EAN" + ganze_Zahl(o) : "O2";
+}
+
+void Gasgemisch_hinzufuegen(const std::string& Name, float O2_prozent, float N2_prozent, float He_prozent) {
+    int32_t i = Gasgemisch_NumMax + 1;
+    if (i > GasGemisch_NumMaxUeberhaupt) {
+        Unit_Tools::Meldung_Problem("Zu viele Gasmischungen", "Too many gas mixes");
+        i = GasGemisch_NumMaxUeberhaupt;
+    }
+    Gasgemisch_NumMax = i;
+    auto& g = Gasgemisch[i];
+    g.Name = Name;
+    long double o = ganze_Prozent(O2_prozent);
+    const long double n = ganze_Prozent(N2_prozent);
+    const long double h = ganze_Prozent(He_prozent);
+    if (o + n + h > 100) o -= 1;
+    if (o + n + h < 100) o += 1;
+    g.f_O2_prozent = static_cast<float>(o);
+    g.f_N2_prozent = static_cast<float>(n);
+    g.f_He_prozent = static_cast<float>(h);
+    g.barL_gesamt = g.barL_bis_Aufstieg = g.barL_Aufstieg = 0;
+    Defaults_neu_einlesen();
+    Gasgemisch_waehlen(i);
+}
+
+bool Gasgemisch_verwendet(int32_t i) {
+    for (int32_t k = 0; k <= WayPoint_letzter(); ++k)
+        if (W::WayPoint[k].Gas_Nr == i) return true;
+    // A plan naming a deleted gas would switch to whatever gas moved into its place.
+    for (const auto* t :
+         {&Unit_AbtauchPlanung::Abstieg_Gaswechsel, &Unit_AustauchPlanung::Aufstieg_Gaswechsel})
+        for (const auto& z : t->Zeile)
+            if (Gasindex_aus_Wert(z.Wert) == i) return true;
+    return Unit_AustauchPlanung::AirBreak_GasNum == i;
+}
+
+void Gasgemisch_loeschen(int32_t i) {
+    if (i <= Gasgemisch_NumMaxDefault || i > Gasgemisch_NumMax) return;
+    if (Gasgemisch_verwendet(i)) return;
+    for (int32_t k = i; k < Gasgemisch_NumMax; ++k) Gasgemisch[k] = Gasgemisch[k + 1];
+    Eintrag_leeren(Gasgemisch[Gasgemisch_NumMax]);
+    --Gasgemisch_NumMax;
+    // What referred to the deleted gas itself (current or start gas) falls back to air.
+    const auto neu = [i](int32_t g) { return g > i ? g - 1 : (g == i ? 0 : g); };
+    Gasnummern_umschreiben(neu);
+    Gasgemisch_waehlen(neu(Gasgemisch_num));
+}
+
+void Gasgemische_unbenutzt_loeschen() {
+    int32_t i = Gasgemisch_NumMaxDefault + 1;
+    while (i <= Gasgemisch_NumMax) {
+        if (Gasgemisch_verwendet(i))
+            ++i;
+        else
+            Gasgemisch_loeschen(i);
+    }
+}
+
+void Gasliste_merken() {
+    GasGemisch_NumMax_ini =
+        std::clamp(Gasgemisch_NumMax, Gasgemisch_NumMaxDefault, GasGemisch_NumMaxUeberhaupt);
+    Gasgemisch_ini = Gasgemisch;
+    for (int32_t k = GasGemisch_NumMax_ini + 1; k <= GasGemisch_NumMaxUeberhaupt; ++k)
+        Eintrag_leeren(Gasgemisch_ini[k]);
+}
+
+void Gasliste_zusammenfuehren() {
+    GasGemisch_Num_tx0.fill(-1);
+    Gasgemisch_tx0 = Gasgemisch;
+    GasGemisch_NumMax_tx0 = std::clamp(Gasgemisch_NumMax, 0, GasGemisch_NumMaxUeberhaupt);
+    Gasgemisch = Gasgemisch_ini;
+    Gasgemisch_NumMax = GasGemisch_NumMax_ini;
+
+    for (int32_t k = 0; k <= GasGemisch_NumMax_tx0; ++k)
+        GasGemisch_Num_tx0[k] = Geladenes_Gas_einordnen(Gasgemisch_tx0[k]);
+    Gasliste_merken();
+
+    bool gemeldet = false;
+    Gasnummern_umschreiben([&gemeldet](int32_t g) {
+        if (im_Bereich(g, GasGemisch_NumMax_tx0) && GasGemisch_Num_tx0[g] >= 0) return GasGemisch_Num_tx0[g];
+        if (!gemeldet)
+            Unit_Tools::Meldung_Problem("Gas Nr. " + std::to_string(g) +
+                                            " ist nicht in der Gasliste des Tauchgangs, Luft wird verwendet",
+                                        "Gas no. " + std::to_string(g) +
+                                            " is not in the gas list of the dive, air is used");
+        gemeldet = true;
+        return 0;
+    });
+    Gasgemisch_waehlen(W::WayPoint[0].Gas_Nr);
+}
+
+void Gasnamen_Sprache_anpassen() {
+    const std::string alt = Unit_Tools::Sprache == 1 ? "Luft" : "Air";
+    const std::string neu = Unit_Tools::Sprache == 1 ? "Air" : "Luft";
+    for (auto& g : Gasgemisch)
+        if (g.Name == alt) g.Name = neu;
+}
+
+std::vector<std::string> Gasliste_Texte() {
+    Defaults_neu_einlesen();
+    std::vector<std::string> Namen;
+    for (int32_t k = 0; k <= std::clamp(Gasgemisch_NumMax, 0, GasGemisch_NumMaxUeberhaupt); ++k)
+        Namen.push_back(Gasgemisch[k].Name);
+    return Namen;
+}
+
+std::array<std::string, 3> Gasanteile_Texte(int32_t i) {
+    if (!im_Bereich(i, Gasgemisch_NumMax)) i = 0;
+    const auto& g = Gasgemisch[i];
+    return {Zahl_formatieren(0, 2, g.f_O2_prozent), Zahl_formatieren(0, 2, g.f_N2_prozent),
+            Zahl_formatieren(0, 2, g.f_He_prozent)};
+}
+
+Gaspruefung_Type Gas_pruefen(float m_Einsatztiefe, float O2_prozent, float N2_prozent,
+                             const std::string& Name, bool Warnungen_zeigen, bool Ergebnis_zeigen) {
+    namespace F = Unit_Formeln;
+    const float O2 = static_cast<float>(O2_prozent / 100.0L);
+    Gaspruefung_Type r;
+    r.pO2 = static_cast<float>(F::bar_Umgebung_aus(m_Einsatztiefe) * static_cast<long double>(O2));
+    r.MOD = F::m_MOD_aus(1.601f, O2);
+    r.MinOD = std::max(0.0f, F::m_MOD_aus(0.16f, O2));
+    r.END = F::m_END_aus(static_cast<float>(N2_prozent / 100.0L), m_Einsatztiefe);
+    r.pO2_ausserhalb = r.pO2 > 1.601f || r.pO2 < 0.16f;
+    r.END_ueberschritten = r.END > 50;
+
+    if (Warnungen_zeigen) {
+        std::string de, en;
+        if (r.pO2 > 1.601f) {
+            de += mit_Umbruch("Maximaler Sauerstoff-Partialdruck überschritten !");
+            en += mit_Umbruch("Maximum oxygen partial pressure exceeded !");
+        }
+        if (r.pO2 < 0.16f) {
+            de += mit_Umbruch("Minimaler Sauerstoff-Partialdruck unterschritten !");
+            en += mit_Umbruch("Minimum oxygen partial pressure deceeded !");
+        }
+        if (r.END_ueberschritten) {
+            de += mit_Umbruch("Maximale END überschritten !");
+            en += mit_Umbruch("Maximum END exceeded !");
+        }
+        if (!de.empty()) Unit_Tools::Meldung_Problem(de, en);
+    }
+    if (Ergebnis_zeigen) {
+        const std::string Werte = "\n" + mit_Umbruch("pO2 = " + Zahl_formatieren(5, 2, r.pO2) + " bar") +
+                                  mit_Umbruch("MOD = " + Zahl_formatieren(5, 1, r.MOD) + " m") +
+                                  mit_Umbruch("MinOD = " + Zahl_formatieren(5, 1, r.MinOD) + " m") +
+                                  "END = " + Zahl_formatieren(5, 1, r.END) + " m";
+        const std::string Tiefe = Zahl_formatieren(0, 1, m_Einsatztiefe) + " m";
+        Unit_Tools::Meldung_Info(mit_Umbruch("Aus dem Gas = " + Name) +
+                                     mit_Umbruch("auf der Einsatztiefe = " + Tiefe) +
+                                     mit_Umbruch("berechnete Werte :") + Werte,
+                                 mit_Umbruch("From Gas = " + Name) + mit_Umbruch("on depth = " + Tiefe) +
+                                     mit_Umbruch("calculated values :") + Werte);
+    }
+    return r;
+}
+
 namespace {
 // The defaults exist from the start, as the program loads them before anything else.
-const bool Defaults_geladen = [] {
-    for (int32_t i = 0; i <= Gasgemisch_NumMaxDefault; ++i) Gasgemisch_Default_laden(i, true);
-    return true;
-}();
+const bool Defaults_geladen = (Gasgemische_initialisieren(), true);
 } // namespace
 
 } // namespace Unit_Gasgemisch_BestMix

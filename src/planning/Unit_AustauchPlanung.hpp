@@ -1,0 +1,33 @@
+// The ascent plan's tables: velocity, gas changes and CCR setpoints by depth (up lookup), the
+// gas breaks on the last stop, and the first stop depth the consumption needs.
+#pragma once
+
+#include "planning/Unit_Tiefentabelle.hpp"
+
+#include <cstdint>
+
+namespace Unit_AustauchPlanung {
+
+extern bool Aufstieg_Geschwindigkeit_variabel; // "Mit Geschwindigkeitswechsel"
+extern float v_Aufstieg_konstant;              // m/min, also the velocity table's constant
+extern Tiefentabelle_Type Aufstieg_Geschwindigkeit;
+
+extern bool Aufstieg_Gaswechsel_OK; // "Mit Gaswechsel"
+extern Tiefentabelle_Type Aufstieg_Gaswechsel;
+
+extern bool Aufstieg_Setpoint_variabel; // "Mit p(O2) Änderung"
+extern Tiefentabelle_Type Aufstieg_Setpoint;
+
+// Gas breaks: the break gas is a gas index like the table's gas changes.
+extern bool AirBreak_OK;
+extern int32_t AirBreak_GasNum;
+extern int32_t AirBreak_minAbstand;
+extern int32_t AirBreak_minDauer;
+
+// Depth of the first stop of the last planned ascent; 0 when there is none.
+extern float m_ErsterStop;
+
+// Back to the values a missing settings key reads as.
+void Tabellen_zuruecksetzen();
+
+} // namespace Unit_AustauchPlanung

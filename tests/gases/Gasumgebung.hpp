@@ -1,0 +1,43 @@
+// Fixture of the gas tests: the shared environment plus a fresh gas table, plan tables and loops.
+#pragma once
+
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_CCR_SCR.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+#include "support/Testumgebung.hpp"
+
+#include <string>
+
+// Names table-driven cases after their field Fall.
+struct Fallname {
+    template <typename Info> std::string operator()(const Info& i) const { return i.param.Fall; }
+};
+
+class Gasumgebung : public Testumgebung {
+  protected:
+    void SetUp() override {
+        Unit_Gasgemisch_BestMix::Gasgemische_initialisieren();
+        Unit_AbtauchPlanung::Tabellen_zuruecksetzen();
+        Unit_AustauchPlanung::Tabellen_zuruecksetzen();
+        Unit_CCR_SCR::Ereignis_anhaengen = nullptr;
+        Testumgebung::SetUp();
+        Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
+    }
+
+    // The diver at depth m breathing gas i with the given apparatus, one calculation step long.
+    static void Tauchen(float m, int32_t Gas, uint8_t Geraet) {
+        namespace W = Unit_WayPoints;
+        W::m_Wasser = m;
+        W::bar_Umgebung = Unit_Formeln::bar_Umgebung_aus(m);
+        W::Tauchgeraet = Geraet;
+        W::Gas_Nr = Gas;
+        W::min_dt = W::min_Schritt;
+        Unit_Gasgemisch_BestMix::Gasgemisch_waehlen(Gas);
+    }
+
+    // P = ambient minus water vapour, as the loops compute it.
+    static long double P_trocken() { return Unit_WayPoints::bar_Umgebung - Unit_Formeln::p_H2O; }
+};
