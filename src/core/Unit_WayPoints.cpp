@@ -10,6 +10,7 @@
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "reports/Unit_Tauchgang_analysieren.hpp"
 
@@ -117,7 +118,7 @@ void Gewebe_anzeigen() {
     for (int i = 1; i <= Gewebe_Anzahl; ++i) ui.Kompartiment_geaendert(i);
     if (Unit_Graph_Utilities::Tauchgangsgraphik_zeigen) Unit_Gewebe_barL::Geloeste_Gase_berechnen();
     ui.Gewebedruck_geaendert();
-    ui.Status_geaendert();
+    Unit_Saettigungsrechnung::Status_auffrischen();
 }
 
 } // namespace
@@ -157,6 +158,7 @@ void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen
     Warntext.clear();
     Unit_Gasverbrauch::Gasverbrauch_zuruecksetzen();
     Unit_Tauchgang_analysieren::Analyse_zuruecksetzen();
+    Unit_Grenzwerte::Gegendiffusion_Extreme_zuruecksetzen();
     Gas_Nr = 0;
 
     G::Gasgemisch_waehlen(Gas_Nr);

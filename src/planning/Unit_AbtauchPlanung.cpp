@@ -9,6 +9,11 @@ bool Abstieg_Gaswechsel_OK;
 Tiefentabelle_Type Abstieg_Gaswechsel;
 bool Abstieg_Setpoint_variabel;
 Tiefentabelle_Type Abstieg_Setpoint;
+bool Abstiegsplanung_verwenden = false;
+bool Bubble_Check = false;
+float m_Bubble_Check = 5;
+float min_Bubble_Check = 1;
+bool Bubble_Check_erledigt = false;
 
 void Tabellen_zuruecksetzen() {
     Abstieg_Geschwindigkeit_variabel = false;

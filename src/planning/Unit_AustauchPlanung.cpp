@@ -15,6 +15,9 @@ int32_t AirBreak_minAbstand;
 int32_t AirBreak_minDauer;
 float m_ErsterStop;
 
+bool Gaswechsel_warten_OK = false;
+int32_t min_Gaswechsel_warten = 1;
+
 void Tabellen_zuruecksetzen() {
     Aufstieg_Geschwindigkeit_variabel = false;
     v_Aufstieg_konstant = 10;

@@ -28,6 +28,10 @@ extern int32_t AirBreak_minDauer;
 extern float m_ErsterStop;
 
 // Back to the values a missing settings key reads as.
+// Wait on depth after a gas switch ("Gaswechsel warten").
+extern bool Gaswechsel_warten_OK;
+extern int32_t min_Gaswechsel_warten;
+
 void Tabellen_zuruecksetzen();
 
 } // namespace Unit_AustauchPlanung

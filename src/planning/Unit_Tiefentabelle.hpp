@@ -21,3 +21,20 @@ constexpr Tiefentabelle_Type Tiefentabelle_gleich(float m_ab, float Wert) {
     for (auto& z : t.Zeile) z = {m_ab, Wert};
     return t;
 }
+
+namespace Unit_Tiefentabelle {
+
+// Descent tables are read downwards, ascent tables upwards.
+enum class Richtung { abwaerts, aufwaerts };
+
+// Off: the constant. Down: the value of the last row (from row 6 back) not deeper than m. Up: the
+// value of the first row (from row 1 on) at least as deep as m. No row: the constant.
+float Tiefentabelle_lesen(const Tiefentabelle_Type& Tabelle, bool an, Richtung r, float Konstante, float m);
+// False, after the message, when a row is deeper than the next; the rows stay as entered.
+bool Reihenfolge_pruefen(const Tiefentabelle_Type& Tabelle);
+// A window that edits the first k rows fills the others with a copy of row k.
+void Zeilen_auffuellen(Tiefentabelle_Type& Tabelle, int bearbeitete_Zeilen);
+// After reading: a row shallower than the one before becomes a copy of it.
+void Tabelle_normalisieren(Tiefentabelle_Type& Tabelle);
+
+} // namespace Unit_Tiefentabelle
