@@ -1,6 +1,7 @@
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "physics/Unit_Formeln.hpp"
+#include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Saettigungsrechnung.hpp"
@@ -209,4 +210,24 @@ TEST_F(Saettigung, Oberflaechenpause_entsaettigt_und_startet_die_Sauerstoffuhren
     EXPECT_EQ(W::WayPoint_Anzahl, 0);
     // air at the surface lets the CNS clock recover: 40 x 0.5^(60 / 90); OTU is not touched
     EXPECT_NEAR(static_cast<double>(W::CNS_Prozent), 40 * std::exp2(-60.0 / 90), 1e-3);
+}
+
+TEST_F(Saettigung, geloeste_Gase_nach_der_Oberflaechensaettigung) {
+    // Per compartment 1/16 of 43.125 L water, 18.75 L fat and 10.94 L other tissue; nitrogen at
+    // 0.751135 bar: 0.001 x p x (12.11 W + 66.124 F + 39.117 R) = 0.10281 barL, 1.64499 in all.
+    namespace B = Unit_Gewebe_barL;
+    Unit_Gewebe_barL::Geloeste_Gase_berechnen();
+    EXPECT_NEAR(B::barL_N2, 1.64499f, 1e-4f);
+    EXPECT_NEAR(static_cast<double>(B::barL_N2_Gewebe[7]), 0.102812, 1e-5);
+    EXPECT_EQ(B::barL_He, 0.0f);
+    EXPECT_FLOAT_EQ(B::barL_N2He, B::barL_N2);
+    EXPECT_NEAR(B::barL_N2He_Start, 1.64499f, 1e-4f); // the reference of the dive reset
+    // oxygen from the inspired pO2 of air at the surface, 0.95055 x 0.20948 bar
+    EXPECT_NEAR(B::barL_O2, 0.76094f, 1e-4f);
+    // a deeper dive raises the maximum, which remembers where it was reached
+    Unit_Tauchgangsberechnung::Zeitschritt_rechnen(2, 30);
+    Unit_Tauchgangsberechnung::Zeitschritt_rechnen(20, 30);
+    EXPECT_GT(B::barL_N2He_MAX, 1.7f);
+    EXPECT_FLOAT_EQ(B::m_barL_N2He_MAX, 30);
+    EXPECT_NEAR(B::min_barL_N2He_MAX, 22.0f, 1e-4f);
 }
