@@ -4,6 +4,7 @@
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -115,7 +116,7 @@ void Extreme_erfassen(int i, long double dneg, long double Pt, long double M, bo
 } // namespace
 
 float GF_aktuell() {
-    return GF_gesetzt.value_or(S::GF_Lo);
+    return GF_gesetzt ? *GF_gesetzt : Unit_AustauchPlanung::GF_aktuell();
 }
 
 void GF_aktuell_setzen(float GF) {

@@ -12,7 +12,7 @@ namespace Unit_Grenzwerte {
 // Critical counter-diffusion found at the last evaluation.
 extern bool Gegendiffusion;
 
-// The gradient factor in force. Follows GF_Lo until a value is set.
+// The gradient factor in force: the ascent planner's, unless a value is set (for a what-if).
 float GF_aktuell();
 void GF_aktuell_setzen(float GF);
 void GF_aktuell_loeschen();

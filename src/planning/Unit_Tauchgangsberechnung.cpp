@@ -321,7 +321,9 @@ void WayPoint_anzeigen(const std::string& Text, int32_t i, int Plot, bool Protok
     Graph::Cursor[Plot == Graph::Plot_Eingabe ? 1 : 2] = {w.min_Runtime, w.m_Wasser};
 
     std::string Annotation;
-    if (beginnt_mit(Text, "DEKO") || beginnt_mit(Text, "DECO"))
+    if (beginnt_mit(Text, "Deko") || beginnt_mit(Text, "Deco") || beginnt_mit(Text, "Deep"))
+        Annotation = Unit_AustauchPlanung::Stop_Annotation(i);
+    else if (beginnt_mit(Text, "DEKO") || beginnt_mit(Text, "DECO"))
         Annotation = Text_waehlen("*** DEKOUNFALL ***", "*** DECO ACCIDENT ***");
 
     w.Aktion = Text;
@@ -334,6 +336,8 @@ void WayPoint_anzeigen(const std::string& Text, int32_t i, int Plot, bool Protok
 
     namespace T = Unit_Textpuffer;
     if (Protokoll) T::Memo_Tauchgangsberechnung.Zeile_anfuegen(Protokollzeile(i, Annotation));
+    if (beginnt_mit(Text, "STOP"))
+        Unit_AustauchPlanung::Zusammenfassung_anfuegen(T::Memo_Tauchgangsberechnung, w.min_Runtime);
     if (!Annotation.empty()) T::Memo_DekoInfo.Zeile_anfuegen(Annotation);
     if (Berechnung_abgebrochen)
         T::Memo_DekoInfo.Zeile_anfuegen(
@@ -393,6 +397,7 @@ void pO2_Wechsel_pruefen(bool zeigen) {
 void Tauchgang_nachrechnen() {
     namespace T = Unit_Textpuffer;
     Dekounfallzeilen_entfernen();
+    Unit_AustauchPlanung::m_ErsterStop = 0; // the replay breathes with the factor of the first stop
     Unit_Grenzwerte::Dekounfall_anzeigen = [](int32_t Nr) {
         WayPoint_anzeigen(W::WayPoint[static_cast<std::size_t>(Nr)].Aktion, Nr, Graph::Plot_Berechnet, true);
     };
