@@ -323,3 +323,26 @@ TEST_F(Aufstieg, Fenster_Eingaben) {
     S::GF_Hi = 0.85f;
     EXPECT_EQ(Baker_Beschriftung(), "Gradient Factors nach Baker :  30 /  85");
 }
+
+TEST_F(Aufstieg, Deep_Stop_zwei_Stufen_ueber_dem_Beginn_der_Dekozone) {
+    S::Deep_Stop_verwenden = true;
+    S::Deep_Stop_min = 1;
+    S::Deep_Stop_Stufen_oberhalb_Dekozone = 2;
+    Tauchgang({{3, 40}, {30, 40}});
+    const auto Deep = Zeilen_mit("Deep Stop");
+    ASSERT_EQ(Deep.size(), 1u); // at most once per ascent
+    EXPECT_GT(W::m_Dekozone, 0.0f);
+    EXPECT_FLOAT_EQ(Zeile(Deep[0]).m_Wasser, m_Stufe_unter(2, W::m_Dekozone));
+    EXPECT_NEAR(Zeile(Deep[0]).min_Runtime - Zeile(Deep[0] - 1).min_Runtime, 1.0f, 1e-3f);
+    EXPECT_TRUE(DeepStop_erledigt);
+    // the deep stop lies deeper than every decompression stop
+    for (int i : Zeilen_mit("Deko")) EXPECT_LT(Zeile(i).m_Wasser, Zeile(Deep[0]).m_Wasser);
+}
+
+TEST_F(Aufstieg, pSCR_spuelt_zu_Beginn_des_Aufstiegs) {
+    W::Tauchgeraet = 3;
+    W::WayPoint[0].Tauchgeraet = 3;
+    Tauchgang({{2, 20}, {20, 20}});
+    EXPECT_EQ(Zeile(Unit_Main::Eingabemarke + 1).Aktion, "pSCR spülen");
+    EXPECT_FLOAT_EQ(Zeile(Unit_Main::Eingabemarke + 1).m_Wasser, 20);
+}
