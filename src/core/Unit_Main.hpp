@@ -1,13 +1,108 @@
-// The dive in progress as the main window's commands see it.
+// The dive in progress as the main window's commands see it: New dive, Repetition dive, Dive,
+// Delete, Ascend, the apparatus, gas and setpoint choices, and the texts Ascend writes. The
+// window reads its fields, calls these and mirrors the state.
 #pragma once
 
+#include "core/Unit_Textpuffer.hpp"
+#include "core/Unit_WayPoints.hpp"
+
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace Unit_Main {
 
+// Limits of every entered point.
+constexpr float m_Wasser_Grenze = 350;
+constexpr float min_Runtime_Grenze = 900;
+constexpr float v_Abstieg_Grenze = 50;
+constexpr float v_Aufstieg_Grenze = 18;
+
 // Index of the last waypoint the user entered; rows behind it are the computed ascent.
 extern int32_t Eingabemarke;
+// Index of the last entered waypoint as the overview and the analysis know it.
+extern int32_t WayPoint_letzter_Eingabe;
 // 1 while entering (input cursor), 2 after a calculation (time cursor).
 extern int32_t Grafikmodus;
+// The dive needs no saving.
+extern bool Tauchgang_gespeichert;
+// Input locked (computed state) and calculation running.
+extern bool Eingabe_gesperrt;
+extern bool Berechnung_laeuft;
+// The menu entry "Tauchgang analysieren" may be used.
+extern bool Analyse_erlaubt;
+
+// Start values of every new dive besides those of the waypoint store.
+extern float min_Runtime_Start;
+extern float m_Wasser_Start;
+// Waypoint 0 as the first Dive left it.
+extern Unit_WayPoints::WayPoint_Type WayPoint_Start;
+
+// Repetition dive (section "Wiederholungstauchgang").
+extern bool Wiederholungstauchgang;
+extern std::string Vortauchgang;
+extern float Oberflaechenpause_h;
+
+// Time of day of the dive start and of the end of the previous dive, minutes after midnight.
+extern long double Uhrzeit_Start_min;
+extern long double Uhrzeit_Ende_min;
+
+// The dive comment in both languages.
+extern std::string Kommentar_Deutsch;
+extern std::string Kommentar_Englisch;
+
+// Depth where the decompression zone began, kept by Ascend before the ascent is planned.
+extern float m_Dekozone_Tauchgang;
+extern float min_Dekozone_Tauchgang;
+
+void Neuer_Tauchgang();
+// Asks to save a changed dive and for the surface interval; false when nothing was started.
+bool Wiederholungstauchgang_starten();
+void Folgetauchgang_starten(float Stunden);
+
+struct Eingabefelder {
+    std::string Runtime; // width 7, one decimal
+    std::string Tiefe;   // width 6, one decimal
+};
+// The Dive command with the texts of the runtime and depth fields; returns the clamped values
+// as the fields show them.
+Eingabefelder Tauchen(const std::string& Runtime_Feld, const std::string& Tiefe_Feld);
+void Wegpunkt_begrenzen(float& min_Runtime, float& m_Wasser);
+void Letzten_Wegpunkt_loeschen();
+
+// The Ascend button: computes, or cancels the calculation running.
+void Austauchen_Klick();
+void Hinweiszeilen_schreiben();
+void Zusammenfassung_schreiben();
+// After a dive was read from a file.
+void Tauchgang_geladen();
+
+void Eingabe_sperren(bool gesperrt);
+void Berechnung_aktiv(bool aktiv);
+
+// Apparatus box index 0 .. 3.
+void Tauchgeraet_waehlen(int Index);
+// Gas box index; the entry after the last gas is "-> Neues Gasgemisch" and changes nothing
+// (false: the window opens the gas calculator).
+bool Gas_waehlen(int32_t Index);
+// The setpoint, flow or dump-ratio field of the apparatus in force.
+void Tauchgeraet_Wert_setzen(const std::string& Feld);
+// Depth field while typing: a valid text becomes the current depth.
+void Tiefe_eingeben(const std::string& Feld);
+void Runtime_eingeben(const std::string& Feld);
+
+// The SCR gases and their constant flows; any other gas gives gas 2 at 15.6 l/min.
+void SCR_Gasregel();
+
+// The counter-diffusion block of the summary and of the dive analysis.
+void Gegendiffusion_Block(Unit_Textpuffer::Textpuffer& Puffer, const std::string& Ueberschrift_de,
+                          const std::string& Ueberschrift_en);
+
+// Installed by the file module: saves the dive (after its own file choice); the dive's file name
+// as the repetition dive names its predecessor.
+extern std::function<void()> Tauchgang_speichern;
+extern std::string Tauchgang_Dateiname;
+// Installed by the reports: runtime table, report and CSV report after a calculation.
+extern std::function<void()> Berichte_schreiben;
 
 } // namespace Unit_Main

@@ -58,6 +58,7 @@ float SCR_Flow_Start = 15.6f;
 int32_t pSCR_DumpRatio_Start = 10;
 
 bool Warnungen_reduzieren = false;
+bool Warnungen_reduziert = false;
 Startzustand_Type Startzustand;
 
 namespace {
@@ -84,7 +85,11 @@ void Warnflags_loeschen() {
 
 // Adds the text once per flag; returns whether it was added.
 bool Warnung_einmal(Warnung_Nr Nr, bool Bedingung) {
-    if (!Bedingung || Warnung_gemeldet[Nr]) return false;
+    if (!Bedingung) return false;
+    if (Warnung_gemeldet[Nr]) {
+        Warnungen_reduziert = true;
+        return false;
+    }
     Warnung_gemeldet[Nr] = true;
     return true;
 }
@@ -146,6 +151,7 @@ void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen
     Unit_Formeln::p_N2_atmen_MAX = 0;
     Unit_Formeln::p_He_atmen_MAX = 0;
     Unit_Gewebe_barL::Maximum_zuruecksetzen();
+    Unit_Saettigungsrechnung::Ceiling_MAX_zuruecksetzen();
 
     bar_Umgebung_vorher = bar_Umgebung = Unit_Formeln::bar_Luft;
     Uebersaettigt = false;
@@ -171,6 +177,7 @@ void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen
         Unit_Sauerstofftoxizitaet::pO2_ausserhalb_loeschen();
     }
     Warnflags_loeschen();
+    Warnungen_reduziert = false;
     if (!WayPoints_zuruecksetzen) return;
 
     WayPoints_loeschen();

@@ -90,6 +90,8 @@ extern int32_t pSCR_DumpRatio_Start;
 
 // Setting "Warnungen reduzieren": each warning only once, kept until the dive reset.
 extern bool Warnungen_reduzieren;
+// A warning was held back because it had been given already (since the dive reset).
+extern bool Warnungen_reduziert;
 
 // The start snapshot: tissue arrays and oxygen clocks as the dive began.
 struct Startzustand_Type {

@@ -24,6 +24,12 @@ float p_N2_atmen_vorher = 0;
 float p_He_atmen_vorher = 0;
 long double bar_Ueberdruck = 0;
 Unit_WayPoints::Gewebe_Array p_N2He_Gewebe_MAX_0{};
+float Ceiling_MAX = 0;
+float min_Ceiling_MAX = 0;
+
+void Ceiling_MAX_zuruecksetzen() {
+    Ceiling_MAX = min_Ceiling_MAX = 0;
+}
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -171,6 +177,11 @@ void Gewebe_Schritt() {
     default:
         Multilevel_Schritt();
         break;
+    }
+    const float Ceiling = Unit_Grenzwerte::p_amb_MAX();
+    if (Ceiling > Ceiling_MAX) {
+        Ceiling_MAX = Ceiling;
+        min_Ceiling_MAX = static_cast<float>(W::min_Runtime);
     }
     Unit_Gewebe_barL::Geloeste_Gase_berechnen();
 }

@@ -19,6 +19,11 @@ extern float p_N2_atmen_vorher;
 extern float p_He_atmen_vorher;
 extern long double bar_Ueberdruck; // bar_Umgebung - bar_Luft
 
+// The deepest ceiling of the dive (bar) and the runtime it was reached at.
+extern float Ceiling_MAX;
+extern float min_Ceiling_MAX;
+void Ceiling_MAX_zuruecksetzen();
+
 // Tolerated pressures right after the start saturation or a surface interval.
 extern Unit_WayPoints::Gewebe_Array p_N2He_Gewebe_MAX_0;
 

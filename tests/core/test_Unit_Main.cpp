@@ -1,0 +1,215 @@
+#include "core/Unit_Main.hpp"
+#include "core/Unit_Textpuffer.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "support/Testumgebung.hpp"
+
+using namespace Unit_Main;
+namespace W = Unit_WayPoints;
+namespace S = Unit_Saettigungsmodelle;
+
+class Hauptfenster : public Testumgebung {
+  protected:
+    void SetUp() override {
+        Testumgebung::SetUp();
+        S::Modell_N2_aus_Liste(S::Modell_N2_Standard);
+        S::Modell_He_aus_Liste(S::Modell_He_Standard);
+        Neuer_Tauchgang();
+        Oberflaeche.Zuruecksetzen();
+    }
+    static const W::WayPoint_Type& Zeile(int i) { return W::WayPoint[static_cast<std::size_t>(i)]; }
+
+    // Everything the calculation wrote, for comparing two runs.
+    static std::vector<std::string> Ergebnis() {
+        std::vector<std::string> e;
+        for (int i = 0; i <= W::WayPoint_Anzahl; ++i)
+            e.push_back(Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).min_Runtime) + " " +
+                        Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).m_Wasser) + " " + Zeile(i).Aktion + " " +
+                        Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).CNS_Prozent));
+        for (const auto& z : Unit_Textpuffer::Memo_Zusammenfassung.Zeilen) e.push_back(z);
+        return e;
+    }
+};
+
+TEST_F(Hauptfenster, Neuer_Tauchgang_beginnt_mit_START_und_den_Startwerten) {
+    EXPECT_EQ(Zeile(0).Aktion, "START");
+    EXPECT_EQ(W::WayPoint_Anzahl, 0);
+    EXPECT_EQ(Eingabemarke, 0);
+    EXPECT_FALSE(Eingabe_gesperrt);
+    EXPECT_EQ(Grafikmodus, 1);
+    EXPECT_FLOAT_EQ(static_cast<float>(W::min_Runtime), min_Runtime_Start); // the input point starts there
+    EXPECT_FLOAT_EQ(W::m_Wasser, m_Wasser_Start);
+    EXPECT_EQ(Unit_Textpuffer::Memo_Tauchgangsberechnung.Zeilen.back(), "*** Eingabe Tauchgang ***");
+    EXPECT_TRUE(Tauchgang_gespeichert);
+}
+
+struct Begrenzungsfall {
+    bool Abstiegsplanung;
+    float min_vorher, m_vorher, min, m, min_erwartet, m_erwartet;
+};
+
+class Wegpunkt_Grenzen : public Hauptfenster, public ::testing::WithParamInterface<Begrenzungsfall> {};
+
+TEST_P(Wegpunkt_Grenzen, werden_eingehalten) {
+    const auto& f = GetParam();
+    W::WayPoint[0].min_Runtime = f.min_vorher;
+    W::WayPoint[0].m_Wasser = f.m_vorher;
+    Unit_AbtauchPlanung::Abstiegsplanung_verwenden = f.Abstiegsplanung;
+    float min = f.min, m = f.m;
+    Wegpunkt_begrenzen(min, m);
+    EXPECT_FLOAT_EQ(min, f.min_erwartet);
+    EXPECT_FLOAT_EQ(m, f.m_erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hauptfenster, Wegpunkt_Grenzen,
+                         ::testing::Values(Begrenzungsfall{false, 10, 20, 5, 20, 10,
+                                                           20}, // no going back in time
+                                           Begrenzungsfall{false, 0, 0, 1000, 30, 900, 30}, // 900 min at most
+                                           Begrenzungsfall{false, 0, 0, 100, 400, 100, 350}, // 350 m at most
+                                           Begrenzungsfall{false, 0, 0, 10, -5, 10, 0},   // no negative depth
+                                           Begrenzungsfall{true, 0, 0, 1, 60, 1, 50},     // 50 m/min descent
+                                           Begrenzungsfall{false, 0, 0, 1, 60, 1, 60},    // without the plan
+                                           Begrenzungsfall{false, 20, 40, 21, 0, 21, 22}, // 18 m/min ascent
+                                           Begrenzungsfall{true, 20, 40, 23, 0, 23, 0}));
+
+TEST_F(Hauptfenster, nur_der_erste_Tauchgang_setzt_die_Startwerte) {
+    W::Gas_Nr = 1;
+    const auto Felder = Tauchen("2", "30");
+    EXPECT_EQ(Felder.Runtime, "    2.0");
+    EXPECT_EQ(Felder.Tiefe, "  30.0");
+    EXPECT_EQ(W::Gas_Nr_Start, 1);
+    EXPECT_FLOAT_EQ(min_Runtime_Start, 2);
+    EXPECT_FLOAT_EQ(m_Wasser_Start, 30);
+    EXPECT_EQ(Zeile(0).Gas_Nr, 1);
+    W::Gas_Nr = 3;
+    Tauchen("25", "40");
+    EXPECT_EQ(W::Gas_Nr_Start, 1);
+    EXPECT_FLOAT_EQ(m_Wasser_Start, 30);
+    EXPECT_EQ(Eingabemarke, W::WayPoint_Anzahl);
+    EXPECT_FALSE(Tauchgang_gespeichert);
+}
+
+TEST_F(Hauptfenster, SCR_Gasregel_und_Dump_Ratio) {
+    Gas_waehlen(0);
+    Tauchgeraet_waehlen(2); // SCR on air is not offered: EAN36 at 15.6 l/min
+    EXPECT_EQ(W::Gas_Nr, 2);
+    EXPECT_FLOAT_EQ(W::SCR_Flow, 15.6f);
+    Gas_waehlen(6);
+    EXPECT_FLOAT_EQ(W::SCR_Flow, 7.3f);
+    Gas_waehlen(5);
+    EXPECT_FLOAT_EQ(W::SCR_Flow, 10.4f);
+    Gas_waehlen(7);
+    EXPECT_FLOAT_EQ(W::SCR_Flow, 5.8f);
+    Gas_waehlen(11);
+    EXPECT_EQ(W::Gas_Nr, 2);
+    EXPECT_FALSE(Gas_waehlen(Unit_Gasgemisch_BestMix::Gasgemisch_NumMax + 1)); // "-> Neues Gasgemisch"
+    Tauchgeraet_waehlen(3);
+    Tauchgeraet_Wert_setzen("3");
+    Tauchen("2", "20");
+    EXPECT_EQ(W::pSCR_DumpRatio, 5);
+    Tauchgeraet_Wert_setzen("150");
+    Tauchen("5", "20");
+    EXPECT_EQ(W::pSCR_DumpRatio, 100);
+}
+
+TEST_F(Hauptfenster, Loeschen_nie_unter_START) {
+    Tauchen("2", "30");
+    Letzten_Wegpunkt_loeschen();
+    EXPECT_EQ(W::WayPoint_Anzahl, 0);
+    Letzten_Wegpunkt_loeschen();
+    EXPECT_EQ(W::WayPoint_Anzahl, 0);
+    EXPECT_EQ(Eingabemarke, 0);
+}
+
+TEST_F(Hauptfenster, zweimal_Austauchen_gibt_dasselbe) {
+    Tauchen("3", "40");
+    Tauchen("30", "40");
+    Austauchen_Klick();
+    EXPECT_TRUE(Eingabe_gesperrt);
+    EXPECT_FALSE(Berechnung_laeuft);
+    EXPECT_EQ(Zeile(W::WayPoint_Anzahl).Aktion, "STOP");
+    const auto erste = Ergebnis();
+    Austauchen_Klick();
+    EXPECT_EQ(Ergebnis(), erste);
+    // the entered rows show their own depths again; the ascent is marked
+    EXPECT_FLOAT_EQ(Zeile(2).m_Wasser, 40);
+    EXPECT_FALSE(Zeile(2).austauchen);
+    EXPECT_TRUE(Zeile(3).austauchen);
+}
+
+TEST_F(Hauptfenster, Zusammenfassung_und_Hinweise) {
+    Tauchen("3", "40");
+    Tauchen("30", "40");
+    Austauchen_Klick();
+    const auto& z = Unit_Textpuffer::Memo_Zusammenfassung.Zeilen;
+    ASSERT_GT(z.size(), 20u);
+    EXPECT_EQ(z[0], "Zusammenfassung des Tauchgangs");
+    EXPECT_EQ(z[1], "   Luftdruck        = 1.013 bar");
+    EXPECT_EQ(z[2], "   Wassersäule      = 10.000 m/bar");
+    EXPECT_EQ(z[3], "   Maximale Tiefe   =  40.0 m");
+    auto hat = [&](const std::string& t) { return std::find(z.begin(), z.end(), t) != z.end(); };
+    EXPECT_TRUE(hat("Sicherheitseinstellungen"));
+    EXPECT_TRUE(hat("   Bühlmann: Tiefenzuschlag = ja"));
+    EXPECT_TRUE(hat("Gegendiffusion und Inertgas-Druckgradienten"));
+    EXPECT_TRUE(hat("   keine Gegendiffusion"));
+    const auto& w = Unit_Textpuffer::Memo_Warnung.Zeilen;
+    ASSERT_FALSE(w.empty());
+    EXPECT_EQ(w.back().rfind("Flugverbotszeit = ", 0), 0u);
+}
+
+TEST_F(Hauptfenster, Austauchen_ohne_Wegpunkt_sperrt_nur) {
+    Austauchen_Klick();
+    EXPECT_TRUE(Eingabe_gesperrt);
+    EXPECT_EQ(W::WayPoint_Anzahl, 0);
+}
+
+TEST_F(Hauptfenster, Abbrechen_waehrend_der_Rechnung) {
+    Berechnung_laeuft = true; // the click arrives while the calculation lets events run
+    Austauchen_Klick();
+    EXPECT_TRUE(Unit_Tauchgangsberechnung::Berechnung_abgebrochen);
+    EXPECT_EQ(Oberflaeche.Anzahl("Berechnung wird abgebrochen !"), 1);
+}
+
+TEST_F(Hauptfenster, Oberflaechenpause_abc_aendert_nichts_1_5_gibt_anderthalb_Stunden) {
+    Tauchen("3", "40");
+    Tauchen("30", "40");
+    Austauchen_Klick();
+    Tauchgang_gespeichert = true;
+    Oberflaeche.Antwort_Eingabe = "abc";
+    EXPECT_FALSE(Wiederholungstauchgang_starten());
+    EXPECT_FALSE(Wiederholungstauchgang);
+    EXPECT_GT(W::WayPoint_Anzahl, 2); // the dive is still there
+    Oberflaeche.Antwort_Eingabe = "";
+    EXPECT_FALSE(Wiederholungstauchgang_starten());
+    const long double N2_vorher = W::p_N2_Gewebe[8];
+    Oberflaeche.Antwort_Eingabe = "1,5";
+    EXPECT_TRUE(Wiederholungstauchgang_starten());
+    EXPECT_TRUE(Wiederholungstauchgang);
+    EXPECT_FLOAT_EQ(Oberflaechenpause_h, 1.5f);
+    EXPECT_EQ(W::WayPoint_Anzahl, 0);
+    EXPECT_EQ(W::CNS_Prozent, 0);
+    // the tissues keep what 90 minutes at the surface left: still above air saturation
+    EXPECT_LT(W::p_N2_Gewebe[8], N2_vorher);
+    EXPECT_GT(W::p_N2_Gewebe[8], 0.76L);
+    EXPECT_EQ(Oberflaeche.Fragen.size(), 3u); // the saved dive was not offered for saving
+}
+
+TEST_F(Hauptfenster, geladener_Tauchgang_laesst_sich_verlaengern) {
+    Tauchen("3", "30");
+    Tauchen("20", "30");
+    Austauchen_Klick();
+    const int32_t Zeilen = W::WayPoint_Anzahl;
+    Tauchgang_geladen(); // as after reading the file back
+    EXPECT_EQ(WayPoint_letzter_Eingabe, 2);
+    EXPECT_EQ(Eingabemarke, Zeilen);
+    EXPECT_FALSE(Eingabe_gesperrt);
+    EXPECT_FALSE(Unit_AbtauchPlanung::Abstiegsplanung_verwenden);
+    Tauchen(Unit_Tools::Zahl_formatieren(0, 1, Zeile(Zeilen).min_Runtime + 5), "10");
+    EXPECT_EQ(W::WayPoint_Anzahl, Zeilen + 1);
+    EXPECT_FLOAT_EQ(Zeile(Zeilen + 1).m_Wasser, 10);
+}
