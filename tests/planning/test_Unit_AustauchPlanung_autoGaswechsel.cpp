@@ -122,6 +122,17 @@ TEST_F(Vorschlag, ideales_Bottomgas_in_Zeile_6) {
     erwarte_Gas(17, "Tmx28/8", 28, 64, 8);
 }
 
+// Tmx10/70 leaves room for the nitrogen rise. At 60 m: N2 6.95055 x 0.20 + 0.80 = 2.19011, He the
+// rest after O2 1.4: 20.14 / 31.51 / 48.35 %. Tmx20/48 undercuts 0.80 at 30 m (0.790); the rise
+// there is 0.80 - 30 / 60 x 0.40 = 0.60, so N2 3.95055 x 0.32 + 0.60 = 1.86418: 35.44 / 47.19 /
+// 17.37 %, whole percent 35 / 47 / 17, which the table's add makes 36 / 47 / 17.
+TEST_F(Vorschlag, Stickstoffanstieg_faellt_zur_Oberflaeche_hin) {
+    Gaswechsel_vorschlagen(14, true, Tabelle, 0.4f, 0.8f, pN2max_30, 0.8f, 1.4f, 60, 21);
+    erwarte_Zeilen({{30, 18}, {30, 18}, {30, 18}, {30, 18}, {30, 18}, {60, 17}});
+    erwarte_Gas(17, "Tmx20/48", 20, 32, 48);
+    erwarte_Gas(18, "Tmx35/17", 36, 47, 17);
+}
+
 // pO2 min 1.39 needs a switch at every metre. Row 1 goes to 35 m, where the ideal gas (O2 1.4 /
 // 4.45055 = 31.46 %, N2 68.54 %) lies within 0.005 of EAN31 from 36 m and reuses it; the switch
 // at 34 m finds no row left and adds no gas.
