@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace Unit_Main {
 
@@ -11,3 +12,20 @@ extern int32_t Eingabemarke;
 extern int32_t Grafikmodus;
 
 } // namespace Unit_Main
+
+// ---- Start values, saved flag and repetition data of the dive in progress ----
+namespace Unit_Main {
+
+// Runtime and depth every new dive starts with (section "Aktuell").
+extern float min_Runtime_Start;
+extern float m_Wasser_Start;
+// True while the dive needs no saving.
+extern bool Tauchgang_gespeichert;
+// Repetition dive: the flag, the previous dive (folder and name, or "Nicht gespeichert") and the
+// surface interval in hours.
+extern bool Wiederholungstauchgang_OK;
+extern std::string Vortauchgang;
+extern float Oberflaechenpause_h;
+
+} // namespace Unit_Main
+// ---- end of start values and repetition data ----

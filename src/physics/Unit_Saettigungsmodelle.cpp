@@ -225,3 +225,11 @@ bool Keine_Sicherheitsreserve() {
 }
 
 } // namespace Unit_Saettigungsmodelle
+
+// ---- Choice of the saturation algorithm, stored in the settings and dive files ----
+namespace Unit_Saettigungsmodelle {
+
+int32_t Algorithmus = 1;
+
+} // namespace Unit_Saettigungsmodelle
+// ---- end of the algorithm choice ----

@@ -86,3 +86,12 @@ void GF_Eingabe_uebernehmen(long double GF_Lo_Prozent, long double GF_Hi_Prozent
 bool Keine_Sicherheitsreserve();
 
 } // namespace Unit_Saettigungsmodelle
+
+// ---- Choice of the saturation algorithm, stored in the settings and dive files ----
+namespace Unit_Saettigungsmodelle {
+
+// 0 Bühlmann rectangle profiles, 1 multilevel (default), 2 Schreiner, 3 closed form.
+extern int32_t Algorithmus;
+
+} // namespace Unit_Saettigungsmodelle
+// ---- end of the algorithm choice ----

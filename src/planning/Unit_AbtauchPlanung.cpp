@@ -25,3 +25,19 @@ const bool Standard_geladen = (Tabellen_zuruecksetzen(), true);
 }
 
 } // namespace Unit_AbtauchPlanung
+
+// ---- Bubble check, the immediate first descent and the table rule after reading ----
+namespace Unit_AbtauchPlanung {
+
+bool Bubble_Check = false;
+float Bubble_Check_m = 5;
+float Bubble_Check_min = 1;
+bool Sofortabstieg = false;
+
+void Tiefentabelle_normalisieren(Tiefentabelle_Type& Tabelle) {
+    for (std::size_t k = 1; k < Tabelle.Zeile.size(); ++k)
+        if (!(Tabelle.Zeile[k].m_ab >= Tabelle.Zeile[k - 1].m_ab)) Tabelle.Zeile[k] = Tabelle.Zeile[k - 1];
+}
+
+} // namespace Unit_AbtauchPlanung
+// ---- end of bubble check and table rule ----

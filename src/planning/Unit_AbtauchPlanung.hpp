@@ -19,3 +19,19 @@ extern Tiefentabelle_Type Abstieg_Setpoint;
 void Tabellen_zuruecksetzen();
 
 } // namespace Unit_AbtauchPlanung
+
+// ---- Bubble check, the immediate first descent and the table rule after reading ----
+namespace Unit_AbtauchPlanung {
+
+extern bool Bubble_Check;
+extern float Bubble_Check_m;   // depth held on the way down, m
+extern float Bubble_Check_min; // for this long, min
+// The first segment from the surface is descended within one calculation step (a preset sets it;
+// it is not stored).
+extern bool Sofortabstieg;
+
+// A table read from a file: a row shallower than the row before it becomes a copy of that row.
+void Tiefentabelle_normalisieren(Tiefentabelle_Type& Tabelle);
+
+} // namespace Unit_AbtauchPlanung
+// ---- end of bubble check and table rule ----

@@ -35,3 +35,18 @@ const bool Standard_geladen = (Tabellen_zuruecksetzen(), true);
 }
 
 } // namespace Unit_AustauchPlanung
+
+// ---- Settings of the stop rules, stored in the settings and dive files ----
+namespace Unit_AustauchPlanung {
+
+float m_DekoZuletzt = 3;
+float m_DekoStep = 3;
+bool min_Deko_VolleMinute = true;
+bool min_Deko_VolleMinute_RunTime = false;
+bool min_Deko_mitAufstiegZurNaechsten = false;
+bool BailOut = false;
+bool min_Warten_nachGaswechsel_OK = false;
+int32_t min_Warten_nachGaswechsel = 1;
+
+} // namespace Unit_AustauchPlanung
+// ---- end of the stop-rule settings ----

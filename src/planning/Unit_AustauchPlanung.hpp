@@ -31,3 +31,19 @@ extern float m_ErsterStop;
 void Tabellen_zuruecksetzen();
 
 } // namespace Unit_AustauchPlanung
+
+// ---- Settings of the stop rules, stored in the settings and dive files ----
+namespace Unit_AustauchPlanung {
+
+extern float m_DekoZuletzt;                   // depth of the last (shallowest) stop, m
+extern float m_DekoStep;                      // distance of the stop depths, m
+extern bool min_Deko_VolleMinute;             // "Stops auf volle min ausdehnen"
+extern bool min_Deko_VolleMinute_RunTime;     // "Stops auf volle RunTime Minuten ausdehnen"
+extern bool min_Deko_mitAufstiegZurNaechsten; // "Aufstiegszeit zum nächsten Stop addieren"
+extern bool BailOut;                          // CCR to open circuit when the ascent begins
+// Waiting at depth after a gas switch (descent and ascent alike).
+extern bool min_Warten_nachGaswechsel_OK;
+extern int32_t min_Warten_nachGaswechsel;
+
+} // namespace Unit_AustauchPlanung
+// ---- end of the stop-rule settings ----
