@@ -111,7 +111,8 @@ bool Einstellungsordner_anlegen(const std::string& Programmordner);
 
 // The text of the settings file: the settings walk and the waypoints of the current dive.
 std::vector<std::string> Einstellungsdatei_Zeilen();
-// Writes the settings file, the previous one becoming the backup. On an error the previous file
+// Writes the settings file, the previous one becoming the backup. The window records its
+// geometry (Unit_Programm) before it calls this. On an error the previous file
 // stays and the user is told; false then.
 bool Einstellungsdatei_schreiben();
 // Reads every setting and the stored waypoints; a missing file gives every default. A file that

@@ -199,6 +199,9 @@ std::string Datei_schreiben(const std::string& Pfad, const std::vector<std::stri
             return Grund.empty() ? "Write error" : Grund;
         }
     }
+    // The new file keeps who may read the old one.
+    const auto Rechte = fs::status(Ziel, f).permissions();
+    if (!f && Rechte != fs::perms::unknown) fs::permissions(Temp, Rechte, f);
     if (!Sicherung.empty() && fs::exists(Ziel, f)) {
         fs::remove(Sicherung, f);
         fs::copy_file(Ziel, Sicherung, fs::copy_options::overwrite_existing, f);

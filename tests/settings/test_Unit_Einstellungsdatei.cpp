@@ -137,6 +137,21 @@ TEST_F(Einstellungen, Zeilenumbruch_im_Text_wird_Stern) {
     EXPECT_NE(std::find(z.begin(), z.end(), "Kommentar=erste*zweite*dritte"), z.end());
 }
 
+TEST_F(Einstellungen, Modus_save_schreibt_nach_Schluesseln_in_eine_Ini_Datei) {
+    Zugriff Z(Modus::save);
+    Z.Ini =
+        Unit_IniDatei::IniDatei::aus_Zeilen({"[Programm]", "Sprache=1", "Fremd=bleibt", "[Eigenes]", "x=1"});
+    S::GF_Lo = 0.35f;
+    Einstellungen_durchlaufen(Z);
+    EXPECT_EQ(Z.Ini.Wert("Programm", "Sprache"), "0");
+    EXPECT_EQ(Z.Ini.Wert("Programm", "Fremd"), "bleibt");
+    EXPECT_EQ(Z.Ini.Wert("Programm", "Version"), "4.10 ~ 30.1.2024");
+    EXPECT_EQ(Z.Ini.Wert("Programm", "Hauptform_max"), "1");
+    EXPECT_EQ(Z.Ini.Wert("Sicherheit", "GF Lo"), "0.35");
+    EXPECT_EQ(Z.Ini.Wert("Eigenes", "x"), "1");
+    EXPECT_TRUE(Z.Zeilen.empty());
+}
+
 // ---- language ----
 
 TEST_F(Einstellungen, englischer_Lauf_schreibt_deutsche_Namen_und_liest_sie) {

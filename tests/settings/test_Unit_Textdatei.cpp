@@ -73,6 +73,14 @@ TEST_F(Textdatei, schreibt_Windows1252_mit_CRLF_und_liest_es_zurueck) {
     EXPECT_EQ(r.Zeilen, (std::vector<std::string>{"[Programm]", "Höhe (m NN)=0"}));
 }
 
+TEST_F(Textdatei, neue_Fassung_behaelt_die_Zugriffsrechte) {
+    const fs::path p = Ordner / "brelune.ini";
+    Schreiben(p, "alt\r\n");
+    fs::permissions(p, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(Datei_schreiben(p.string(), {"neu"}), "");
+    EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(Textdatei, Sicherung_erhaelt_die_vorige_Fassung) {
     const fs::path p = Ordner / "brelune.ini", s = Ordner / "brelune.in_";
     Schreiben(p, "alt\r\n");
