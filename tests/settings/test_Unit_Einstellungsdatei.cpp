@@ -698,11 +698,13 @@ TEST_F(Einstellungen, Ordner_folgt_XDG_CONFIG_HOME) {
     EXPECT_EQ(Einstellungsordner(), Ordner.string() + "/Brelune/");
     EXPECT_EQ(Einstellungsdatei(), Ordner.string() + "/Brelune/brelune.ini");
     EXPECT_EQ(Sicherungsdatei(), Ordner.string() + "/Brelune/brelune.in_");
+    const std::string Home = std::getenv("HOME") ? std::getenv("HOME") : "";
     ::setenv("XDG_CONFIG_HOME", "", 1);
     ::setenv("HOME", "/home/taucher", 1);
     EXPECT_EQ(Einstellungsordner(), "/home/taucher/.config/Brelune/");
     ::setenv("XDG_CONFIG_HOME", "relativ", 1);
     EXPECT_EQ(Einstellungsordner(), "/home/taucher/.config/Brelune/");
+    ::setenv("HOME", Home.c_str(), 1);
 }
 
 TEST_F(Einstellungen, ohne_Datei_gilt_jeder_Standardwert) {
