@@ -125,7 +125,9 @@ std::optional<std::string> Zugriff::Rohwert(const std::string& Schluessel) const
 
 void Zugriff::Problem_melden(const std::string& Schluessel, const std::string& Deutsch,
                              const std::string& Englisch) {
-    if (Gemeldet.insert(Schluessel).second) Unit_Tools::Meldung_Problem(Deutsch, Englisch);
+    // The waypoint sections "Tauchgang#k" count as one.
+    const std::string Gruppe = Abschnitt_de.substr(0, Abschnitt_de.find('#'));
+    if (Gemeldet.insert(Gruppe + "/" + Schluessel).second) Unit_Tools::Meldung_Problem(Deutsch, Englisch);
 }
 
 void Zugriff::Bereich_pruefen(const std::string& Deutsch, const std::string& Englisch, long double& Wert,

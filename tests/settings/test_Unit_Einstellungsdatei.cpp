@@ -372,6 +372,14 @@ INSTANTIATE_TEST_SUITE_P(
         Unsinnsfall{"leere_Gleitzahl", {"[Sicherheit]", "GF Hi="}, [] { return S::GF_Hi; }, 0, 0}),
     Fallname());
 
+TEST_F(Einstellungen, gleicher_Schluessel_in_zwei_Abschnitten_zwei_Meldungen) {
+    Einstellungen_aus_Zeilen({"[Abstieg]", "Geschwindigkeit variabel 1 (m/min)=0", "[Aufstieg]",
+                              "Geschwindigkeit variabel 1 (m/min)=0"});
+    EXPECT_EQ(A::Abstieg_Geschwindigkeit.Zeile[0].Wert, 1.0f);
+    EXPECT_EQ(U::Aufstieg_Geschwindigkeit.Zeile[0].Wert, 1.0f);
+    EXPECT_EQ(Oberflaeche.Meldungen.size(), 2u);
+}
+
 TEST_F(Einstellungen, Text_statt_Zahl_meldet_den_Text) {
     Einstellungen_aus_Zeilen({"[Sicherheit]", "GF Lo= viel "});
     ASSERT_EQ(Oberflaeche.Meldungen.size(), 1u);
