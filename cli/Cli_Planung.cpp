@@ -1,13 +1,19 @@
 #include "Cli_Planung.hpp"
 
 #include "core/Unit_Main.hpp"
+#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "settings/Unit_Einstellungsdatei.hpp"
+#include "settings/Unit_Grundeinstellungen.hpp"
+#include "settings/Unit_IniDatei.hpp"
+#include "settings/Unit_Textdatei.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -57,7 +63,56 @@ void Programm_starten() {
     Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
     Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
+    Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
     Unit_Main::Neuer_Tauchgang();
+}
+
+bool Einstellungen_lesen(const std::string& Pfad, std::string& Fehler) {
+    const auto Datei = Unit_Textdatei::Datei_lesen(Pfad);
+    if (!Datei.gelesen) {
+        Fehler = "--settings: " + Pfad + ": " + (Datei.fehlt ? std::string("no such file") : Datei.Fehler);
+        return false;
+    }
+    Unit_Einstellungsdatei::Einstellungen_aus_Zeilen(Datei.Zeilen);
+    return true;
+}
+
+bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler) {
+    const auto Strich = Zuweisung.find('/');
+    const auto Gleich = Zuweisung.find('=', Strich == std::string::npos ? 0 : Strich);
+    if (Strich == std::string::npos || Gleich == std::string::npos) {
+        Fehler = "--set: \"" + Zuweisung + "\" is not SECTION/KEY=VALUE";
+        return false;
+    }
+    const std::string Abschnitt = Zuweisung.substr(0, Strich);
+    const std::string Schluessel = Zuweisung.substr(Strich + 1, Gleich - Strich - 1);
+    auto Ini = Unit_IniDatei::IniDatei::aus_Zeilen(Unit_Einstellungsdatei::Einstellungsdatei_Zeilen());
+    if (!Ini.Abschnitt_vorhanden(Abschnitt)) {
+        Fehler = "--set: unknown section \"" + Abschnitt + "\"";
+        return false;
+    }
+    if (!Ini.Wert(Abschnitt, Schluessel)) {
+        Fehler = "--set: unknown key \"" + Schluessel + "\" in section \"" + Abschnitt + "\"";
+        return false;
+    }
+    Ini.Wert_setzen(Abschnitt, Schluessel, Zuweisung.substr(Gleich + 1));
+    Unit_Einstellungsdatei::Einstellungen_aus_Zeilen(Ini.Zeilen());
+    return true;
+}
+
+bool Tauchgang_laden(const std::string& Pfad, std::string& Fehler) {
+    auto* Oberflaeche = dynamic_cast<Unit_UI::Headless*>(&Unit_UI::UI());
+    if (Oberflaeche) Oberflaeche->Antwort_Datei = Pfad;
+    const bool gelesen = Unit_Save_Read::Tauchgang_laden(Unit_Main::Tauchgang_geladen);
+    if (Oberflaeche) Oberflaeche->Antwort_Datei.reset();
+    if (!gelesen) Fehler = Pfad + ": the dive file cannot be read";
+    return gelesen;
+}
+
+bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler) {
+    if (Unit_Save_Read::Tauchgangsdatei_schreiben(Pfad)) return true;
+    Fehler = "--save: " + Pfad + " cannot be written";
+    return false;
 }
 
 std::optional<int> Gas_finden(const std::string& Gas) {

@@ -32,4 +32,12 @@ bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler);
 // The Ascend command; true when the calculation ran to the end.
 bool Berechnen();
 
+// A settings file read over the settings in force; false when it cannot be read.
+bool Einstellungen_lesen(const std::string& Pfad, std::string& Fehler);
+// "SECTION/KEY=VALUE" with the settings file's German names; false for an unknown section or key.
+bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler);
+// Loads a dive file as the menu does; false when it cannot be read.
+bool Tauchgang_laden(const std::string& Pfad, std::string& Fehler);
+bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler);
+
 } // namespace Cli_Planung

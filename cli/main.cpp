@@ -56,12 +56,17 @@ int Planen(const Planoptionen& o, Unit_UI::Headless& Oberflaeche) {
     std::optional<std::vector<Cli_Planung::Punkt>> Punkte;
     if (!o.Punkte.empty() && !(Punkte = Cli_Planung::Punkte_lesen(o.Punkte, Text)))
         return Fehler(Text, Aufruffehler);
-    if (!o.Datei.empty() || !o.Einstellungen.empty() || !o.Setzen.empty() || !o.Speichern.empty())
-        return Fehler("dive files and settings files are not available in this version", Aufruffehler);
 
     Oberflaeche.Antwort_Frage = o.ja && !o.nein;
-    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
     Cli_Planung::Programm_starten();
+    if (!o.Einstellungen.empty() && !Cli_Planung::Einstellungen_lesen(o.Einstellungen, Text))
+        return Fehler(Text, Dateifehler);
+    if (!o.Datei.empty() && !Cli_Planung::Tauchgang_laden(o.Datei, Text)) return Fehler(Text, Dateifehler);
+    for (const auto& Zuweisung : o.Setzen)
+        if (!Cli_Planung::Einstellung_setzen(Zuweisung, Text)) return Fehler(Text, Aufruffehler);
+    // The language of the run, whatever the settings say.
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    if (o.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
     if (!o.Tauchgeraet.empty()) {
         const auto Geraet = Cli_Planung::Tauchgeraet_finden(o.Tauchgeraet);
         if (!Geraet) return Fehler("--apparatus takes OC, CCR, SCR or pSCR", Aufruffehler);
@@ -72,6 +77,8 @@ int Planen(const Planoptionen& o, Unit_UI::Headless& Oberflaeche) {
 
     const bool fertig = Cli_Planung::Berechnen();
     for (const auto& Name : Ausgaben) Cli_Ausgabe::Ausgeben(std::cout, Name, !fertig, Oberflaeche.Meldungen);
+    if (!o.Speichern.empty() && !Cli_Planung::Tauchgang_speichern(o.Speichern, Text))
+        return Fehler(Text, Dateifehler);
     return fertig ? Erfolg : Abgebrochen;
 }
 

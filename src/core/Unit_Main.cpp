@@ -3,6 +3,7 @@
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_UI.hpp"
+#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
@@ -37,12 +38,8 @@ std::string Vortauchgang;
 float Oberflaechenpause_h = 0;
 long double Uhrzeit_Start_min = 0;
 long double Uhrzeit_Ende_min = 0;
-std::string Kommentar_Deutsch;
-std::string Kommentar_Englisch;
 float m_Dekozone_Tauchgang = 0;
 float min_Dekozone_Tauchgang = 0;
-std::function<void()> Tauchgang_speichern;
-std::string Tauchgang_Dateiname;
 std::function<void()> Berichte_schreiben;
 float Flugverbot_Stunden = -1;
 
@@ -98,8 +95,8 @@ void Startwerte_uebernehmen() {
 }
 
 void Kommentare_leeren() {
-    Kommentar_Deutsch.clear();
-    Kommentar_Englisch.clear();
+    Unit_Save_Read::Kommentar.clear();
+    Unit_Save_Read::Comment.clear();
 }
 
 // The first row of a descent table at 0 m sets the start of a new dive.
@@ -405,14 +402,14 @@ void Neuer_Tauchgang() {
 bool Wiederholungstauchgang_starten() {
     Vortauchgang = "Nicht gespeichert";
     if (!Tauchgang_gespeichert &&
-        Unit_Tools::Frage_Ja_Nein("Den vorhergehenden Tauchgang abspeichern", "Save the previous dive") &&
-        Tauchgang_speichern)
-        Tauchgang_speichern();
+        Unit_Tools::Frage_Ja_Nein("Den vorhergehenden Tauchgang abspeichern", "Save the previous dive"))
+        Unit_Save_Read::Tauchgang_speichern(Unit_Save_Read::Kommentar_der_Sprache());
     const auto Antwort = Unit_UI::UI().Eingabe("Oberflächenpause angeben", "Stunden", "");
     if (!Antwort || Antwort->empty() || !Unit_Tools::ist_Zahlzeichen(*Antwort)) return false;
     Wiederholungstauchgang = true;
     Oberflaechenpause_h = static_cast<float>(Unit_Tools::Zahl_lesen(*Antwort));
-    if (Tauchgang_gespeichert) Vortauchgang = Tauchgang_Dateiname;
+    if (Tauchgang_gespeichert)
+        Vortauchgang = Unit_Save_Read::Pfad_Tauchgang + Unit_Save_Read::Datei_Tauchgang;
     const long double Ende = Uhrzeit_Ende_min;
     Folgetauchgang_starten(Oberflaechenpause_h);
     Uhrzeit_Start_min = std::fmod(Ende + Oberflaechenpause_h * 60.0L, 1440.0L);

@@ -47,10 +47,6 @@ extern float Oberflaechenpause_h;
 extern long double Uhrzeit_Start_min;
 extern long double Uhrzeit_Ende_min;
 
-// The dive comment in both languages.
-extern std::string Kommentar_Deutsch;
-extern std::string Kommentar_Englisch;
-
 // Depth where the decompression zone began, kept by Ascend before the ascent is planned.
 extern float m_Dekozone_Tauchgang;
 extern float min_Dekozone_Tauchgang;
@@ -100,10 +96,6 @@ void SCR_Gasregel();
 void Gegendiffusion_Block(Unit_Textpuffer::Textpuffer& Puffer, const std::string& Ueberschrift_de,
                           const std::string& Ueberschrift_en);
 
-// Installed by the file module: saves the dive (after its own file choice); the dive's file name
-// as the repetition dive names its predecessor.
-extern std::function<void()> Tauchgang_speichern;
-extern std::string Tauchgang_Dateiname;
 // Installed by the reports: runtime table, report and CSV report after a calculation.
 extern std::function<void()> Berichte_schreiben;
 

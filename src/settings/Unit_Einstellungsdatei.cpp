@@ -503,6 +503,18 @@ void Gas_durchlaufen(Zugriff& Z, int32_t n, const G::Gasgemisch_Type& Vorgabe) {
     Z.Gleitzahl(de + "Verbrauch (barL)", en + "consumption (barL)", g.barL_gesamt, 0, 2, 8);
 }
 
+// The file holds two decimals: air's measured 20.948 % O2 comes back as 20.95. A default gas read
+// within that rounding keeps its exact fractions, so saving and reading changes no plan.
+void Vorgabegas_genau_halten(int32_t n) {
+    auto& g = G::Gasgemisch[static_cast<std::size_t>(n)];
+    const std::string Zeile = G::Gasgemisch_Defaultzeile(n);
+    float* Anteil[] = {&g.f_O2_prozent, &g.f_N2_prozent, &g.f_He_prozent};
+    for (int k = 0; k < 3; ++k) {
+        const float genau = G::Zahl_aus_Zeile(Zeile, k + 1).Wert;
+        if (std::fabs(*Anteil[k] - genau) <= 0.0051f) *Anteil[k] = genau;
+    }
+}
+
 void Gase_durchlaufen(Zugriff& Z) {
     Z.Abschnitt("Gase", "Gases");
     Z.Ganzzahl("Verwendete Gase", "Used gases", G::Gasgemisch_NumMax, G::Gasgemisch_NumMaxDefault,
@@ -510,6 +522,7 @@ void Gase_durchlaufen(Zugriff& Z) {
     for (int32_t n = 0; n <= G::Gasgemisch_NumMaxDefault; ++n) {
         const G::Gasgemisch_Type jetzt = G::Gasgemisch[static_cast<std::size_t>(n)];
         Gas_durchlaufen(Z, n, jetzt);
+        if (Z.lesen()) Vorgabegas_genau_halten(n);
     }
     if (G::Gasgemisch_NumMax > G::Gasgemisch_NumMaxDefault) {
         Z.Abschnitt("Gase, neu angelegt", "Gases, new");

@@ -107,3 +107,59 @@ TEST(brelune_cli, Meldungen_auf_der_Fehlerausgabe_mit_ihrer_Art) {
     EXPECT_EQ(ja.Status, 0);
     EXPECT_TRUE(enthaelt(ja.Ausgabe, "(out of table)"));
 }
+
+namespace {
+std::string Tempordner() {
+    char Muster[] = "/tmp/brelune-cli-XXXXXX";
+    const char* o = mkdtemp(Muster);
+    return o ? o : "/tmp";
+}
+// The "waypoints" array of a JSON output, the part two plans of one dive must share.
+std::string Wegpunkte(const std::string& Json) {
+    const auto a = Json.find("\"waypoints\"");
+    const auto e = Json.find("\"summary\"");
+    return a == std::string::npos || e == std::string::npos ? "" : Json.substr(a, e - a);
+}
+} // namespace
+
+TEST(brelune_cli, gespeicherter_Tauchgang_gibt_denselben_Plan) {
+    const std::string Ordner = Tempordner();
+    const std::string Umgebung = "XDG_CONFIG_HOME=" + Ordner + " ";
+    const auto erst =
+        starten("plan --points \"3:40,25:40\" --set \"Sicherheit/GF verwenden=1\" --output json --save " +
+                Ordner + "/t.dec");
+    ASSERT_EQ(erst.Status, 0);
+    const auto wieder = starten("plan " + Ordner + "/t.dec --output json");
+    ASSERT_EQ(wieder.Status, 0);
+    EXPECT_FALSE(Wegpunkte(erst.Ausgabe).empty());
+    EXPECT_EQ(Wegpunkte(wieder.Ausgabe), Wegpunkte(erst.Ausgabe)); // the file carries its settings too
+    const auto ohne = starten("plan --points \"3:40,25:40\" --output json");
+    EXPECT_NE(Wegpunkte(ohne.Ausgabe), Wegpunkte(erst.Ausgabe)); // the gradient factors made a difference
+}
+
+TEST(brelune_cli, Einstellungen_aus_Datei_und_einzeln) {
+    const std::string Ordner = Tempordner();
+    {
+        FILE* f = fopen((Ordner + "/e.ini").c_str(), "w");
+        ASSERT_TRUE(f);
+        fputs("[Sicherheit]\r\nBühlmann Sicherheitsstop (min)=5\r\n", f);
+        fclose(f);
+    }
+    const auto l = starten("plan --points \"2:12,20:12\" --settings " + Ordner + "/e.ini --output summary");
+    ASSERT_EQ(l.Status, 0);
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "fixer 3-m-Stop =  5.00 min"));
+    const auto s = starten("plan --points \"2:12,20:12\" --settings " + Ordner +
+                           "/e.ini --set \"Sicherheit/Bühlmann Sicherheitsstop (min)=1\" --output summary");
+    EXPECT_TRUE(enthaelt(s.Ausgabe, "fixer 3-m-Stop =  1.00 min")); // --set comes after the file
+}
+
+TEST(brelune_cli, Dateifehler_geben_2_unbekannte_Einstellungen_1) {
+    EXPECT_EQ(starten("plan /nonexistent/dive.dec").Status, 2);
+    EXPECT_EQ(starten("plan --points \"2:12\" --settings /nonexistent/x.ini").Status, 2);
+    EXPECT_EQ(starten("plan --points \"2:12\" --save /nonexistent/dir/x.dec").Status, 2);
+    const auto l = starten("plan --points \"2:12\" --set \"Sicherheit/Unbekannt=1\"", true);
+    EXPECT_EQ(l.Status, 1);
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "Unbekannt"));
+    EXPECT_EQ(starten("plan --points \"2:12\" --set \"Nirgends/GF Lo=1\"").Status, 1);
+    EXPECT_EQ(starten("plan --points \"2:12\" --set \"kein Gleichheitszeichen\"").Status, 1);
+}
