@@ -19,7 +19,8 @@ build: configure
 # The window when a display is there, otherwise the headless program.
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/app/brelune; \
-	else echo "No display: running the headless program"; $(BUILD)/cli/brelune-cli --help; fi
+	else echo "No display: planning the trimix example dive with the headless program"; \
+	  $(BUILD)/cli/brelune-cli plan data/Example_dives/Trimix_60m_25min.dec --lang en --output runtime,summary; fi
 
 test: build format-check
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

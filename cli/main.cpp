@@ -58,14 +58,17 @@ int Planen(const Planoptionen& o, Unit_UI::Headless& Oberflaeche) {
         return Fehler(Text, Aufruffehler);
 
     Oberflaeche.Antwort_Frage = o.ja && !o.nein;
+    const int32_t Sprache = o.Sprache == "en" ? 1 : 0;
+    Unit_Tools::Sprache = Sprache;
     Cli_Planung::Programm_starten();
     if (!o.Einstellungen.empty() && !Cli_Planung::Einstellungen_lesen(o.Einstellungen, Text))
         return Fehler(Text, Dateifehler);
+    Unit_Tools::Sprache = Sprache;
     if (!o.Datei.empty() && !Cli_Planung::Tauchgang_laden(o.Datei, Text)) return Fehler(Text, Dateifehler);
     for (const auto& Zuweisung : o.Setzen)
         if (!Cli_Planung::Einstellung_setzen(Zuweisung, Text)) return Fehler(Text, Aufruffehler);
     // The language of the run, whatever the settings say.
-    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    Unit_Tools::Sprache = Sprache;
     if (o.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
     if (!o.Tauchgeraet.empty()) {
         const auto Geraet = Cli_Planung::Tauchgeraet_finden(o.Tauchgeraet);
