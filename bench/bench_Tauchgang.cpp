@@ -80,4 +80,25 @@ static void BM_Austauchen_Trimix(benchmark::State& state) {
 }
 BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 
+// A dive of 1400 minutes at 12 m that fills the sample table.
+static void BM_Austauchen_1400_min(benchmark::State& state) {
+    Start();
+    Tauchen(1, 12);
+    Tauchen(1390, 12);
+    for (auto _ : state) M::Austauchen_Klick();
+    state.counters["Samples"] = W::sData_Anzahl;
+}
+BENCHMARK(BM_Austauchen_1400_min)->Unit(benchmark::kMillisecond);
+
+// A CCR dive: setpoint 1.3 on Tmx21/35 at 45 m for 40 min.
+static void BM_Austauchen_CCR(benchmark::State& state) {
+    Start();
+    M::Tauchgeraet_waehlen(1);
+    M::Tauchgeraet_Wert_setzen("1.3");
+    Tauchen(3, 45, 10);
+    Tauchen(40, 45);
+    for (auto _ : state) M::Austauchen_Klick();
+}
+BENCHMARK(BM_Austauchen_CCR)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();
