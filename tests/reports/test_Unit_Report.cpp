@@ -42,6 +42,10 @@ class Bericht : public Testumgebung {
         Testumgebung::SetUp();
         G::Gasgemische_initialisieren();
         R::Datum_heute = [] { return R::Datum{2026, 2, 1}; };
+        // the settings' defaults, also when all tests run in one process
+        R::Aufstieg_zwischen_Deko = R::Zeit_auf_Tiefe = R::Uhrzeit = R::pO2 = R::CNS_Prozent = false;
+        R::System = true;
+        R::Nachkommastellen = 2;
         Unit_Main::Tauchgang_Dateiname.clear();
         Unit_Main::Uhrzeit_Start_min = 0;
         Unit_Tauchgangsberechnung::Berechnung_abgebrochen = false;
