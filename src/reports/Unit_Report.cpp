@@ -214,27 +214,31 @@ long double relative_Saettigung(const W::sData_Type& s, int i) {
     return (s.p_N2_Gewebe[static_cast<std::size_t>(i)] + s.p_He_Gewebe[static_cast<std::size_t>(i)]) / Grenze;
 }
 
-std::string CSV_Kopf() {
-    const std::vector<std::string> Kopf = {
-        Text_waehlen("Runtime(min)", "runtime(min)"),
-        Text_waehlen("Tiefe(m)", "depth(m)"),
-        Text_waehlen("Druck(bar)", "pressure(bar)"),
-        Text_waehlen("Gas", "gas"),
-        "Gas fO2(%)",
-        "Gas fN2(%)",
-        "Gas fHe(%)",
-        Text_waehlen("System", "system"),
-        "System(CCR=0,OC=1)",
-        "pO2(bar)",
-        "CNS(%)",
-        "O2(%)",
-        "N2(%)",
-        "He(%)",
-        Text_waehlen("rel. Sättigung Gewebe[1,..,", "rel. saturation tissue[1,..,") +
-            std::to_string(W::Gewebe_Anzahl) + "]"};
-    std::string z = "\" " + Programmname + ": " + Kopf[0];
-    for (std::size_t k = 1; k < Kopf.size(); ++k) z += "," + Kopf[k];
+std::string mit_Kommas(const std::vector<std::string>& Teile) {
+    std::string z;
+    for (const auto& t : Teile) z += (z.empty() ? "" : ",") + t;
     return z;
+}
+
+// The headers of what Gas_CSV and Geraet_CSV write, in both CSV texts.
+std::vector<std::string> mit_Gas_und_Geraet(std::vector<std::string> vorher,
+                                            const std::vector<std::string>& nachher) {
+    for (const std::string& k :
+         {Text_waehlen("Gas", "gas"), std::string("Gas fO2(%)"), std::string("Gas fN2(%)"),
+          std::string("Gas fHe(%)"), Text_waehlen("System", "system"), std::string("System(CCR=0,OC=1)")})
+        vorher.push_back(k);
+    vorher.insert(vorher.end(), nachher.begin(), nachher.end());
+    return vorher;
+}
+
+std::string CSV_Kopf() {
+    const auto Kopf = mit_Gas_und_Geraet(
+        {Text_waehlen("Runtime(min)", "runtime(min)"), Text_waehlen("Tiefe(m)", "depth(m)"),
+         Text_waehlen("Druck(bar)", "pressure(bar)")},
+        {"pO2(bar)", "CNS(%)", "O2(%)", "N2(%)", "He(%)",
+         Text_waehlen("rel. Sättigung Gewebe[1,..,", "rel. saturation tissue[1,..,") +
+             std::to_string(W::Gewebe_Anzahl) + "]"});
+    return "\" " + Programmname + ": " + mit_Kommas(Kopf);
 }
 
 std::string CSV_Zeile(const W::sData_Type& s) {
@@ -252,19 +256,11 @@ std::string CSV_Zeile(const W::sData_Type& s) {
 }
 
 std::string Hoehlen_Kopf() {
-    const std::array<std::string, 10> Kopf = {Text_waehlen("Distanz(m)", "distance(m)"),
-                                              Text_waehlen("Geschw.(m/min)", "velocity(m/min)"),
-                                              Text_waehlen("Tiefe(m)", "depth(m)"),
-                                              Text_waehlen("Gas", "gas"),
-                                              "Gas fO2(%)",
-                                              "Gas fN2(%)",
-                                              "Gas fHe(%)",
-                                              Text_waehlen("System", "system"),
-                                              "System(CCR=0,OC=1)",
-                                              "pO2(bar)"};
-    std::string z = "\"" + Text_waehlen(" Brelune Höhlenprofil: ", " Brelune cave profile: ") + Kopf[0];
-    for (std::size_t k = 1; k < Kopf.size(); ++k) z += "," + Kopf[k];
-    return z;
+    const auto Kopf = mit_Gas_und_Geraet({Text_waehlen("Distanz(m)", "distance(m)"),
+                                          Text_waehlen("Geschw.(m/min)", "velocity(m/min)"),
+                                          Text_waehlen("Tiefe(m)", "depth(m)")},
+                                         {"pO2(bar)"});
+    return "\"" + Text_waehlen(" Brelune Höhlenprofil: ", " Brelune cave profile: ") + mit_Kommas(Kopf);
 }
 
 std::string Hoehlen_Zeile(const W::WayPoint_Type& w) {
