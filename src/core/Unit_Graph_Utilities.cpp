@@ -83,3 +83,22 @@ void Annotation_zeichnen(bool zeichnen, int32_t i) {
 }
 
 } // namespace Unit_Graph_Utilities
+
+// ---- Display switches of the status panel and the start time of day (settings) ----
+namespace Unit_Graph_Utilities {
+
+bool Taucher_zeigen = false;
+bool OTU_zeigen = false;
+bool END_zeigen = true;
+bool pO2_zeigen = true;
+bool CNS_zeigen = true;
+bool GF_zeigen = true;
+bool Druck_zeigen = true;
+bool Uhrzeit_zeigen = false;
+bool Atemkreislauf_zeigen = true;
+bool Gegendiffusion_zeigen = false;
+bool Startzeit_aktuell = true;
+Unit_Tools::Uhrzeit Startzeit;
+
+} // namespace Unit_Graph_Utilities
+// ---- end of display switches ----

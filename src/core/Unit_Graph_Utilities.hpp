@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Unit_WayPoints.hpp"
+#include "lang/Unit_Tools.hpp"
 
 #include <array>
 #include <string>
@@ -55,3 +56,24 @@ void Punkt_hinzufuegen(int Plot, float min_Runtime, float m_Wasser);
 void Annotation_zeichnen(bool zeichnen, int32_t i);
 
 } // namespace Unit_Graph_Utilities
+
+// ---- Display switches of the status panel and the start time of day (settings) ----
+namespace Unit_Graph_Utilities {
+
+extern bool Taucher_zeigen;
+extern bool OTU_zeigen;
+extern bool END_zeigen;
+extern bool pO2_zeigen;
+extern bool CNS_zeigen;
+extern bool GF_zeigen;
+extern bool Druck_zeigen;
+extern bool Uhrzeit_zeigen;
+extern bool Atemkreislauf_zeigen;
+extern bool Gegendiffusion_zeigen;
+
+// The start time follows the clock while "Startzeit aktuell" is set.
+extern bool Startzeit_aktuell;
+extern Unit_Tools::Uhrzeit Startzeit;
+
+} // namespace Unit_Graph_Utilities
+// ---- end of display switches ----

@@ -44,6 +44,7 @@ float min_Dekozone_Tauchgang = 0;
 std::function<void()> Tauchgang_speichern;
 std::string Tauchgang_Dateiname;
 std::function<void()> Berichte_schreiben;
+float Flugverbot_Stunden = -1;
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -541,8 +542,11 @@ void Hinweiszeilen_schreiben() {
     if (pO2_war_ausserhalb())
         Zeile(p, "ACHTUNG: pO2 außerhalb der NOAA Tabelle ! CNS % Werte sind nicht realistisch !",
               "ATTENTION: pO2 outside the NOAA table ! CNS % values are not realsitic !");
+    Flugverbot_Stunden = -1;
     if (!T::Berechnung_abgebrochen) {
         const std::string h = Unit_Saettigungsrechnung::Flugverbotszeit(0.558f);
+        Flugverbot_Stunden =
+            static_cast<float>(Unit_Tools::Zahl_lesen_still(h.substr(h.find_first_of("0123456789"))));
         p.Zeile_anfuegen(Text_waehlen("Flugverbotszeit = ", "No fly time = ") + h +
                          Text_waehlen(" Stunden", " hours"));
     }

@@ -73,6 +73,8 @@ void Letzten_Wegpunkt_loeschen();
 // The Ascend button: computes, or cancels the calculation running.
 void Austauchen_Klick();
 void Hinweiszeilen_schreiben();
+// The no-fly time of the last calculation in hours (48 for "> 48.0"), -1 when none was computed.
+extern float Flugverbot_Stunden;
 void Zusammenfassung_schreiben();
 // After a dive was read from a file.
 void Tauchgang_geladen();

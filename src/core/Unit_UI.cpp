@@ -9,14 +9,25 @@ Headless Standard_Oberflaeche;
 Oberflaeche* Aktuelle_Oberflaeche = &Standard_Oberflaeche;
 } // namespace
 
+namespace {
+// One line per message on the terminal: the boxes' line breaks become blanks.
+std::string einzeilig(std::string Text) {
+    for (char& c : Text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return Text;
+}
+} // namespace
+
 void Headless::Meldung(Meldungsart Art, const std::string& Text) {
     Meldungen.push_back({Art, Text});
-    if (Meldungen_ausgeben) std::cerr << (Art == Meldungsart::Info ? "Info: " : "Problem: ") << Text << '\n';
+    if (Meldungen_ausgeben)
+        std::cerr << (Art == Meldungsart::Info ? "info: " : "problem: ") << einzeilig(Text) << '\n';
 }
 
 bool Headless::Frage(const std::string& Text, const std::string& /*Titel*/) {
     Fragen.push_back(Text);
-    if (Meldungen_ausgeben) std::cerr << "Frage: " << Text << (Antwort_Frage ? " -> ja\n" : " -> nein\n");
+    if (Meldungen_ausgeben)
+        std::cerr << "question: " << einzeilig(Text) << (Antwort_Frage ? " -> yes\n" : " -> no\n");
     return Antwort_Frage;
 }
 

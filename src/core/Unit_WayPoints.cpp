@@ -269,25 +269,29 @@ void sData_speichern(int i) {
         throw Unit_UI::Befehl_abgebrochen("sData_speichern: compartment out of range");
     }
     sData_Type& s = sData[sData_Anzahl];
-    s.min_Runtime = static_cast<float>(min_Runtime);
-    s.m_Wasser = m_Wasser;
-    s.Gas_Nr = Gas_Nr;
-    s.Tauchgeraet = Tauchgeraet;
-    s.SCR_Flow = SCR_Flow;
-    s.CCR_Setpoint = CCR_Setpoint;
-    s.bar_pO2 = bar_pO2;
-    s.CNS_Prozent = static_cast<float>(CNS_Prozent);
-    s.OTU = static_cast<float>(OTU);
-    s.m_END = m_END;
-    s.Warnung = Warntext;
+    // The values of the whole sample are the same for every compartment but may change with an
+    // accident found on the way: written with the first and again with the last compartment.
+    if (i == 1 || i == Gewebe_Anzahl) {
+        s.min_Runtime = static_cast<float>(min_Runtime);
+        s.m_Wasser = m_Wasser;
+        s.Gas_Nr = Gas_Nr;
+        s.Tauchgeraet = Tauchgeraet;
+        s.SCR_Flow = SCR_Flow;
+        s.CCR_Setpoint = CCR_Setpoint;
+        s.bar_pO2 = bar_pO2;
+        s.CNS_Prozent = static_cast<float>(CNS_Prozent);
+        s.OTU = static_cast<float>(OTU);
+        s.m_END = m_END;
+        s.Warnung = Warntext;
+        s.f_O2_atmen = f_O2_atmen;
+        s.f_N2_atmen = f_N2_atmen;
+        s.f_He_atmen = f_He_atmen;
+    }
     s.p_N2_Gewebe[i] = p_N2_Gewebe[i];
     s.p_He_Gewebe[i] = p_He_Gewebe[i];
     s.p_N2He_Gewebe_MAX[i] = p_N2He_Gewebe_MAX[i];
     s.p_N2He_Gewebe_MAX_GF[i] = p_N2He_Gewebe_MAX_GF[i];
     s.p_N2He_Gewebe_MAX_ZH[i] = p_N2He_Gewebe_MAX_ZH[i];
-    s.f_O2_atmen = f_O2_atmen;
-    s.f_N2_atmen = f_N2_atmen;
-    s.f_He_atmen = f_He_atmen;
 
     const bool ueber = p_N2_Gewebe[i] + p_He_Gewebe[i] > bar_Umgebung;
     if (i == 1)
@@ -377,24 +381,41 @@ void Startzustand_holen() {
     OTU = Startzustand.OTU;
 }
 
+namespace {
+// The limit texts of the warnings, built again only when the decimal separator changes.
+struct Grenztexte {
+    char Trenner = 0;
+    std::string pO2_niedrig, pO2_hoch, CNS_hoch;
+};
+
+const Grenztexte& Grenztexte_holen() {
+    static Grenztexte t;
+    if (t.Trenner != Unit_Tools::Dezimaltrennzeichen()) {
+        using Unit_Tools::Zahl_formatieren;
+        t.Trenner = Unit_Tools::Dezimaltrennzeichen();
+        t.pO2_niedrig = "pO2 < " + Zahl_formatieren(0, 2, 0.16L) + " bar. ";
+        t.pO2_hoch = "pO2 > " + Zahl_formatieren(0, 2, 1.60L) + " bar. ";
+        t.CNS_hoch = "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
+    }
+    return t;
+}
+} // namespace
+
 void Warnungen_pruefen() {
     using Unit_Tools::Text_waehlen;
-    using Unit_Tools::Zahl_formatieren;
     if (!Warnungen_reduzieren) {
         Warnflags_loeschen();
         Warntext.clear();
     }
-    if (Warnung_einmal(pO2_niedrig, bar_pO2 < 0.16f))
-        Warntext += "pO2 < " + Zahl_formatieren(0, 2, 0.16L) + " bar. ";
-    if (Warnung_einmal(pO2_hoch, bar_pO2 > 1.601f))
-        Warntext += "pO2 > " + Zahl_formatieren(0, 2, 1.60L) + " bar. ";
-    if (Warnung_einmal(CNS_hoch, CNS_Prozent > 100))
-        Warntext += "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
+    const Grenztexte& g = Grenztexte_holen();
+    if (Warnung_einmal(pO2_niedrig, bar_pO2 < 0.16f)) Warntext += g.pO2_niedrig;
+    if (Warnung_einmal(pO2_hoch, bar_pO2 > 1.601f)) Warntext += g.pO2_hoch;
+    if (Warnung_einmal(CNS_hoch, CNS_Prozent > 100)) Warntext += g.CNS_hoch;
     if (Warnung_einmal(NOAA_ausserhalb, Unit_Sauerstofftoxizitaet::pO2_ausserhalb))
         Warntext += Text_waehlen("CNS% und OTU außerhalb der NOAA Tabelle. ",
                                  "CNS% and OTU outside the NOAA table. ");
-    if (Warnung_einmal(OTU_hoch, OTU > 850)) Warntext += "OTU > " + Zahl_formatieren(0, 0, 850) + ". ";
-    if (Warnung_einmal(END_hoch, m_END > 50)) Warntext += "END > " + Zahl_formatieren(0, 0, 50) + " m. ";
+    if (Warnung_einmal(OTU_hoch, OTU > 850)) Warntext += "OTU > 850. ";
+    if (Warnung_einmal(END_hoch, m_END > 50)) Warntext += "END > 50 m. ";
     if (Warnung_einmal(Gegendiffusion, Unit_Grenzwerte::Gegendiffusion))
         Warntext += Text_waehlen("Gegendiffusion. ", "counter diffusion. ");
     const bool schon_da = Warntext.find("DEKOUNFALL") != std::string::npos ||

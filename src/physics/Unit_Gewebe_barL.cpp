@@ -56,3 +56,13 @@ void Maximum_zuruecksetzen() {
 }
 
 } // namespace Unit_Gewebe_barL
+
+// ---- Which tissue windows are shown (settings) ----
+namespace Unit_Gewebe_barL {
+
+bool Gewebesaettigung_zeigen = true;
+bool Gewebesaettigung_absolut_zeigen = true;
+bool Inertgasvolumina_zeigen = false;
+
+} // namespace Unit_Gewebe_barL
+// ---- end of the tissue window switches ----

@@ -38,3 +38,13 @@ void Geloeste_Gase_berechnen();
 void Maximum_zuruecksetzen();
 
 } // namespace Unit_Gewebe_barL
+
+// ---- Which tissue windows are shown (settings) ----
+namespace Unit_Gewebe_barL {
+
+extern bool Gewebesaettigung_zeigen;         // tissue bars
+extern bool Gewebesaettigung_absolut_zeigen; // tissue pressures, bar
+extern bool Inertgasvolumina_zeigen;         // dissolved inert gas, barL
+
+} // namespace Unit_Gewebe_barL
+// ---- end of the tissue window switches ----

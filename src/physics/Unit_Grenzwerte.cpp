@@ -7,6 +7,7 @@
 #include "planning/Unit_AustauchPlanung.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -30,8 +31,10 @@ bool nahe_Null(long double x) {
 }
 
 // A compartment number outside 1 to 16 is a fault of the program, not of the user.
-void Kompartiment_pruefen(int i, const std::string& Funktion) {
+// The name stays a plain pointer: this runs for every compartment of every step.
+void Kompartiment_pruefen(int i, const char* Funktion_Name) {
     if (i >= 1 && i <= W::Gewebe_Anzahl) return;
+    const std::string Funktion = Funktion_Name;
     Meldung_Problem(">" + Funktion + "(i)< out of range", ">" + Funktion + "(i)< out of range");
     throw Unit_UI::Befehl_abgebrochen(Funktion + ": compartment out of range");
 }
@@ -127,12 +130,29 @@ void GF_aktuell_loeschen() {
     GF_gesetzt.reset();
 }
 
+namespace {
+// The last combination of each compartment: a step asks for it several times (tolerated
+// pressure, ceiling), always for the same tissue values and coefficients.
+struct AB_Merker {
+    float pN2 = -1, pHe = -1;
+    S::Kompartiment_Typ n{}, h{};
+    AB_Typ AB{};
+};
+std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
+
+bool gleich(const S::Kompartiment_Typ& x, const S::Kompartiment_Typ& y) {
+    return x.a == y.a && x.b == y.b;
+}
+} // namespace
+
 AB_Typ AB_Koeffizienten(int i) {
     Kompartiment_pruefen(i, "AB_Koeffizienten");
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
+    if (m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
@@ -145,7 +165,11 @@ AB_Typ AB_Koeffizienten(int i) {
         AB.B = static_cast<float>(
             (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
     }
-    if (nahe_Null(AB.A) || nahe_Null(AB.B)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    if (nahe_Null(AB.A) || nahe_Null(AB.B)) {
+        AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+        return AB; // not kept: a broken set is reported at every use
+    }
+    m = {pN2, pHe, n, h, AB};
     return AB;
 }
 

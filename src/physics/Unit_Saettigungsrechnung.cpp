@@ -13,6 +13,7 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace Unit_Saettigungsrechnung {
@@ -45,10 +46,27 @@ long double t_halb_He(int i) {
     return M::Modell_He.Kompartiment[i].t_halb;
 }
 
+// The constant-pressure factor 1 - 2^(-t / t_halb) depends on nothing else: each compartment
+// and gas keeps the last one, so a run of equal steps takes its exponentials once.
+struct Faktor_Merker {
+    long double t = -1, t_halb = -1, f = 0;
+    long double Faktor(long double t_neu, long double t_halb_neu) {
+        if (t_neu != t || t_halb_neu != t_halb) {
+            t = t_neu;
+            t_halb = t_halb_neu;
+            f = 1.0L - std::exp2(-t / t_halb);
+        }
+        return f;
+    }
+};
+std::array<Faktor_Merker, W::Gewebe_Anzahl + 1> Faktor_N2, Faktor_He;
+
 // Both gases of compartment i at constant pressure, then its limits and its sample entry.
 void Kompartiment_Haldane(int i, long double t) {
-    Haldane(W::p_N2_Gewebe[i], p_N2_atmen, t, t_halb_N2(i));
-    Haldane(W::p_He_Gewebe[i], p_He_atmen, t, t_halb_He(i));
+    auto& N2 = W::p_N2_Gewebe[i];
+    auto& He = W::p_He_Gewebe[i];
+    N2 += Faktor_N2[static_cast<std::size_t>(i)].Faktor(t, t_halb_N2(i)) * (p_N2_atmen - N2);
+    He += Faktor_He[static_cast<std::size_t>(i)].Faktor(t, t_halb_He(i)) * (p_He_atmen - He);
     Unit_Grenzwerte::Gewebe_Grenzwerte(i);
     W::sData_speichern(i);
 }

@@ -103,8 +103,15 @@ long double CNS_Erholung(long double f, long double t) {
 
 float OTU_Schritt(float OTU, float pO2, float t) {
     if (t >= 1440) return 0;
-    const long double x = 2.0L * pO2 - 1.0L;
-    const long double Dosis = x > 0 ? std::pow(x, 0.83L) : 0.0L;
+    // A dive breathes the same pO2 for many steps: the power is taken once per value.
+    static float pO2_zuletzt = -1;
+    static long double Dosis_zuletzt = 0;
+    if (pO2 != pO2_zuletzt) {
+        const long double x = 2.0L * pO2 - 1.0L;
+        Dosis_zuletzt = x > 0 ? std::pow(x, 0.83L) : 0.0L;
+        pO2_zuletzt = pO2;
+    }
+    const long double Dosis = Dosis_zuletzt;
     return static_cast<float>(OTU + t * Dosis);
 }
 

@@ -1,9 +1,11 @@
 #include "reports/Unit_Report.hpp"
 
 #include "core/Brelune_ProgrammVersion.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Sprache_Brelune.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -18,13 +20,13 @@
 
 namespace Unit_Report {
 
-bool Aufstieg_zwischen_Deko = false;
-bool Zeit_auf_Tiefe = false;
-bool Uhrzeit = false;
-bool pO2 = false;
-bool CNS_Prozent = false;
-bool System = true;
-int32_t Nachkommastellen = 2;
+bool RunTimeTable_mitAufstiegbeiDeko = false;
+bool RunTimeTable_mitDeltaT = false;
+bool RunTimeTable_mitUhrzeitRuntime = false;
+bool RunTimeTable_mitpO2 = false;
+bool RunTimeTable_mitCNS_prozent = false;
+bool RunTimeTable_mitSystem = true;
+int32_t RunTimeTable_NachKomma = 2;
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -96,15 +98,15 @@ struct Spalte {
 
 const std::array<Spalte, 10> Spalten = {{
     {" Tiefe ", " Depth ", "   (m) ", "------ ", nullptr},
-    {"  Zeit ", "  Time ", " (min) ", "------ ", &Zeit_auf_Tiefe},
+    {"  Zeit ", "  Time ", " (min) ", "------ ", &RunTimeTable_mitDeltaT},
     {"Runtime ", "Runtime ", "  (min) ", "------- ", nullptr},
-    {"Uhrzeit  ", "Time o.d.", "hh:mm:ss ", "-------- ", &Uhrzeit},
+    {"Uhrzeit  ", "Time o.d.", "hh:mm:ss ", "-------- ", &RunTimeTable_mitUhrzeitRuntime},
     {"Atemgas      ", "Gas          ", "             ", "------------ ", nullptr},
     {"Aktion                      ", "Action                      ", "                            ",
      "--------------------------- ", nullptr},
-    {"System   ", "System   ", "         ", "-------- ", &System},
-    {" pO2 ", " pO2 ", " bar ", "---- ", &pO2},
-    {"CNS% ", "CNS% ", "     ", "---- ", &CNS_Prozent},
+    {"System   ", "System   ", "         ", "-------- ", &RunTimeTable_mitSystem},
+    {" pO2 ", " pO2 ", " bar ", "---- ", &RunTimeTable_mitpO2},
+    {"CNS% ", "CNS% ", "     ", "---- ", &RunTimeTable_mitCNS_prozent},
     {"Warnung  ", "Warning  ", "         ", "---------", nullptr},
 }};
 
@@ -128,7 +130,7 @@ std::string System_Text(const W::WayPoint_Type& w) {
 }
 
 // The ten pieces of waypoint i, each with the blank that separates it from the next.
-std::array<std::string, 10> Zeile_Teile(int32_t i, int d) {
+std::array<std::string, 10> Zeile_Teile(int32_t i, int d, long double Startzeit_min) {
     const auto& w = WayPoint(i);
     std::array<std::string, 10> t;
     t[0] = Zahl_formatieren(6, d, w.m_Wasser) + " ";
@@ -137,7 +139,7 @@ std::array<std::string, 10> Zeile_Teile(int32_t i, int d) {
                                      static_cast<long double>(w.min_Runtime) - WayPoint(i - 1).min_Runtime) +
                         " ";
     t[2] = Zahl_formatieren(7, d, w.min_Runtime) + " ";
-    t[3] = Unit_Tools::Minuten_zu_Uhrzeit(Unit_Main::Uhrzeit_Start_min + w.min_Runtime).Text() + " ";
+    t[3] = Unit_Tools::Minuten_zu_Uhrzeit(Startzeit_min + w.min_Runtime).Text() + " ";
     t[4] = auf_Laenge(Gas(w.Gas_Nr).Name, 12) + " ";
     t[5] = auf_Laenge(Unit_Sprache_Brelune::Aktion_uebersetzen(w.Aktion), 27) + " ";
     t[6] = System_Text(w);
@@ -170,8 +172,8 @@ void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Berechnet mit ", "Calculated with ") + Programmname + " (Version " +
                      Brelune_ProgrammVersion::Version_Text + Text_waehlen(") am ", ") on ") +
                      Datum_Text(Datum_heute ? Datum_heute() : Datum_der_Uhr()));
-    const std::string Name = Unit_Tools::Pfad_teilen(Unit_Main::Tauchgang_Dateiname).second;
-    const bool hat_Datei = !Name.empty() && Name != "Not_Saved";
+    const std::string& Name = Unit_Save_Read::Datei_Tauchgang;
+    const bool hat_Datei = !Name.empty() && Name != Unit_Save_Read::Nicht_gespeichert;
     p.Zeile_anfuegen(Text_waehlen("Tauchgang = ", "Dive = ") +
                      (hat_Datei ? Name : Text_waehlen("(nicht gespeichert)", "(not saved)")));
     p.Zeile_anfuegen("");
@@ -182,12 +184,14 @@ void Kopf_schreiben(Memo::Textpuffer& p) {
 }
 
 void Zeilen_schreiben(Memo::Textpuffer& p) {
-    const int d = std::clamp(Nachkommastellen, 0, 2);
+    const int d = std::clamp(RunTimeTable_NachKomma, 0, 2);
+    const auto& s = Unit_Graph_Utilities::Startzeit;
+    const long double Startzeit_min = s.Stunden * 60.0L + s.Minuten + s.Sekunden / 60.0L;
     bool Stop_erreicht = false;
     for (int32_t i = 0; i <= letzter_WayPoint(); ++i) {
         const std::string& Aktion = WayPoint(i).Aktion;
-        if (Aufstieg_zwischen_Deko || !Stop_erreicht || !ist_Aufstieg_zwischen_Stops(Aktion)) {
-            const auto t = Zeile_Teile(i, d);
+        if (RunTimeTable_mitAufstiegbeiDeko || !Stop_erreicht || !ist_Aufstieg_zwischen_Stops(Aktion)) {
+            const auto t = Zeile_Teile(i, d, Startzeit_min);
             p.Zeile_anfuegen(Zeile_aus([&t](std::size_t k) { return t[k]; }));
         }
         if (ist_Stop(Aktion)) Stop_erreicht = true;

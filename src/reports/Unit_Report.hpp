@@ -10,13 +10,13 @@
 namespace Unit_Report {
 
 // Settings of the runtime table (section "RunTime Tabelle").
-extern bool Aufstieg_zwischen_Deko; // "Aufstieg zwischen Deko": ascent rows between the stops
-extern bool Zeit_auf_Tiefe;         // "Zeit auf Tiefe": time at depth column
-extern bool Uhrzeit;                // "Uhrzeit": time of day column
-extern bool pO2;                    // "p(O2)": pO2 column
-extern bool CNS_Prozent;            // "CNS %": CNS column
-extern bool System;                 // "System": apparatus column
-extern int32_t Nachkommastellen;    // "Nachkommastellen": decimals of depths and times, 0 to 2
+extern bool RunTimeTable_mitAufstiegbeiDeko; // "Aufstieg zwischen Deko": ascent rows between the stops
+extern bool RunTimeTable_mitDeltaT;          // "Zeit auf Tiefe": time at depth column
+extern bool RunTimeTable_mitUhrzeitRuntime;  // "Uhrzeit": time of day column
+extern bool RunTimeTable_mitpO2;             // "p(O2)"
+extern bool RunTimeTable_mitCNS_prozent;     // "CNS %"
+extern bool RunTimeTable_mitSystem;          // "System": apparatus column
+extern int32_t RunTimeTable_NachKomma;       // "Nachkommastellen": decimals of depths and times, 0 to 2
 
 struct Datum {
     int Jahr = 2000;

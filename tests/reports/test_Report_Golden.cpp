@@ -7,9 +7,11 @@
 // then read the diff of the golden files line by line before committing them.
 #include "reports/Unit_Report.hpp"
 
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
@@ -102,12 +104,13 @@ class Golden : public Testumgebung {
         Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
         R::Datum_heute = [] { return R::Datum{2026, 2, 1}; };
         // the settings' defaults, also when all tests run in one process
-        R::Aufstieg_zwischen_Deko = R::Zeit_auf_Tiefe = R::Uhrzeit = R::pO2 = R::CNS_Prozent = false;
-        R::System = true;
-        R::Nachkommastellen = 2;
+        R::RunTimeTable_mitAufstiegbeiDeko = R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime =
+            R::RunTimeTable_mitpO2 = R::RunTimeTable_mitCNS_prozent = false;
+        R::RunTimeTable_mitSystem = true;
+        R::RunTimeTable_NachKomma = 2;
         R::Berichte_anmelden();
-        Unit_Main::Tauchgang_Dateiname.clear();
-        Unit_Main::Uhrzeit_Start_min = 10 * 60;
+        Unit_Save_Read::Datei_Tauchgang.clear();
+        Unit_Graph_Utilities::Startzeit = {10, 0, 0};
     }
 
     // The dive as a diver enters it: New dive, the gas, two Dives, Ascend.
@@ -136,9 +139,10 @@ class Golden : public Testumgebung {
     // Every column and every row, one decimal, the time of day from 10:00.
     void Runtime_Tabelle_pruefen(const Tauchgangsfall& f, int Sprache) {
         Rechnen(f, Sprache);
-        R::Zeit_auf_Tiefe = R::Uhrzeit = R::pO2 = R::CNS_Prozent = R::System = true;
-        R::Aufstieg_zwischen_Deko = true;
-        R::Nachkommastellen = 1;
+        R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime = R::RunTimeTable_mitpO2 =
+            R::RunTimeTable_mitCNS_prozent = R::RunTimeTable_mitSystem = true;
+        R::RunTimeTable_mitAufstiegbeiDeko = true;
+        R::RunTimeTable_NachKomma = 1;
         R::Runtime_Tabelle_schreiben();
         mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Runtime.txt",
                                Memo::Memo_RunTimeTabelle.Zeilen);

@@ -2,9 +2,11 @@
 // column from the table layout.
 #include "reports/Unit_Report.hpp"
 
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
@@ -43,11 +45,12 @@ class Bericht : public Testumgebung {
         G::Gasgemische_initialisieren();
         R::Datum_heute = [] { return R::Datum{2026, 2, 1}; };
         // the settings' defaults, also when all tests run in one process
-        R::Aufstieg_zwischen_Deko = R::Zeit_auf_Tiefe = R::Uhrzeit = R::pO2 = R::CNS_Prozent = false;
-        R::System = true;
-        R::Nachkommastellen = 2;
-        Unit_Main::Tauchgang_Dateiname.clear();
-        Unit_Main::Uhrzeit_Start_min = 0;
+        R::RunTimeTable_mitAufstiegbeiDeko = R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime =
+            R::RunTimeTable_mitpO2 = R::RunTimeTable_mitCNS_prozent = false;
+        R::RunTimeTable_mitSystem = true;
+        R::RunTimeTable_NachKomma = 2;
+        Unit_Save_Read::Datei_Tauchgang.clear();
+        Unit_Graph_Utilities::Startzeit = {};
         Unit_Tauchgangsberechnung::Berechnung_abgebrochen = false;
     }
 
@@ -96,7 +99,8 @@ class Bericht : public Testumgebung {
         G::Gasnamen_Sprache_anpassen();
     }
     static void alle_Spalten(bool an) {
-        R::Zeit_auf_Tiefe = R::Uhrzeit = R::pO2 = R::CNS_Prozent = R::System = an;
+        R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime = R::RunTimeTable_mitpO2 =
+            R::RunTimeTable_mitCNS_prozent = R::RunTimeTable_mitSystem = an;
     }
 };
 
@@ -113,14 +117,15 @@ TEST_F(Bericht, Kopf_mit_Programm_Version_Datum_und_Tauchgang) {
     EXPECT_EQ(z[4], "   (m)   (min) " + Blanks(13 + 28 + 9 + 9));
     EXPECT_EQ(z[5], "------ ------- ------------ --------------------------- -------- ---------");
 
-    Unit_Main::Tauchgang_Dateiname = "/home/taucher/Tauchgaenge/Wrack 21m.dec";
+    Unit_Save_Read::Pfad_Tauchgang = "/home/taucher/Tauchgaenge/";
+    Unit_Save_Read::Datei_Tauchgang = "Wrack 21m.dec";
     Unit_Tools::Sprache = 1;
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(z[0], "Calculated with Brelune (Version 4.10 ~ 30.1.2024) on 2026-02-01");
     EXPECT_EQ(z[1], "Dive = Wrack 21m.dec");
     EXPECT_EQ(z[3], " Depth Runtime Gas          Action                      System   Warning  ");
 
-    Unit_Main::Tauchgang_Dateiname = "Not_Saved"; // a cancelled save
+    Unit_Save_Read::Datei_Tauchgang = "Not_Saved"; // a cancelled save
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(z[1], "Dive = (not saved)");
 }
@@ -145,7 +150,7 @@ TEST_F(Bericht, Zeilen_mit_den_Standardspalten) {
 
 TEST_F(Bericht, mit_Aufstieg_zwischen_Deko_bekommt_jeder_Wegpunkt_seine_Zeile) {
     Beispiel();
-    R::Aufstieg_zwischen_Deko = true;
+    R::RunTimeTable_mitAufstiegbeiDeko = true;
     R::Runtime_Tabelle_schreiben();
     const auto z = Datenzeilen();
     ASSERT_EQ(z.size(), 11u);
@@ -173,7 +178,7 @@ TEST_F(Bericht, der_Filter_erkennt_auch_englische_Beschriftungen) {
 TEST_F(Bericht, alle_Spalten_mit_Zeit_auf_Tiefe_und_Uhrzeit) {
     Beispiel();
     alle_Spalten(true);
-    Unit_Main::Uhrzeit_Start_min = 9 * 60 + 58.5L; // 09:58:30
+    Unit_Graph_Utilities::Startzeit = {9, 58, 30};
     R::Runtime_Tabelle_schreiben();
     const auto& z = Tabelle_Zeilen();
     ASSERT_EQ(z.size(), 6u + 9u);
@@ -212,8 +217,8 @@ TEST_F(Bericht, ohne_die_wahlweisen_Spalten) {
 
 TEST_F(Bericht, null_Nachkommastellen) {
     Beispiel();
-    R::Nachkommastellen = 0;
-    R::Zeit_auf_Tiefe = true;
+    R::RunTimeTable_NachKomma = 0;
+    R::RunTimeTable_mitDeltaT = true;
     R::Runtime_Tabelle_schreiben();
     const auto z = Datenzeilen();
     ASSERT_GE(z.size(), 7u);
@@ -225,10 +230,10 @@ TEST_F(Bericht, null_Nachkommastellen) {
 
 TEST_F(Bericht, Nachkommastellen_ausserhalb_0_bis_2_werden_begrenzt) {
     Beispiel();
-    R::Nachkommastellen = 7;
+    R::RunTimeTable_NachKomma = 7;
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(Datenzeilen()[1].substr(0, 15), " 21.40    2.00 ");
-    R::Nachkommastellen = -3;
+    R::RunTimeTable_NachKomma = -3;
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(Datenzeilen()[1].substr(0, 15), "    21       2 ");
 }

@@ -1,0 +1,83 @@
+// Calculation speed: one step of the tissue engine, whole Ascend commands, heap use.
+#include "core/Unit_Graph_Utilities.hpp"
+#include "core/Unit_Main.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_CCR_SCR.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
+
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+// The replacement pair below is matched (malloc/free); GCC cannot see that through inlining.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+// Counts every heap allocation of the process, so a benchmark can report those of its loop.
+static std::atomic<long> Allokationen{0};
+void* operator new(std::size_t n) {
+    ++Allokationen;
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+namespace W = Unit_WayPoints;
+namespace M = Unit_Main;
+
+void Start() {
+    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
+    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
+    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
+    Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
+    M::Neuer_Tauchgang();
+}
+
+void Tauchen(float min, float m, int Gas = -1) {
+    if (Gas >= 0) M::Gas_waehlen(Gas);
+    M::Tauchen(std::to_string(min), std::to_string(m));
+}
+} // namespace
+
+// One calculation step of 0.1 min at constant depth: 16 compartments, limits, bookkeeping.
+static void BM_Rechenschritt(benchmark::State& state) {
+    Start();
+    Tauchen(2, 30);
+    W::sData_Anzahl = 0;
+    for (auto _ : state) {
+        if (W::sData_Anzahl >= W::sDataMax - 1) W::sData_Anzahl = 0;
+        Unit_Tauchgangsberechnung::Zeitschritt_rechnen(0.1f, 30);
+    }
+}
+BENCHMARK(BM_Rechenschritt);
+
+// Ascend of a 60 m / 25 min trimix dive (Tmx18/45) with EAN50 from 21 m and O2 from 6 m.
+static void BM_Austauchen_Trimix(benchmark::State& state) {
+    Start();
+    {
+        namespace U = Unit_AustauchPlanung;
+        U::Aufstieg_Gaswechsel_OK = true;
+        U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
+    }
+    Tauchen(3, 60, 11);
+    Tauchen(25, 60);
+    long vorher = 0;
+    for (auto _ : state) {
+        vorher = Allokationen;
+        M::Austauchen_Klick();
+    }
+    state.counters["Allokationen"] = static_cast<double>(Allokationen - vorher);
+}
+BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,186 @@
+#include "Cli_Ausgabe.hpp"
+
+#include "core/Unit_Main.hpp"
+#include "core/Unit_Textpuffer.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+namespace Cli_Ausgabe {
+
+namespace {
+namespace W = Unit_WayPoints;
+namespace Memo = Unit_Textpuffer;
+using nlohmann::json;
+
+const Memo::Textpuffer* Puffer(const std::string& Name) {
+    if (Name == "runtime") return &Memo::Memo_RunTimeTabelle;
+    if (Name == "summary") return &Memo::Memo_Zusammenfassung;
+    if (Name == "report") return &Memo::Memo_Report;
+    if (Name == "csv") return &Memo::Memo_ReportCSV;
+    if (Name == "log") return &Memo::Memo_Tauchgangsberechnung;
+    if (Name == "deco") return &Memo::Memo_DekoInfo;
+    if (Name == "warnings") return &Memo::Memo_Warnung;
+    if (Name == "gas") return &Memo::Memo_Gasverbrauch;
+    return nullptr;
+}
+
+// A number JSON can hold: NaN and infinities become null.
+json Zahl(long double x) {
+    return std::isfinite(x) ? json(static_cast<double>(x)) : json(nullptr);
+}
+
+// A stored single as the decimal it stands for (23.3, not 23.299999237060547).
+json Zahl(float x) {
+    if (!std::isfinite(x)) return nullptr;
+    char Puffer[32];
+    const auto r = std::to_chars(Puffer, Puffer + sizeof Puffer, x);
+    return std::strtod(std::string(Puffer, r.ptr).c_str(), nullptr);
+}
+
+// The sample computed at a runtime, without touching the dive state.
+const W::sData_Type* Sample_bei(float min) {
+    for (int32_t k = 0; k <= W::sData_Anzahl; ++k)
+        if (std::fabs(W::sData[static_cast<std::size_t>(k)].min_Runtime - min) <= W::min_Schritt / 2)
+            return &W::sData[static_cast<std::size_t>(k)];
+    return nullptr;
+}
+
+json Gewebe(const W::sData_Type& s) {
+    json n2 = json::array(), he = json::array();
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        n2.push_back(Zahl(s.p_N2_Gewebe[i]));
+        he.push_back(Zahl(s.p_He_Gewebe[i]));
+    }
+    return {{"n2", n2}, {"he", he}};
+}
+
+std::string Gasname(int32_t g) {
+    if (g < 0 || g > Unit_Gasgemisch_BestMix::GasGemisch_NumMaxUeberhaupt) return "";
+    return Unit_Gasgemisch_BestMix::Gasgemisch[static_cast<std::size_t>(g)].Name;
+}
+
+json Wegpunkte(bool berechnet) {
+    json a = json::array();
+    for (int32_t i = 0; i <= W::WayPoint_Anzahl; ++i) {
+        const auto& w = W::WayPoint[static_cast<std::size_t>(i)];
+        json j = {{"runtime", Zahl(w.min_Runtime)},
+                  {"depth", Zahl(w.m_Wasser)},
+                  {"gas", w.Gas_Nr},
+                  {"gas_name", Gasname(w.Gas_Nr)},
+                  {"apparatus", Unit_Formeln::Tauchgeraet_Text(w.Tauchgeraet)},
+                  {"setpoint", Zahl(w.CCR_Setpoint)},
+                  {"scr_flow", Zahl(w.SCR_Flow)},
+                  {"dump_ratio", w.pSCR_DumpRatio},
+                  {"po2", Zahl(w.bar_pO2)},
+                  {"cns", Zahl(w.CNS_Prozent)},
+                  {"otu", Zahl(w.OTU)},
+                  {"end", Zahl(w.m_END)},
+                  {"action", w.Aktion},
+                  {"warning", w.Warnung},
+                  {"ascent", w.austauchen}};
+        if (berechnet)
+            if (const auto* s = Sample_bei(w.min_Runtime)) j["tissues"] = Gewebe(*s);
+        a.push_back(j);
+    }
+    return a;
+}
+
+json Zusammenfassung() {
+    namespace U = Unit_AustauchPlanung;
+    namespace R = Unit_Saettigungsrechnung;
+    float m_max = 0, CNS = 0, OTU = 0, pO2_max = 0, pO2_min = 0;
+    for (int32_t i = 0; i <= W::WayPoint_Anzahl; ++i)
+        m_max = std::max(m_max, W::WayPoint[static_cast<std::size_t>(i)].m_Wasser);
+    for (int32_t k = 0; k <= W::sData_Anzahl; ++k) {
+        const auto& s = W::sData[static_cast<std::size_t>(k)];
+        CNS = std::max(CNS, s.CNS_Prozent);
+        OTU = std::max(OTU, s.OTU);
+        pO2_max = std::max(pO2_max, s.bar_pO2);
+        pO2_min = k == 0 ? s.bar_pO2 : std::min(pO2_min, s.bar_pO2);
+    }
+    const float Ceiling =
+        R::Ceiling_MAX > Unit_Formeln::bar_Luft ? Unit_Formeln::m_Wasser_aus(R::Ceiling_MAX) : 0.0f;
+    const bool Letzter = U::min_LetzterStop > 0;
+    return {{"max_depth", Zahl(m_max)},
+            {"bottom_time", Zahl(U::min_Grundzeit)},
+            {"ascent_time", Zahl(U::min_Aufstiegszeit)},
+            {"total_time", Zahl(W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime)},
+            {"first_stop_depth", Zahl(U::m_ErsterStop)},
+            {"first_stop_time", Zahl(U::min_ErsterStop)},
+            {"last_stop_depth", Zahl(Letzter ? U::m_DekoZuletzt : 0.0f)},
+            {"last_stop_time", Zahl(U::min_LetzterStop)},
+            {"deepest_ceiling", Zahl(Ceiling)},
+            {"max_cns", Zahl(CNS)},
+            {"max_otu", Zahl(OTU)},
+            {"max_po2", Zahl(pO2_max)},
+            {"min_po2", Zahl(pO2_min)},
+            {"no_fly_hours", Zahl(Unit_Main::Flugverbot_Stunden)},
+            {"deco_zone_depth", Zahl(Unit_Main::m_Dekozone_Tauchgang)}};
+}
+
+json Gase() {
+    namespace G = Unit_Gasgemisch_BestMix;
+    json a = json::array();
+    for (int32_t g = 0; g <= G::Gasgemisch_NumMax; ++g) {
+        const auto& gas = G::Gasgemisch[static_cast<std::size_t>(g)];
+        a.push_back({{"index", g},
+                     {"name", gas.Name},
+                     {"o2", Zahl(gas.f_O2_prozent)},
+                     {"n2", Zahl(gas.f_N2_prozent)},
+                     {"he", Zahl(gas.f_He_prozent)},
+                     {"barL_total", Zahl(gas.barL_gesamt)},
+                     {"barL_bottom", Zahl(gas.barL_bis_Aufstieg)},
+                     {"barL_ascent", Zahl(gas.barL_Aufstieg)}});
+    }
+    return a;
+}
+
+std::string Art_Text(Unit_UI::Meldungsart Art) {
+    return Art == Unit_UI::Meldungsart::Info ? "info" : "problem";
+}
+
+} // namespace
+
+const std::vector<std::string>& Ausgabenamen() {
+    static const std::vector<std::string> Namen = {"runtime", "summary",  "report", "csv", "log",
+                                                   "deco",    "warnings", "gas",    "json"};
+    return Namen;
+}
+
+bool ist_Ausgabename(const std::string& Name) {
+    const auto& n = Ausgabenamen();
+    return std::find(n.begin(), n.end(), Name) != n.end();
+}
+
+std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen) {
+    json m = json::array();
+    for (const auto& e : Meldungen) m.push_back({{"kind", Art_Text(e.Art)}, {"text", e.Text}});
+    const bool berechnet = W::sData_Anzahl > 0;
+    const json j = {{"cancelled", abgebrochen},
+                    {"waypoints", Wegpunkte(berechnet)},
+                    {"summary", Zusammenfassung()},
+                    {"gases", Gase()},
+                    {"messages", m}};
+    return j.dump(2, ' ', false, json::error_handler_t::replace);
+}
+
+void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
+              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen) {
+    if (Name == "json") {
+        aus << Json(abgebrochen, Meldungen) << '\n';
+        return;
+    }
+    if (const auto* p = Puffer(Name))
+        for (const auto& z : p->Zeilen) aus << z << '\n';
+}
+
+} // namespace Cli_Ausgabe

@@ -1,0 +1,23 @@
+// What brelune-cli prints: the text buffers by name and the JSON summary.
+#pragma once
+
+#include "core/Unit_UI.hpp"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace Cli_Ausgabe {
+
+// The names --output takes, in the order they may be given.
+const std::vector<std::string>& Ausgabenamen();
+bool ist_Ausgabename(const std::string& Name);
+
+// Prints one buffer ("runtime", "summary", ...) or the JSON object ("json").
+void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
+              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen);
+
+// The JSON object of the dive in memory.
+std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen);
+
+} // namespace Cli_Ausgabe

@@ -1,0 +1,103 @@
+#include "Cli_Planung.hpp"
+
+#include "core/Unit_Main.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_CCR_SCR.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace Cli_Planung {
+
+namespace {
+std::string klein(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+std::vector<std::string> teilen(const std::string& Text, char Trenner) {
+    std::vector<std::string> Teile;
+    std::string Teil;
+    std::istringstream ein(Text);
+    while (std::getline(ein, Teil, Trenner)) Teile.push_back(Teil);
+    if (!Text.empty() && Text.back() == Trenner) Teile.emplace_back();
+    return Teile;
+}
+} // namespace
+
+std::optional<std::vector<Punkt>> Punkte_lesen(const std::string& Text, std::string& Fehler) {
+    std::vector<Punkt> Punkte;
+    for (const auto& Eintrag : teilen(Text, ',')) {
+        const auto Teile = teilen(Eintrag, ':');
+        long double min = 0, m = 0;
+        if (Teile.size() < 2 || Teile.size() > 3 || !Unit_Tools::Zahl_umwandeln(Teile[0], min) ||
+            !Unit_Tools::Zahl_umwandeln(Teile[1], m)) {
+            Fehler = "--points: \"" + Eintrag + "\" is not RUNTIME:DEPTH[:GAS]";
+            return std::nullopt;
+        }
+        Punkt p{static_cast<float>(min), static_cast<float>(m), std::nullopt};
+        if (Teile.size() == 3) p.Gas = Teile[2];
+        Punkte.push_back(p);
+    }
+    if (Punkte.empty()) {
+        Fehler = "--points: no point given";
+        return std::nullopt;
+    }
+    return Punkte;
+}
+
+void Programm_starten() {
+    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
+    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
+    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
+    Unit_Main::Neuer_Tauchgang();
+}
+
+std::optional<int> Gas_finden(const std::string& Gas) {
+    namespace G = Unit_Gasgemisch_BestMix;
+    long double Nr = 0;
+    if (Unit_Tools::Zahl_umwandeln(Gas, Nr)) {
+        if (Nr >= 0 && Nr <= G::Gasgemisch_NumMax && Nr == static_cast<int>(Nr)) return static_cast<int>(Nr);
+        return std::nullopt;
+    }
+    for (int i = 0; i <= G::Gasgemisch_NumMax; ++i)
+        if (klein(G::Gasgemisch[static_cast<std::size_t>(i)].Name) == klein(Gas)) return i;
+    return std::nullopt;
+}
+
+std::optional<int> Tauchgeraet_finden(const std::string& Text) {
+    const std::string t = klein(Text);
+    for (int k = 0; k <= 3; ++k)
+        if (t == klein(Unit_Formeln::Tauchgeraet_Text(k))) return k;
+    return std::nullopt;
+}
+
+bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler) {
+    for (const auto& p : Punkte) {
+        if (p.Gas) {
+            const auto Gas = Gas_finden(*p.Gas);
+            if (!Gas) {
+                Fehler = "--points: no gas \"" + *p.Gas + "\" in the gas table";
+                return false;
+            }
+            Unit_Main::Gas_waehlen(*Gas);
+        }
+        Unit_Main::Tauchen(Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.min_Runtime),
+                           Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.m_Wasser));
+    }
+    return true;
+}
+
+bool Berechnen() {
+    Unit_Main::Austauchen_Klick();
+    return !Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
+}
+
+} // namespace Cli_Planung
