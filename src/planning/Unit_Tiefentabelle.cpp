@@ -36,7 +36,8 @@ void Zeilen_auffuellen(Tiefentabelle_Type& Tabelle, int bearbeitete_Zeilen) {
 
 void Tabelle_normalisieren(Tiefentabelle_Type& Tabelle) {
     for (std::size_t k = 1; k < Tabelle.Zeile.size(); ++k)
-        if (!(Tabelle.Zeile[k].m_ab >= Tabelle.Zeile[k - 1].m_ab)) Tabelle.Zeile[k] = Tabelle.Zeile[k - 1]; // NaN too
+        if (!(Tabelle.Zeile[k].m_ab >= Tabelle.Zeile[k - 1].m_ab))
+            Tabelle.Zeile[k] = Tabelle.Zeile[k - 1]; // NaN too
 }
 
 } // namespace Unit_Tiefentabelle

@@ -328,7 +328,11 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         Unsinnsfall{"Modell_N2_9", {"[Berechnung]", "Modell N2=9"}, [] { return S::Modell_N2.Nummer; }, 2, 1},
         Unsinnsfall{"Modell_He_2", {"[Berechnung]", "Modell He=2"}, [] { return S::Modell_He.Nummer; }, 6, 1},
-        Unsinnsfall{"Algorithmus_7", {"[Berechnung]", "Algorithmus=7"}, [] { return Unit_Saettigungsrechnung::Algorithmus; }, 1, 1},
+        Unsinnsfall{"Algorithmus_7",
+                    {"[Berechnung]", "Algorithmus=7"},
+                    [] { return Unit_Saettigungsrechnung::Algorithmus; },
+                    1,
+                    1},
         Unsinnsfall{"Gase_99", {"[Gase]", "Verwendete Gase=99"}, [] { return G::Gasgemisch_NumMax; }, 40, 1},
         Unsinnsfall{"Gase_3", {"[Gase]", "Verwendete Gase=3"}, [] { return G::Gasgemisch_NumMax; }, 16, 1},
         Unsinnsfall{

@@ -1,4 +1,3 @@
-#include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Main.hpp"
 #include "core/Unit_Programm.hpp"
@@ -6,6 +5,7 @@
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "settings/Einstellungsumgebung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 
