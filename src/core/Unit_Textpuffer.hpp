@@ -25,5 +25,7 @@ extern Textpuffer Memo_Gasverbrauch;
 extern Textpuffer Memo_RunTimeTabelle;
 extern Textpuffer Memo_Report;
 extern Textpuffer Memo_ReportCSV;
+// The cave-diving window's profile text.
+extern Textpuffer Memo_CSV;
 
 } // namespace Unit_Textpuffer

@@ -1,16 +1,50 @@
-// The reports written after a calculation. For now: the settings of the runtime table.
+// The texts written after every calculation: the runtime table, the report (runtime table,
+// summary and gas consumption), the CSV report of all computed samples and the cave profile.
+// Printing, the print preview and handing the texts to office programs belong to the windows.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace Unit_Report {
 
-extern bool RunTimeTable_mitAufstiegbeiDeko; // ascent rows between stops
-extern bool RunTimeTable_mitDeltaT;          // time at depth column
-extern bool RunTimeTable_mitUhrzeitRuntime;  // time of day column
-extern bool RunTimeTable_mitpO2;
-extern bool RunTimeTable_mitCNS_prozent;
-extern bool RunTimeTable_mitSystem;
-extern int32_t RunTimeTable_NachKomma; // decimals of depths and times, 0 to 2
+// Settings of the runtime table (section "RunTime Tabelle").
+extern bool RunTimeTable_mitAufstiegbeiDeko; // "Aufstieg zwischen Deko": ascent rows between the stops
+extern bool RunTimeTable_mitDeltaT;          // "Zeit auf Tiefe": time at depth column
+extern bool RunTimeTable_mitUhrzeitRuntime;  // "Uhrzeit": time of day column
+extern bool RunTimeTable_mitpO2;             // "p(O2)"
+extern bool RunTimeTable_mitCNS_prozent;     // "CNS %"
+extern bool RunTimeTable_mitSystem;          // "System": apparatus column
+extern int32_t RunTimeTable_NachKomma;       // "Nachkommastellen": decimals of depths and times, 0 to 2
+
+struct Datum {
+    int Jahr = 2000;
+    int Monat = 1;
+    int Tag = 1;
+};
+// Today's date for the first line of the runtime table; the clock unless replaced (tests put a
+// fixed date here so that the texts can be compared).
+extern std::function<Datum()> Datum_heute;
+// "30.01.2024" in German, "2024-01-30" in English.
+std::string Datum_Text(const Datum& d);
+
+// A heading: the label, a blank and dots up to 121 characters.
+std::string Ueberschrift(const std::string& Text);
+
+// The runtime table into Memo_RunTimeTabelle, then the report and the CSV report. Called after
+// Ascend, after a dive was loaded or saved and on every change of the runtime table settings.
+void Runtime_Tabelle_schreiben();
+// Memo_Report: the runtime table, the summary (Memo_Zusammenfassung) and the gas consumption
+// (Memo_Gasverbrauch) under their headings.
+void Report_schreiben();
+// Memo_ReportCSV: a header and one line of 30 values per computed sample, decimal points.
+void Report_CSV_schreiben();
+// The cave profile of the waypoints into Memo_CSV; with mit_Kopf the text is cleared first and
+// begins with a header line, otherwise the lines are appended.
+void Hoehlenprofil_CSV_schreiben(bool mit_Kopf);
+
+// Lets Ascend write the runtime table, report and CSV report (installs the hook of Unit_Main).
+void Berichte_anmelden();
 
 } // namespace Unit_Report

@@ -1,0 +1,194 @@
+// Golden files: the runtime table and the report of two dives computed here, in German (decimal
+// comma) and English (decimal point). The files in tests/reports/golden/ were checked by hand
+// against the table layout once; a difference means the texts changed.
+//
+// To re-bless on purpose after a wanted change, run the tests with BRELUNE_GOLDEN_NEU=1, e.g.
+//   BRELUNE_GOLDEN_NEU=1 build/tests/tests_reports --gtest_filter='Golden*'
+// then read the diff of the golden files line by line before committing them.
+#include "reports/Unit_Report.hpp"
+
+#include "core/Unit_Graph_Utilities.hpp"
+#include "core/Unit_Main.hpp"
+#include "core/Unit_Textpuffer.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "support/Testumgebung.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace R = Unit_Report;
+namespace G = Unit_Gasgemisch_BestMix;
+namespace S = Unit_Saettigungsmodelle;
+namespace U = Unit_AustauchPlanung;
+namespace Memo = Unit_Textpuffer;
+
+namespace {
+
+const std::filesystem::path Ordner = std::filesystem::path(__FILE__).parent_path() / "golden";
+
+std::vector<std::string> Datei_lesen(const std::filesystem::path& Pfad) {
+    std::ifstream f(Pfad);
+    std::vector<std::string> Zeilen;
+    for (std::string z; std::getline(f, z);) Zeilen.push_back(z);
+    return Zeilen;
+}
+
+void Datei_schreiben(const std::filesystem::path& Pfad, const std::vector<std::string>& Zeilen) {
+    std::filesystem::create_directories(Pfad.parent_path());
+    std::ofstream f(Pfad, std::ios::binary);
+    for (const auto& z : Zeilen) f << z << '\n';
+}
+
+bool neu_segnen() {
+    const char* v = std::getenv("BRELUNE_GOLDEN_NEU");
+    return v != nullptr && std::string(v) == "1";
+}
+
+// Compares with the golden file, naming the first lines that differ.
+void mit_Golden_vergleichen(const std::string& Name, const std::vector<std::string>& Zeilen) {
+    const auto Pfad = Ordner / Name;
+    if (neu_segnen()) {
+        Datei_schreiben(Pfad, Zeilen);
+        std::cout << "golden file rewritten: " << Pfad << '\n';
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(Pfad)) << Pfad << " is missing (BRELUNE_GOLDEN_NEU=1 writes it)";
+    const auto erwartet = Datei_lesen(Pfad);
+    int Unterschiede = 0;
+    for (std::size_t k = 0; k < std::max(erwartet.size(), Zeilen.size()) && Unterschiede < 5; ++k) {
+        const std::string e = k < erwartet.size() ? erwartet[k] : "<no line>";
+        const std::string z = k < Zeilen.size() ? Zeilen[k] : "<no line>";
+        if (e != z) {
+            ++Unterschiede;
+            ADD_FAILURE() << Name << " line " << k + 1 << "\n  golden: [" << e << "]\n  now:    [" << z
+                          << "]";
+        }
+    }
+    EXPECT_EQ(Zeilen.size(), erwartet.size()) << Name;
+}
+
+struct Tauchgangsfall {
+    const char* Name;
+    int32_t Gas;
+    float m;
+    float min_Abstieg;
+    float min_Grund;
+    bool Deko_Gase; // EAN50 from 21 m, O2 from 6 m
+};
+
+const Tauchgangsfall Luft{"Luft_40m_30min", 0, 40, 2, 30, false};
+const Tauchgangsfall Trimix{"Trimix_60m_25min", 11, 60, 3, 25, true};
+
+} // namespace
+
+class Golden : public Testumgebung {
+  protected:
+    void SetUp() override {
+        Testumgebung::SetUp();
+        S::Modell_N2_aus_Liste(S::Modell_N2_Standard);
+        S::Modell_He_aus_Liste(S::Modell_He_Standard);
+        S::Buehlmann_Tiefenzuschlag = false;
+        Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
+        R::Datum_heute = [] { return R::Datum{2026, 2, 1}; };
+        // the settings' defaults, also when all tests run in one process
+        R::RunTimeTable_mitAufstiegbeiDeko = R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime =
+            R::RunTimeTable_mitpO2 = R::RunTimeTable_mitCNS_prozent = false;
+        R::RunTimeTable_mitSystem = true;
+        R::RunTimeTable_NachKomma = 2;
+        R::Berichte_anmelden();
+        Unit_Save_Read::Datei_Tauchgang.clear();
+        Unit_Graph_Utilities::Startzeit = {10, 0, 0};
+    }
+
+    // The dive as a diver enters it: New dive, the gas, two Dives, Ascend.
+    void Rechnen(const Tauchgangsfall& f, int Sprache) {
+        Unit_Tools::Sprache = Sprache;
+        Unit_Tools::Dezimaltrennzeichen_setzen(Sprache == 0 ? ',' : '.');
+        G::Gasgemische_initialisieren();
+        U::Aufstieg_Gaswechsel_OK = f.Deko_Gase;
+        U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
+        Unit_Main::Neuer_Tauchgang();
+        Unit_Main::Gas_waehlen(f.Gas);
+        const auto Zahl = [](float x) { return Unit_Tools::Zahl_formatieren(0, 1, x); };
+        Unit_Main::Tauchen(Zahl(f.min_Abstieg), Zahl(f.m));
+        Unit_Main::Tauchen(Zahl(f.min_Grund), Zahl(f.m));
+        Unit_Main::Austauchen_Klick();
+        ASSERT_FALSE(Unit_Tauchgangsberechnung::Berechnung_abgebrochen);
+        ASSERT_EQ(Oberflaeche.Meldungen.size(), 0u) << Oberflaeche.Meldungen.front().Text;
+    }
+
+    void Report_pruefen(const Tauchgangsfall& f, int Sprache) {
+        Rechnen(f, Sprache);
+        mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Report.txt",
+                               Memo::Memo_Report.Zeilen);
+    }
+
+    // Every column and every row, one decimal, the time of day from 10:00.
+    void Runtime_Tabelle_pruefen(const Tauchgangsfall& f, int Sprache) {
+        Rechnen(f, Sprache);
+        R::RunTimeTable_mitDeltaT = R::RunTimeTable_mitUhrzeitRuntime = R::RunTimeTable_mitpO2 =
+            R::RunTimeTable_mitCNS_prozent = R::RunTimeTable_mitSystem = true;
+        R::RunTimeTable_mitAufstiegbeiDeko = true;
+        R::RunTimeTable_NachKomma = 1;
+        R::Runtime_Tabelle_schreiben();
+        mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Runtime.txt",
+                               Memo::Memo_RunTimeTabelle.Zeilen);
+    }
+};
+
+TEST_F(Golden, Luft_Report_deutsch) {
+    Report_pruefen(Luft, 0);
+}
+TEST_F(Golden, Luft_Report_englisch) {
+    Report_pruefen(Luft, 1);
+}
+TEST_F(Golden, Luft_Runtime_Tabelle_deutsch) {
+    Runtime_Tabelle_pruefen(Luft, 0);
+}
+TEST_F(Golden, Luft_Runtime_Tabelle_englisch) {
+    Runtime_Tabelle_pruefen(Luft, 1);
+}
+TEST_F(Golden, Trimix_Report_deutsch) {
+    Report_pruefen(Trimix, 0);
+}
+TEST_F(Golden, Trimix_Report_englisch) {
+    Report_pruefen(Trimix, 1);
+}
+TEST_F(Golden, Trimix_Runtime_Tabelle_deutsch) {
+    Runtime_Tabelle_pruefen(Trimix, 0);
+}
+TEST_F(Golden, Trimix_Runtime_Tabelle_englisch) {
+    Runtime_Tabelle_pruefen(Trimix, 1);
+}
+
+// The CSV report of the same dive: one line per computed sample, 30 values each, decimal points
+// although the German run writes its tables with commas.
+TEST_F(Golden, Trimix_CSV_Report_hat_eine_Zeile_je_Sample) {
+    Rechnen(Trimix, 0);
+    const auto& c = Memo::Memo_ReportCSV.Zeilen;
+    ASSERT_EQ(c.size(), static_cast<std::size_t>(Unit_WayPoints::sData_Anzahl) + 2);
+    for (std::size_t k = 1; k < c.size(); ++k) {
+        std::size_t Kommas = 0;
+        for (char z : c[k]) Kommas += z == ',';
+        ASSERT_EQ(Kommas, 29u) << c[k];
+    }
+    EXPECT_EQ(c[1].substr(0, 21), "   0.0,  0.00, 1.013,");
+    // the deepest samples breathe Tmx18/45 at 7 bar
+    bool Grund_gefunden = false;
+    for (const auto& z : c)
+        if (z.rfind("  20.0, 60.00, 7.013,Tmx18/45, 18, 37, 45,OC,1,", 0) == 0) Grund_gefunden = true;
+    EXPECT_TRUE(Grund_gefunden);
+}
