@@ -6,6 +6,7 @@
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "reports/Unit_Report.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
 #include <atomic>
@@ -40,12 +41,18 @@ void Start() {
     Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
     Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
+    M::Berichte_schreiben = nullptr;
     M::Neuer_Tauchgang();
 }
 
 void Tauchen(float min, float m, int Gas = -1) {
     if (Gas >= 0) M::Gas_waehlen(Gas);
     M::Tauchen(std::to_string(min), std::to_string(m));
+}
+void Aufstiegsgase() {
+    namespace U = Unit_AustauchPlanung;
+    U::Aufstieg_Gaswechsel_OK = true;
+    U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
 }
 } // namespace
 
@@ -64,11 +71,7 @@ BENCHMARK(BM_Rechenschritt);
 // Ascend of a 60 m / 25 min trimix dive (Tmx18/45) with EAN50 from 21 m and O2 from 6 m.
 static void BM_Austauchen_Trimix(benchmark::State& state) {
     Start();
-    {
-        namespace U = Unit_AustauchPlanung;
-        U::Aufstieg_Gaswechsel_OK = true;
-        U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
-    }
+    Aufstiegsgase();
     Tauchen(3, 60, 11);
     Tauchen(25, 60);
     long vorher = 0;
@@ -80,11 +83,23 @@ static void BM_Austauchen_Trimix(benchmark::State& state) {
 }
 BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 
+// The same with the runtime table, the report and the CSV report built afterwards.
+static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
+    Start();
+    Unit_Report::Berichte_anmelden();
+    Aufstiegsgase();
+    Tauchen(3, 60, 11);
+    Tauchen(25, 60);
+    for (auto _ : state) M::Austauchen_Klick();
+}
+BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)->Unit(benchmark::kMillisecond);
+
 // A dive of 1400 minutes at 12 m that fills the sample table.
 static void BM_Austauchen_1400_min(benchmark::State& state) {
     Start();
     Tauchen(1, 12);
     Tauchen(1390, 12);
+    Unit_Report::Berichte_anmelden();
     for (auto _ : state) M::Austauchen_Klick();
     state.counters["Samples"] = W::sData_Anzahl;
 }

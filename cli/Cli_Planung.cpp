@@ -10,6 +10,7 @@
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "reports/Unit_Report.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_IniDatei.hpp"
@@ -64,6 +65,7 @@ void Programm_starten() {
     Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
     Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
+    Unit_Report::Berichte_anmelden();
     Unit_Main::Neuer_Tauchgang();
 }
 

@@ -2,6 +2,7 @@
 #include "Cli_Ausgabe.hpp"
 #include "Cli_Planung.hpp"
 
+#include "core/Brelune_ProgrammVersion.hpp"
 #include "core/Unit_Main.hpp"
 #include "core/Unit_UI.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     Unit_Tools::Dezimaltrennzeichen_setzen('.');
 
     CLI::App App{"brelune-cli - the Brelune dive planner without a window"};
-    App.set_version_flag("--version", "brelune-cli 0.1");
+    App.set_version_flag("--version", std::string("brelune-cli ") + Brelune_ProgrammVersion::Version_Text);
     App.require_subcommand(0, 1);
 
     Planoptionen o;

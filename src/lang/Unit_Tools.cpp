@@ -118,8 +118,36 @@ std::string Festkomma(long double Wert, int Nachkommastellen) {
 }
 } // namespace
 
+// The common case in a few integer operations: a value well inside the range and not close to a
+// half at the last decimal gives the same digits as the full conversion.
+bool Festkomma_schnell(long double Wert, int Nachkommastellen, std::string& Text) {
+    static constexpr long double Zehner[] = {1, 10, 100, 1e3L, 1e4L, 1e5L, 1e6L};
+    if (Nachkommastellen > 6 || !std::isfinite(Wert)) return false;
+    // Below 1e12 the product is off by less than 1e-7 and the 18-digit conversion moves the
+    // decimal after the last one kept by less than 1e-5: only near a half can they disagree.
+    const long double r = std::fabs(Wert) * Zehner[Nachkommastellen];
+    if (!(r < 1e12L)) return false;
+    const long double ganz = std::floor(r);
+    const long double Rest = r - ganz;
+    if (std::fabs(Rest - 0.5L) < 1e-4L) return false;
+    auto k = static_cast<unsigned long long>(ganz) + (Rest > 0.5L ? 1 : 0);
+    char Puffer[48];
+    char* e = Puffer + sizeof Puffer;
+    char* p = e;
+    for (int s = 0; s < Nachkommastellen; ++s, k /= 10) *--p = static_cast<char>('0' + k % 10);
+    if (Nachkommastellen > 0) *--p = '.';
+    do *--p = static_cast<char>('0' + k % 10);
+    while ((k /= 10) > 0);
+    const bool null = std::find_if(p, e, [](char c) { return c >= '1' && c <= '9'; }) == e;
+    if (Wert < 0 && !null) *--p = '-';
+    Text.assign(p, e);
+    return true;
+}
+
 std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert) {
-    std::string Text = Festkomma(Wert, std::clamp(Nachkommastellen, 0, 18));
+    Nachkommastellen = std::clamp(Nachkommastellen, 0, 18);
+    std::string Text;
+    if (!Festkomma_schnell(Wert, Nachkommastellen, Text)) Text = Festkomma(Wert, Nachkommastellen);
     if (static_cast<int>(Text.size()) < Breite)
         Text.insert(0, static_cast<std::size_t>(Breite) - Text.size(), ' ');
     return Text;

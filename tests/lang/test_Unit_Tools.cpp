@@ -157,3 +157,27 @@ TEST_F(Tools, Warten_wartet_wenigstens_die_Zeit) {
     Warten_ms(20);
     EXPECT_GE(std::chrono::steady_clock::now() - Anfang, std::chrono::milliseconds(20));
 }
+
+TEST_F(Tools, schnelle_und_genaue_Umwandlung_stimmen_ueberein) {
+    // Values on both sides of halves and whole numbers, small and large, with 0 to 6 decimals:
+    // every result must equal the digits worked out from the decimal expansion.
+    struct Fall {
+        long double Wert;
+        int Stellen;
+        const char* Text;
+    };
+    const Fall Faelle[] = {{0.125L, 2, "0.13"},
+                           {0.12499L, 2, "0.12"},
+                           {1.005L, 2, "1.01"},
+                           {1.0049L, 2, "1.00"},
+                           {-1.0051L, 2, "-1.01"},
+                           {999.9996L, 3, "1000.000"},
+                           {123456.789L, 1, "123456.8"},
+                           {1e11L, 2, "100000000000.00"},
+                           {0.0000004L, 6, "0.000000"},
+                           {-0.0000006L, 6, "-0.000001"},
+                           {42.0L, 0, "42"},
+                           {2.5L, 0, "3"},
+                           {-2.5L, 0, "-3"}};
+    for (const auto& f : Faelle) EXPECT_EQ(Zahl_formatieren_Punkt(0, f.Stellen, f.Wert), f.Text) << f.Text;
+}
