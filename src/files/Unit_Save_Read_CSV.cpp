@@ -221,8 +221,9 @@ bool Zeile_lesen(const std::string& Zeile, Leser_Type& L, Statistik_Type& st, Ze
     ++st.mit_O2;
     if (!(r.pO2 > 0)) return false;
     ++st.mit_pO2;
-    // A mapping that hits the wrong columns gives fractions no gas can have.
-    if (r.O2 > 1 || r.He < 0 || r.He >= 1 || r.O2 + r.He > 1.005f || r.pO2 > 10) return false;
+    // A mapping that hits the wrong columns gives fractions no gas can have; the gas table keeps
+    // whole percent, so less than 1 % oxygen would become a gas without any.
+    if (r.O2 < 0.01f || r.O2 > 1 || r.He < 0 || r.He >= 1 || r.O2 + r.He > 1.005f || r.pO2 > 10) return false;
     ++st.Samples;
     return true;
 }
@@ -290,8 +291,10 @@ void Diagnose(const Zuordnung_Type& Z, const Statistik_Type& st) {
         Kein_Tauchgang("keine Zeile hat einen pO2 über 0 (Spalte " + pO2 + ").",
                        "no line has a pO2 above 0 (column " + pO2 + ").");
     else
-        Kein_Tauchgang("keine Zeile hat mögliche Gasanteile (O2 + He bis 100 %) und einen pO2 bis 10 bar.",
-                       "no line has possible gas fractions (O2 + He up to 100 %) and a pO2 up to 10 bar.");
+        Kein_Tauchgang("keine Zeile hat mögliche Gasanteile (O2 ab 1 %, O2 + He bis 100 %) und einen pO2 bis "
+                       "10 bar.",
+                       "no line has possible gas fractions (O2 from 1 %, O2 + He up to 100 %) and a pO2 up to "
+                       "10 bar.");
 }
 
 bool Zuordnung_pruefen(const Zuordnung_Type& Z) {
@@ -319,7 +322,12 @@ int32_t Gas_fuer(const Zeile_Type& z, std::map<std::pair<float, float>, int32_t>
     const auto it = neu.find({z.O2, z.He});
     if (it != neu.end()) return it->second;
     if (G::Gasgemisch_NumMax >= G::GasGemisch_NumMaxUeberhaupt) {
-        Meldung_Problem("Zu viele Gasmischungen", "Too many gas mixes");
+        const std::string O2 = std::to_string(Zuordnung.SpinEdit_f_O2_s);
+        const std::string He = std::to_string(Zuordnung.SpinEdit_f_He_s);
+        Meldung_Problem("Zu viele Gasmischungen: die Daten ergeben mehr Gase, als die Gasliste aufnimmt "
+                        "(Sauerstoffanteil Spalte " + O2 + ", Helium Spalte " + He + ").",
+                        "Too many gas mixes: the data give more gases than the gas list takes (oxygen "
+                        "fraction column " + O2 + ", helium column " + He + ").");
         return -1;
     }
     G::Gasgemisch_hinzufuegen(G::Gasname_aus_Anteilen(z.O2, N2, z.He), z.O2 * 100.0f, N2 * 100.0f,

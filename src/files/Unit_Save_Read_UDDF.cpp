@@ -134,7 +134,8 @@ Gasdefinition_Type Gas_lesen(const std::string& id) {
 
 bool Gas_gueltig(const Gasdefinition_Type& d) {
     const auto Anteil = [](float p) { return std::isfinite(p) && p >= 0 && p <= 100; };
-    return Anteil(d.O2) && d.O2 > 0 && Anteil(d.N2) && Anteil(d.He) && d.O2 + d.N2 + d.He <= 100.5f;
+    // the table keeps whole percent: below 1 % a gas would have no oxygen at all
+    return Anteil(d.O2) && d.O2 >= 1 && Anteil(d.N2) && Anteil(d.He) && d.O2 + d.N2 + d.He <= 100.5f;
 }
 
 std::string Prozent(float p) {
@@ -215,10 +216,23 @@ void Ungueltig(const std::string& Name, long double Wert) {
 
 const std::string Block = "brelune";
 
+// An element name with blanks is no XML: other readers would reject the whole file. It is written
+// with underscores; files of earlier versions with the blanks are still read.
+std::string XML_Name(std::string Name) {
+    std::replace(Name.begin(), Name.end(), ' ', '_');
+    return Name;
+}
+
+template <typename Zugriff> void unter_beiden_Namen(const std::string& Name, Zugriff z) {
+    if (!z(XML_Name(Name)) && lesend() && Name.find(' ') != std::string::npos) z(Name);
+}
+
 void Einstellung(const std::string& Name, float& Variable, int Breite, float Vorgabe, int Nachkommastellen,
                  long double Faktor, float Min, float Max) {
     float Wert = Variable;
-    X::Zahl(Name, Wert, Breite, Vorgabe, Nachkommastellen, Faktor, Block);
+    unter_beiden_Namen(Name, [&](const std::string& n) {
+        return X::Zahl(n, Wert, Breite, Vorgabe, Nachkommastellen, Faktor, Block);
+    });
     if (!lesend()) return;
     if (Wert >= Min && Wert <= Max)
         Variable = Wert;
@@ -228,7 +242,7 @@ void Einstellung(const std::string& Name, float& Variable, int Breite, float Vor
 
 template <typename T> void Einstellung(const std::string& Name, T& Variable, int32_t Vorgabe, int32_t Min, int32_t Max) {
     int32_t Wert = static_cast<int32_t>(Variable);
-    X::Ganzzahl(Name, Wert, Vorgabe, 1, Block);
+    unter_beiden_Namen(Name, [&](const std::string& n) { return X::Ganzzahl(n, Wert, Vorgabe, 1, Block); });
     if (!lesend()) return;
     if (Wert >= Min && Wert <= Max)
         Variable = static_cast<T>(Wert);
