@@ -124,10 +124,13 @@ void Shearwater_anpassen() {
     const auto& L = Memo_CSV_Daten.Zeilen;
     const std::size_t n = std::min<std::size_t>(L.size(), 10);
     const char t = Zuordnung.Trennzeichen;
-    for (std::size_t k = 0; k < n; ++k) {
+    const auto Zahlzeile = [&](std::size_t k) {
         const auto f = Feldtext(L[k], 1, t);
-        if (!f || !ist_Zahl(*f)) Zuordnung.Kommentarzeilen = static_cast<int32_t>(k + 1);
-    }
+        return f && ist_Zahl(*f);
+    };
+    // the last line of names that a line of numbers follows
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        if (!Zahlzeile(k) && Zahlzeile(k + 1)) Zuordnung.Kommentarzeilen = static_cast<int32_t>(k + 1);
     for (std::size_t k = 0; k + 1 < n; ++k) {
         const auto Namen = Spalten(L[k], t);
         const auto j = std::find(Namen.begin(), Namen.end(), "Imperial Units");

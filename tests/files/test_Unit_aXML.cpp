@@ -1,6 +1,6 @@
+#include "files/Dateiumgebung.hpp"
 #include "files/Unit_aXML.hpp"
 #include "lang/Unit_Tools.hpp"
-#include "support/Testumgebung.hpp"
 
 #include <cstdio>
 #include <filesystem>
@@ -11,11 +11,6 @@
 using namespace Unit_aXML;
 
 namespace {
-// Names table-driven cases after their field Fall.
-struct Fallname {
-    template <typename Info> std::string operator()(const Info& i) const { return i.param.Fall; }
-};
-
 std::vector<std::string> Zeilen(std::initializer_list<const char*> z) {
     return {z.begin(), z.end()};
 }
