@@ -253,16 +253,21 @@ std::string Spaltentext(int32_t Spalte) {
 
 std::string Trennzeichen_Text(char t, bool Deutsch) {
     switch (t) {
-    case ',': return Deutsch ? "Komma" : "comma";
-    case ' ': return Deutsch ? "Leerzeichen" : "blank";
-    case ';': return Deutsch ? "Strichpunkt" : "semicolon";
-    default: return Deutsch ? "Tabulator" : "tab";
+    case ',':
+        return Deutsch ? "Komma" : "comma";
+    case ' ':
+        return Deutsch ? "Leerzeichen" : "blank";
+    case ';':
+        return Deutsch ? "Strichpunkt" : "semicolon";
+    default:
+        return Deutsch ? "Tabulator" : "tab";
     }
 }
 
 int32_t hoechste_Spalte(const Zuordnung_Type& Z) {
-    return std::max({Z.SpinEdit_min_s, Z.SpinEdit_m_s, Z.SpinEdit_p_O2_s, Z.SpinEdit_f_O2_s, Z.SpinEdit_f_He_s,
-                     Z.SpinEdit_cave_horizontal_distance_m_s, Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s});
+    return std::max({Z.SpinEdit_min_s, Z.SpinEdit_m_s, Z.SpinEdit_p_O2_s, Z.SpinEdit_f_O2_s,
+                     Z.SpinEdit_f_He_s, Z.SpinEdit_cave_horizontal_distance_m_s,
+                     Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s});
 }
 
 void Kein_Tauchgang(const std::string& de, const std::string& en) {
@@ -294,17 +299,18 @@ void Diagnose(const Zuordnung_Type& Z, const Statistik_Type& st) {
         Kein_Tauchgang("keine Zeile hat einen pO2 über 0 (Spalte " + pO2 + ").",
                        "no line has a pO2 above 0 (column " + pO2 + ").");
     else
-        Kein_Tauchgang("keine Zeile hat mögliche Gasanteile (O2 ab 1 %, O2 + He bis 100 %) und einen pO2 bis "
-                       "10 bar.",
-                       "no line has possible gas fractions (O2 from 1 %, O2 + He up to 100 %) and a pO2 up to "
-                       "10 bar.");
+        Kein_Tauchgang(
+            "keine Zeile hat mögliche Gasanteile (O2 ab 1 %, O2 + He bis 100 %) und einen pO2 bis "
+            "10 bar.",
+            "no line has possible gas fractions (O2 from 1 %, O2 + He up to 100 %) and a pO2 up to "
+            "10 bar.");
 }
 
 bool Zuordnung_pruefen(const Zuordnung_Type& Z) {
     const auto Spalte = [](int32_t s) { return s >= 0 && s <= Spalten_Max; };
     const bool ok = Spalte(Z.SpinEdit_min_s) && Spalte(Z.SpinEdit_m_s) && Spalte(Z.SpinEdit_p_O2_s) &&
-                    Spalte(Z.SpinEdit_f_O2_s) && Spalte(Z.SpinEdit_f_He_s) && Spalte(Z.SpinEdit_Tauchgeraet_s) &&
-                    Spalte(Z.SpinEdit_cave_horizontal_distance_m_s) &&
+                    Spalte(Z.SpinEdit_f_O2_s) && Spalte(Z.SpinEdit_f_He_s) &&
+                    Spalte(Z.SpinEdit_Tauchgeraet_s) && Spalte(Z.SpinEdit_cave_horizontal_distance_m_s) &&
                     Spalte(Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s) && Z.Kommentarzeilen >= 0 &&
                     std::string(",; \t").find(Z.Trennzeichen) != npos &&
                     (std::fabs(Z.min_dT - 0.1f) < 1e-6f || std::fabs(Z.min_dT - 0.01f) < 1e-6f);
@@ -328,9 +334,11 @@ int32_t Gas_fuer(const Zeile_Type& z, std::map<std::pair<float, float>, int32_t>
         const std::string O2 = std::to_string(Zuordnung.SpinEdit_f_O2_s);
         const std::string He = std::to_string(Zuordnung.SpinEdit_f_He_s);
         Meldung_Problem("Zu viele Gasmischungen: die Daten ergeben mehr Gase, als die Gasliste aufnimmt "
-                        "(Sauerstoffanteil Spalte " + O2 + ", Helium Spalte " + He + ").",
+                        "(Sauerstoffanteil Spalte " +
+                            O2 + ", Helium Spalte " + He + ").",
                         "Too many gas mixes: the data give more gases than the gas list takes (oxygen "
-                        "fraction column " + O2 + ", helium column " + He + ").");
+                        "fraction column " +
+                            O2 + ", helium column " + He + ").");
         return -1;
     }
     G::Gasgemisch_hinzufuegen(G::Gasname_aus_Anteilen(z.O2, N2, z.He), z.O2 * 100.0f, N2 * 100.0f,
@@ -367,8 +375,8 @@ void Hoehlenzeiten() {
     for (int32_t i = 1; i <= I::iWayPointMax; ++i) {
         I::iWayPoint_Type& s = I::iWayPoint[static_cast<std::size_t>(i)];
         const I::iWayPoint_Type& v = I::iWayPoint[static_cast<std::size_t>(i - 1)];
-        const long double Weg = std::fabs(static_cast<long double>(s.cave_horizontal_distance_m) -
-                                          v.cave_horizontal_distance_m);
+        const long double Weg =
+            std::fabs(static_cast<long double>(s.cave_horizontal_distance_m) - v.cave_horizontal_distance_m);
         const float g = s.cave_horizontal_velocity_m_pro_min;
         long double dt = 0;
         if (std::isfinite(g) && g > 0)
@@ -399,7 +407,8 @@ void Umwandlung_melden(const I::Umwandlung_Type& r, bool zu_viele) {
     }
     if (r.gekuerzt) {
         const std::string t = Unit_Tools::Zahl_formatieren(0, 1, r.s_letzter_Fund / 60.0f);
-        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t + " min.",
+        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t +
+                            " min.",
                         "The dive has more waypoints than the table holds; it ends at " + t + " min.");
     }
 }
@@ -522,7 +531,8 @@ bool Setzen() {
     // One place stays free for the start waypoint put in front.
     const I::Umwandlung_Type r = I::iWayPoints_zu_WayPoints(!Hoehle, 1);
     if (r.WayPoints == 0) {
-        Kein_Tauchgang("keine Zeile hat eine brauchbare Zeit und Tiefe.", "no line has a usable time and depth.");
+        Kein_Tauchgang("keine Zeile hat eine brauchbare Zeit und Tiefe.",
+                       "no line has a usable time and depth.");
         return false;
     }
     Umwandlung_melden(r, st.zu_viele);

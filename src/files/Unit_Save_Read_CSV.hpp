@@ -11,8 +11,8 @@
 
 namespace Unit_Save_Read_CSV {
 
-enum class Zeiteinheit { sec, min };      // × 1, × 60 (seconds)
-enum class Tiefeneinheit { m, ft };       // × 1, × 0.3048
+enum class Zeiteinheit { sec, min };             // × 1, × 60 (seconds)
+enum class Tiefeneinheit { m, ft };              // × 1, × 0.3048
 enum class Anteilseinheit { Fraktion, Prozent }; // × 1, × 0.01
 
 // The mapping of the window: columns from 1, 0 = the item is not in the file.

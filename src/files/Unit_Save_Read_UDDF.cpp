@@ -240,7 +240,8 @@ void Einstellung(const std::string& Name, float& Variable, int Breite, float Vor
         Ungueltig(Name, Wert);
 }
 
-template <typename T> void Einstellung(const std::string& Name, T& Variable, int32_t Vorgabe, int32_t Min, int32_t Max) {
+template <typename T>
+void Einstellung(const std::string& Name, T& Variable, int32_t Vorgabe, int32_t Min, int32_t Max) {
     int32_t Wert = static_cast<int32_t>(Variable);
     unter_beiden_Namen(Name, [&](const std::string& n) { return X::Ganzzahl(n, Wert, Vorgabe, 1, Block); });
     if (!lesend()) return;
@@ -267,8 +268,8 @@ bool pO2_Zahl(const std::string& Name, float& bar, float Vorgabe, const std::str
     return true;
 }
 
-void Modell(const std::string& Name, Unit_Saettigungsmodelle::Modell_Typ& Modell, int32_t Standard, int32_t Erster,
-            int32_t Letzter) {
+void Modell(const std::string& Name, Unit_Saettigungsmodelle::Modell_Typ& Modell, int32_t Standard,
+            int32_t Erster, int32_t Letzter) {
     int32_t Nummer = Modell.Bezeichnung.empty() ? Standard : Modell.Nummer;
     Einstellung(Name, Nummer, Standard, Erster, Letzter);
     if (lesend()) Unit_Saettigungsmodelle::Modell_waehlen(Nummer, Modell);
@@ -378,7 +379,8 @@ int32_t Gas_aus_Ref(const std::string& Ref, int32_t i, Gasaufloesung_Type& a) {
         if (g.Mix_ID == Ref) return g.Gas_Nr;
     if (!a.gemeldet) {
         const std::string n = std::to_string(i);
-        Meldung_Problem("Undefiniertes Atemgas bei Waypoint[" + n + "]", "undefined gas at waypoint[" + n + "]");
+        Meldung_Problem("Undefiniertes Atemgas bei Waypoint[" + n + "]",
+                        "undefined gas at waypoint[" + n + "]");
     }
     a.gemeldet = true;
     return Importgase.back().Gas_Nr;
@@ -421,8 +423,8 @@ void Samples(int32_t iWayPointMax_Block) {
     if (lesend()) {
         // Only the first dive of a logbook is read: its waypoints are counted inside its samples.
         const int32_t n = da ? X::Anzahl("waypoint", I::iWayPointMaxUeberhaupt, "samples") : 0;
-        I::iWayPointMax = iWayPointMax_Block > 0 ? std::min(iWayPointMax_Block, n - 1) : n - 1;
         I::iWayPoints_leeren(0);
+        I::iWayPointMax = iWayPointMax_Block > 0 ? std::min(iWayPointMax_Block, n - 1) : n - 1;
     }
     Gasaufloesung_Type a;
     for (int32_t i = 0; i <= I::iWayPointMax; ++i)
@@ -436,13 +438,14 @@ void Samples(int32_t iWayPointMax_Block) {
 std::string Zeitstempel() {
     const X::Zeitpunkt_Type t = X::Jetzt();
     const auto z = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-    return z(t.Tag) + "." + z(t.Monat) + "." + std::to_string(t.Jahr) + " " + z(t.Stunde) + ":" + z(t.Minute) +
-           ":" + z(t.Sekunde);
+    return z(t.Tag) + "." + z(t.Monat) + "." + std::to_string(t.Jahr) + " " + z(t.Stunde) + ":" +
+           z(t.Minute) + ":" + z(t.Sekunde);
 }
 
 void Generator_schreiben() {
     X::Element("generator");
-    X::Kommentar(Text_waehlen("Programm, welches diese UDFF Datei erzeugt hat", "Program which wrote this UDDF file"));
+    X::Kommentar(
+        Text_waehlen("Programm, welches diese UDFF Datei erzeugt hat", "Program which wrote this UDDF file"));
     std::string Name = Programmname, Version = Programmversion;
     X::Text("name", Name, "");
     X::Text("version", Version, "");
@@ -509,7 +512,8 @@ bool Schema() {
     std::string Gruppe = "1", Tauchgang = "1";
     X::ID("repetitiongroup", Gruppe);
     X::ID("dive", Tauchgang);
-    X::Kommentar(Text_waehlen("Oberflächenpause bei Wiederholungstauchgang", "Surface time before repetition dive"));
+    X::Kommentar(
+        Text_waehlen("Oberflächenpause bei Wiederholungstauchgang", "Surface time before repetition dive"));
     Oberflaechenpause();
     int32_t iWayPointMax_Block = I::iWayPointMax;
     Programmblock(iWayPointMax_Block);
@@ -577,7 +581,8 @@ bool Samples_umwandeln() {
     }
     if (r.gekuerzt) {
         const std::string t = Unit_Tools::Zahl_formatieren(0, 1, r.s_letzter_Fund / 60.0f);
-        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t + " min.",
+        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t +
+                            " min.",
                         "The dive has more waypoints than the table holds; it ends at " + t + " min.");
     }
     // The calculation starts every dive at the surface.
@@ -599,9 +604,9 @@ uint8_t Tauchgeraet_aus_Typ(const std::string& Typ) {
 
 void Textseiten_leeren() {
     namespace T = Unit_Textpuffer;
-    for (T::Textpuffer* p : {&T::Memo_Tauchgangsberechnung, &T::Memo_DekoInfo, &T::Memo_Warnung,
-                             &T::Memo_Zusammenfassung, &T::Memo_Gasverbrauch, &T::Memo_RunTimeTabelle,
-                             &T::Memo_Report, &T::Memo_ReportCSV})
+    for (T::Textpuffer* p :
+         {&T::Memo_Tauchgangsberechnung, &T::Memo_DekoInfo, &T::Memo_Warnung, &T::Memo_Zusammenfassung,
+          &T::Memo_Gasverbrauch, &T::Memo_RunTimeTabelle, &T::Memo_Report, &T::Memo_ReportCSV})
         p->Leeren();
 }
 
@@ -647,7 +652,7 @@ bool UDDF_importieren() {
 // ---- The guard ----
 
 struct Importsicherung::Zustand_Type {
-    std::array<W::WayPoint_Type, W::WayPointMax + 1> WayPoint;
+    std::vector<W::WayPoint_Type> WayPoint; // the waypoints of the dive, 0 .. WayPoint_Anzahl
     decltype(W::WayPoint_Anzahl) WayPoint_Anzahl;
     decltype(W::min_Runtime) min_Runtime;
     decltype(W::m_Wasser) m_Wasser;
@@ -702,7 +707,6 @@ namespace {
 // Every kept value beside the one in use; f(kept, in use) copies one way or the other.
 template <typename F> void Zustand_Felder(Importsicherung::Zustand_Type& z, F f) {
     namespace S = Unit_Saettigungsmodelle;
-    f(z.WayPoint, W::WayPoint);
     f(z.WayPoint_Anzahl, W::WayPoint_Anzahl);
     f(z.min_Runtime, W::min_Runtime);
     f(z.m_Wasser, W::m_Wasser);
@@ -756,11 +760,14 @@ template <typename F> void Zustand_Felder(Importsicherung::Zustand_Type& z, F f)
 
 Importsicherung::Importsicherung() : Zustand_(std::make_unique<Zustand_Type>()) {
     Zustand_Felder(*Zustand_, [](auto& gemerkt, const auto& jetzt) { gemerkt = jetzt; });
+    const auto n = static_cast<std::size_t>(std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax));
+    Zustand_->WayPoint.assign(W::WayPoint.begin(), W::WayPoint.begin() + static_cast<std::ptrdiff_t>(n + 1));
 }
 
 Importsicherung::~Importsicherung() {
     if (bestaetigt_) return;
     Zustand_Felder(*Zustand_, [](const auto& gemerkt, auto& jetzt) { jetzt = gemerkt; });
+    std::copy(Zustand_->WayPoint.begin(), Zustand_->WayPoint.end(), W::WayPoint.begin());
     G::Gasgemisch_waehlen(G::Gasgemisch_num);
 }
 

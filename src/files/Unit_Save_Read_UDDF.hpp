@@ -11,15 +11,15 @@ namespace Unit_Save_Read_UDDF {
 
 // ---- State owned by modules not built yet (dive file, settings, main window, tissue engine).
 // Declared here so that the exchange carries it; the owners are to take these over. ----
-extern float min_Runtime_Start;         // "Aktuell" runtime, min (default 30)
-extern float m_Wasser_Start;            // "Aktuell" depth, m (default 25)
-extern bool Wiederholungstauchgang_OK;  // the dive is a repetition dive
-extern float h_Oberflaechenpause;       // surface interval before it, hours
-extern int32_t Algorithmus;             // calculation method 0 .. 3 (default 1, multilevel)
-extern std::string Pfad_Tauchgang;      // folder of the dive files
-extern std::string Datei_Tauchgang;     // name of the dive file in memory
-extern std::string Kommentar;           // German dive comment
-extern std::string Comment;             // English dive comment
+extern float min_Runtime_Start;        // "Aktuell" runtime, min (default 30)
+extern float m_Wasser_Start;           // "Aktuell" depth, m (default 25)
+extern bool Wiederholungstauchgang_OK; // the dive is a repetition dive
+extern float h_Oberflaechenpause;      // surface interval before it, hours
+extern int32_t Algorithmus;            // calculation method 0 .. 3 (default 1, multilevel)
+extern std::string Pfad_Tauchgang;     // folder of the dive files
+extern std::string Datei_Tauchgang;    // name of the dive file in memory
+extern std::string Kommentar;          // German dive comment
+extern std::string Comment;            // English dive comment
 
 extern const std::string Programmname;    // "Brelune"
 extern const std::string Programmversion; // "4.10 ~ 30.1.2024"

@@ -79,9 +79,15 @@ std::string maskiert(const std::string& Text, bool Attribut) {
     std::string r;
     for (char c : Text) {
         switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
+        case '&':
+            r += "&amp;";
+            break;
+        case '<':
+            r += "&lt;";
+            break;
+        case '>':
+            r += "&gt;";
+            break;
         case '"':
             if (Attribut) {
                 r += "&quot;";
@@ -89,7 +95,8 @@ std::string maskiert(const std::string& Text, bool Attribut) {
             }
             r += c;
             break;
-        default: r += c;
+        default:
+            r += c;
         }
     }
     return r;
@@ -169,15 +176,21 @@ std::string entmaskiert(const std::string& Text) {
 
 // ---- Finding tags ----
 
-// Position of "<" + Tag where the tag name ends (blank, ">", "/" or line end follows).
-std::size_t Tag_suchen(const std::string& Zeile, const std::string& Tag, std::size_t ab) {
-    const std::string Muster = "<" + Tag;
+// Position of a tag pattern ("<name" or "</name") where the name ends there (blank, ">", "/" or
+// line end follows).
+std::size_t Muster_suchen(const std::string& Zeile, const std::string& Muster, std::size_t ab) {
     for (std::size_t p = Zeile.find(Muster, ab); p != npos; p = Zeile.find(Muster, p + 1)) {
         const std::size_t q = p + Muster.size();
         if (q == Zeile.size() || ist_Leerraum(Zeile[q]) || Zeile[q] == '>' || Zeile[q] == '/') return p;
     }
     return npos;
 }
+
+// The patterns of a tag's start and end, built once per search rather than once per line.
+struct Tagmuster {
+    std::string Start, Ende;
+    explicit Tagmuster(const std::string& Tag) : Start("<" + Tag), Ende("</" + Tag) {}
+};
 
 // The ">" that ends the tag starting at p (quoted values skipped); npos when not on this line.
 std::size_t Tagende(const std::string& Zeile, std::size_t p) {
@@ -215,33 +228,35 @@ std::optional<std::string> Attributwert(const std::string& Zeile, std::size_t p,
 }
 
 struct Suche_Type {
+    Tagmuster Tag;
     std::string Eltern;
-    std::string Tag;
+    Tagmuster Eltern_Muster;
     Art Suchart = Art::Element;
     bool Wert_noetig = true;
+    Suche_Type(const std::string& E, const std::string& T, Art A, bool W)
+        : Tag(T), Eltern(E), Eltern_Muster(E), Suchart(A), Wert_noetig(W) {}
 };
 
-// Where the parent ends on line z (its end tag or the start of a next parent); npos if not.
-std::size_t Elternende(const std::string& Zeile, const std::string& Eltern, bool erste_Zeile) {
-    if (Eltern.empty()) return npos;
-    std::size_t s = Tag_suchen(Zeile, "/" + Eltern, 0);
-    if (!erste_Zeile) s = std::min(s, Tag_suchen(Zeile, Eltern, 0));
-    return s;
+// Where the parent ends on a line (its end tag or the start of a next parent); npos if not.
+std::size_t Elternende(const std::string& Zeile, const Suche_Type& s, bool erste_Zeile) {
+    if (s.Eltern.empty()) return npos;
+    std::size_t e = Muster_suchen(Zeile, s.Eltern_Muster.Ende, 0);
+    if (!erste_Zeile) e = std::min(e, Muster_suchen(Zeile, s.Eltern_Muster.Start, 0));
+    return e;
 }
 
 // The text of an element whose start tag ends at position w of line k, up to its end tag.
 std::string Elementwert(const std::vector<std::string>& T, std::size_t k, std::size_t w,
                         const Suche_Type& s) {
-    const std::string Ende = "/" + s.Tag;
     const std::string& z = T[k];
-    const std::size_t e = Tag_suchen(z, Ende, w);
+    const std::size_t e = Muster_suchen(z, s.Tag.Ende, w);
     if (e != npos) return z.substr(w, e - w);
     // Spread over lines: collected up to the end tag, never past the parent's end.
     std::string Wert = z.substr(w);
     for (std::size_t j = k + 1; j < T.size() && j <= k + Wertzeilen_Max; ++j) {
         const std::string& n = T[j];
-        const std::size_t ee = Tag_suchen(n, Ende, 0);
-        const std::size_t pe = Elternende(n, s.Eltern, false);
+        const std::size_t ee = Muster_suchen(n, s.Tag.Ende, 0);
+        const std::size_t pe = Elternende(n, s, false);
         if (pe != npos && (ee == npos || pe < ee)) break;
         if (ee != npos) return Wert + "\n" + n.substr(0, ee);
         Wert += "\n" + n;
@@ -253,11 +268,11 @@ std::string Elementwert(const std::vector<std::string>& T, std::size_t k, std::s
 bool Zeile_pruefen(const std::vector<std::string>& T, std::size_t k, std::size_t Stop, const Suche_Type& s,
                    Fund_Type& Fund) {
     const std::string& z = T[k];
-    const std::size_t p = Tag_suchen(z, s.Tag, 0);
+    const std::size_t p = Muster_suchen(z, s.Tag.Start, 0);
     if (p == npos || p >= Stop) return false;
     Fund.gefunden = true;
-    const std::size_t e = Tagende(z, p);
     if (!s.Wert_noetig) return true;
+    const std::size_t e = Tagende(z, p);
     if (s.Suchart == Art::Element) {
         if (e == npos || z[e - 1] == '/') return true; // empty element or tag cut by a line end
         Fund.Text = entmaskiert(Elementwert(T, k, e + 1, s));
@@ -279,7 +294,7 @@ Fund_Type Suchen(const Suche_Type& s) {
     Fund_Type Fund;
     if (c0 < 0 || static_cast<std::size_t>(c0) >= T.size()) return Fund;
     for (std::size_t k = static_cast<std::size_t>(c0); k < T.size(); ++k) {
-        const std::size_t Stop = Elternende(T[k], s.Eltern, k == static_cast<std::size_t>(c0));
+        const std::size_t Stop = Elternende(T[k], s, k == static_cast<std::size_t>(c0));
         if (Zeile_pruefen(T, k, Stop, s, Fund)) {
             if (s.Eltern.empty()) Lesezeiger = static_cast<int32_t>(k);
             return Fund;
@@ -515,7 +530,7 @@ void Kommentar_schreiben(const std::string& Text) {
 // ---- Reader ----
 
 Fund_Type Finden(const std::string& Eltern, const std::string& Tag, Art Suchart) {
-    return Suchen({Eltern, Tag, Suchart, true});
+    return Suchen(Suche_Type(Eltern, Tag, Suchart, true));
 }
 
 // ---- Accessors ----
@@ -534,7 +549,7 @@ bool Element(const std::string& Name) {
         Element_schreiben(Name);
         return true;
     }
-    return Suchen({"", Name, Art::Element, false}).gefunden;
+    return Suchen(Suche_Type("", Name, Art::Element, false)).gefunden;
 }
 
 void Kommentar(const std::string& Text) {
@@ -630,11 +645,12 @@ bool Ganzzahl(const std::string& Name, int32_t& Wert, int32_t Vorgabe, long doub
 int32_t Anzahl(const std::string& Tag, int32_t Maximum, const std::string& Eltern) {
     const int32_t c0 = Lesezeiger;
     const auto& T = Suchtext();
+    const Suche_Type s(Eltern, Tag, Art::Element, false);
     int32_t n = 0;
     for (std::size_t k = Eltern.empty() ? 0 : static_cast<std::size_t>(std::max(0, c0));
          k < T.size() && n < Maximum; ++k) {
-        const std::size_t Stop = Elternende(T[k], Eltern, static_cast<int32_t>(k) == c0);
-        const std::size_t p = Tag_suchen(T[k], Tag, 0);
+        const std::size_t Stop = Elternende(T[k], s, static_cast<int32_t>(k) == c0);
+        const std::size_t p = Muster_suchen(T[k], s.Tag.Start, 0);
         if (p != npos && p < Stop) ++n;
         if (Stop != npos) break;
     }

@@ -17,6 +17,9 @@ int32_t iWayPointMax = -1;
 namespace {
 namespace W = Unit_WayPoints;
 
+// The highest sample that may hold data: the ones above it are empty.
+int32_t Hochwasser = -1;
+
 // The grid in minutes as a decimal step (0.1 or 0.01), so that grid times do not drift.
 double Raster_min() {
     const double s = std::round(static_cast<double>(W::min_Schritt) * 1.0e4) / 1.0e4;
@@ -43,7 +46,8 @@ std::vector<Gitterpunkt> Gitterpunkte_bilden(double s_Raster, int32_t& uebergang
         g.push_back({static_cast<long long>(k), i});
     }
     // Within one grid time the samples keep their order in the file.
-    std::stable_sort(g.begin(), g.end(), [](const Gitterpunkt& a, const Gitterpunkt& b) { return a.k < b.k; });
+    std::stable_sort(g.begin(), g.end(),
+                     [](const Gitterpunkt& a, const Gitterpunkt& b) { return a.k < b.k; });
     return g;
 }
 
@@ -104,11 +108,25 @@ void Zustand_aus_WayPoint(const W::WayPoint_Type& w) {
 
 void iWayPoint_leeren(int32_t i) {
     if (i < 0 || i > iWayPointMaxUeberhaupt) return;
-    iWayPoint[static_cast<std::size_t>(i)] = iWayPoint_Type{};
+    // field by field: every import empties the whole store, and no temporary texts are built
+    iWayPoint_Type& s = iWayPoint[static_cast<std::size_t>(i)];
+    s.s_Zeit = s.m_Wasser = 0;
+    s.Gas_Nr = 0;
+    s.austauchen = false;
+    s.Tauchgeraet = 0;
+    s.SCR_Flow = 15.6f;
+    s.CCR_Setpoint = s.bar_pO2 = s.CNS_Prozent = s.OTU = s.m_END = 0;
+    s.Aktion.clear();
+    s.Warnung.clear();
+    s.cave_horizontal_distance_m = s.cave_horizontal_velocity_m_pro_min = -1.0f;
 }
 
 void iWayPoints_leeren(int32_t ab) {
-    for (int32_t i = std::max(0, ab); i <= iWayPointMaxUeberhaupt; ++i) iWayPoint_leeren(i);
+    // Every import empties the store; only as far as samples were ever in use, since the 86401
+    // records would otherwise cost more than reading a whole log.
+    Hochwasser = std::clamp(std::max(Hochwasser, iWayPointMax), -1, iWayPointMaxUeberhaupt);
+    for (int32_t i = std::max(0, ab); i <= Hochwasser; ++i) iWayPoint_leeren(i);
+    Hochwasser = std::min(Hochwasser, std::max(-1, ab - 1));
 }
 
 void iWayPoints_aus_WayPoints() {
@@ -131,8 +149,8 @@ void iWayPoints_aus_WayPoints() {
         s.Aktion = w.Aktion;
         s.Warnung = w.Warnung;
     }
+    iWayPoints_leeren(n + 1); // still knows how far the samples before went
     iWayPointMax = n;
-    iWayPoints_leeren(n + 1);
 }
 
 Umwandlung_Type iWayPoints_zu_WayPoints(bool abschliessen, int32_t Reserve) {
@@ -141,7 +159,7 @@ Umwandlung_Type iWayPoints_zu_WayPoints(bool abschliessen, int32_t Reserve) {
     const std::vector<Gitterpunkt> g = Gitterpunkte_bilden(Raster * 60.0, r.uebergangen);
     if (g.empty()) return r;
 
-    for (auto& w : W::WayPoint) w = W::WayPoint_Type{};
+    // every entry written is written whole; those behind the new count are no part of the dive
     W::WayPoint_Anzahl = -1;
     // The closing copy and what the caller adds must still fit.
     const int32_t Letzter = W::WayPointMax - std::max(0, Reserve) - (abschliessen ? 1 : 0);

@@ -28,6 +28,8 @@ struct iWayPoint_Type {
     float cave_horizontal_velocity_m_pro_min = -1.0f;
 };
 
+// Samples are written at indexes up to iWayPointMax only; the ones above the highest index ever in
+// use stay empty.
 extern std::array<iWayPoint_Type, iWayPointMaxUeberhaupt + 1> iWayPoint;
 extern int32_t iWayPointMax; // highest index in use; -1 when empty
 
@@ -42,10 +44,10 @@ void iWayPoints_leeren(int32_t ab);
 void iWayPoints_aus_WayPoints();
 
 struct Umwandlung_Type {
-    int32_t WayPoints = 0;      // waypoints written (WayPoint_Anzahl + 1)
-    int32_t uebergangen = 0;    // samples with a time or depth no dive can have
-    bool gekuerzt = false;      // the waypoint table was full before the last sample
-    float s_letzter_Fund = 0;   // time of the last sample taken, seconds
+    int32_t WayPoints = 0;    // waypoints written (WayPoint_Anzahl + 1)
+    int32_t uebergangen = 0;  // samples with a time or depth no dive can have
+    bool gekuerzt = false;    // the waypoint table was full before the last sample
+    float s_letzter_Fund = 0; // time of the last sample taken, seconds
 };
 
 // The samples 0 .. iWayPointMax as waypoints on the grid of min_Schritt: each grid time with

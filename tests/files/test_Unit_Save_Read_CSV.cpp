@@ -62,20 +62,23 @@ TEST_P(Voreinstellungen, fuellen_die_Zuordnung) {
 }
 using Z = Zeiteinheit;
 using A = Anteilseinheit;
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, Voreinstellungen,
-    ::testing::Values(
-        Presetfall{"Shearwater", 0, "Shearwater Predator", 1, 1, Z::sec, 2, 5, 6, 7, A::Fraktion, 10, "16, 1", ',',
-                   0.1f, 0, 0},
-        Presetfall{"Brask", 1, "Test Brask", 6, 7, Z::sec, 1, 12, 8, 10, A::Fraktion, 11, "1", ';', 0.1f, 0, 0},
-        Presetfall{"Varnow", 2, "Test Varnow", 3, 1, Z::min, 2, 8, 5, 6, A::Prozent, 9, "1", '\t', 0.1f, 0, 0},
-        Presetfall{"Telmark", 3, "Telmark", 2, 1, Z::sec, 2, 3, 4, 5, A::Fraktion, 6, "1", ';', 0.1f, 0, 0},
-        Presetfall{"Apnoe", 4, "Apnoe Daten von Orsund", 1, 1, Z::min, 2, 7, 3, 4, A::Fraktion, 5, "16", '\t', 0.01f,
-                   0, 0},
-        Presetfall{"Hoehlenprofil", 5, "Brelune CSV Höhlenprofil", 1, 0, Z::min, 3, 10, 5, 7, A::Prozent, 9, "1", ',',
-                   0.1f, 1, 2},
-        Presetfall{"Brelune", 6, "Brelune CSV", 1, 1, Z::min, 2, 10, 5, 7, A::Prozent, 9, "1", ',', 0.1f, 0, 0}),
-    Fallname());
+INSTANTIATE_TEST_SUITE_P(Tabelle, Voreinstellungen,
+                         ::testing::Values(Presetfall{"Shearwater", 0, "Shearwater Predator", 1, 1, Z::sec, 2,
+                                                      5, 6, 7, A::Fraktion, 10, "16, 1", ',', 0.1f, 0, 0},
+                                           Presetfall{"Brask", 1, "Test Brask", 6, 7, Z::sec, 1, 12, 8, 10,
+                                                      A::Fraktion, 11, "1", ';', 0.1f, 0, 0},
+                                           Presetfall{"Varnow", 2, "Test Varnow", 3, 1, Z::min, 2, 8, 5, 6,
+                                                      A::Prozent, 9, "1", '\t', 0.1f, 0, 0},
+                                           Presetfall{"Telmark", 3, "Telmark", 2, 1, Z::sec, 2, 3, 4, 5,
+                                                      A::Fraktion, 6, "1", ';', 0.1f, 0, 0},
+                                           Presetfall{"Apnoe", 4, "Apnoe Daten von Orsund", 1, 1, Z::min, 2,
+                                                      7, 3, 4, A::Fraktion, 5, "16", '\t', 0.01f, 0, 0},
+                                           Presetfall{"Hoehlenprofil", 5, "Brelune CSV Höhlenprofil", 1, 0,
+                                                      Z::min, 3, 10, 5, 7, A::Prozent, 9, "1", ',', 0.1f, 1,
+                                                      2},
+                                           Presetfall{"Brelune", 6, "Brelune CSV", 1, 1, Z::min, 2, 10, 5, 7,
+                                                      A::Prozent, 9, "1", ',', 0.1f, 0, 0}),
+                         Fallname());
 
 TEST_F(CSV, Unbekannte_Voreinstellung_aendert_nichts) {
     Voreinstellung_waehlen(2);
@@ -123,8 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Feldfall{"leere_Zeile_99_9", "", 1, ',', 99.9f},
                       Feldfall{"Text_ist_null", "1,True,3", 2, ',', 0},
                       Feldfall{"Dezimalkomma_bei_Strichpunkt", "1;2,5;3", 2, ';', 2.5f},
-                      Feldfall{"Tabulator", "1\t\t4", 2, '\t', 4},
-                      Feldfall{"Blanks", "  5   6 ", 2, ' ', 6},
+                      Feldfall{"Tabulator", "1\t\t4", 2, '\t', 4}, Feldfall{"Blanks", "  5   6 ", 2, ' ', 6},
                       Feldfall{"Strichpunktdatei_mit_Komma_gelesen", "1;2;3;4;5", 5, ',', 99.9f},
                       Feldfall{"riesige_Zahl_ist_keine", "1e300,2", 1, ',', 0}),
     Fallname());
@@ -138,9 +140,9 @@ TEST_F(CSV, Feld_ohne_Wert_bei_fehlender_Spalte) {
 // ---- Converting ----
 
 TEST_F(CSV, Shearwater_Geraetespalte_16_und_1_OC_0_CCR_sonst_wie_davor) {
-    Memo({"Time (sec),Depth,a,b,PPO2,FO2,FHe,c,d,Mode", "0,0,0,0,0.7,0.1,0.57,0,0,0", "60,20,0,0,1.3,0.1,0.57,0,0,16",
-          "120,20,0,0,1.3,0.1,0.57,0,0,5", "180,20,0,0,1.3,0.1,0.57,0,0,0", "240,20,0,0,1.3,0.1,0.57,0,0,1",
-          "300,0,0,0,1.3,0.1,0.57,0,0,7"});
+    Memo({"Time (sec),Depth,a,b,PPO2,FO2,FHe,c,d,Mode", "0,0,0,0,0.7,0.1,0.57,0,0,0",
+          "60,20,0,0,1.3,0.1,0.57,0,0,16", "120,20,0,0,1.3,0.1,0.57,0,0,5", "180,20,0,0,1.3,0.1,0.57,0,0,0",
+          "240,20,0,0,1.3,0.1,0.57,0,0,1", "300,0,0,0,1.3,0.1,0.57,0,0,7"});
     Voreinstellung_waehlen(0);
     ASSERT_TRUE(Setzen());
     ASSERT_EQ(W::WayPoint_Anzahl, 5);
@@ -216,7 +218,8 @@ TEST_F(CSV, Spaeter_erster_Punkt_wird_nicht_verschoben) {
 }
 
 TEST_F(CSV, Setpoint_unter_0_1_bar_gilt_vom_Wegpunkt_davor) {
-    Memo({"h", "0,0,0,0,0.7,0.1,0.5", "60,30,0,0,1.3,0.1,0.5", "120,30,0,0,0.05,0.1,0.5", "180,0,0,0,1.3,0.1,0.5"});
+    Memo({"h", "0,0,0,0,0.7,0.1,0.5", "60,30,0,0,1.3,0.1,0.5", "120,30,0,0,0.05,0.1,0.5",
+          "180,0,0,0,1.3,0.1,0.5"});
     Voreinstellung_waehlen(0);
     ASSERT_TRUE(Setzen());
     EXPECT_FLOAT_EQ(W::WayPoint[2].CCR_Setpoint, 1.3f);
@@ -293,7 +296,8 @@ TEST_P(Ohne_Tauchgang, meldet_warum_und_laesst_den_Tauchgang) {
     Memo_CSV_Daten.Zeilen = f.Zeilen;
     Voreinstellung_waehlen(f.Voreinstellung);
     EXPECT_FALSE(Setzen());
-    EXPECT_EQ(Oberflaeche.Anzahl(f.Meldung), 1) << (Oberflaeche.Meldungen.empty() ? "" : Oberflaeche.Meldungen[0].Text);
+    EXPECT_EQ(Oberflaeche.Anzahl(f.Meldung), 1)
+        << (Oberflaeche.Meldungen.empty() ? "" : Oberflaeche.Meldungen[0].Text);
     EXPECT_EQ(Tauchgang_Text(), vorher);
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -305,10 +309,14 @@ INSTANTIATE_TEST_SUITE_P(
                             {"h", "0;0;0;0;1;0.21;0", "60;10;0;0;1;0.21;0"},
                             0,
                             "keine Zeile hat die zugeordneten Spalten bis Spalte 7 (Trennzeichen Komma)"},
-        Ohne_Tauchgang_Fall{"ohne_Sauerstoff", {"h", "0,0,0,0,1.0,0,0"}, 0, "keine Zeile hat einen Sauerstoffanteil"},
-        Ohne_Tauchgang_Fall{"ohne_pO2", {"h", "0,0,0,0,0,0.21,0"}, 0, "keine Zeile hat einen pO2 über 0 (Spalte 5)"},
-        Ohne_Tauchgang_Fall{"Anteile_ueber_100_Prozent", {"h", "0,0,0,0,1,0.8,0.5"}, 0, "mögliche Gasanteile"},
-        Ohne_Tauchgang_Fall{"halbes_Prozent_Sauerstoff", {"h", "0,0,0,0,1,0.004,0"}, 0, "mögliche Gasanteile"}),
+        Ohne_Tauchgang_Fall{
+            "ohne_Sauerstoff", {"h", "0,0,0,0,1.0,0,0"}, 0, "keine Zeile hat einen Sauerstoffanteil"},
+        Ohne_Tauchgang_Fall{
+            "ohne_pO2", {"h", "0,0,0,0,0,0.21,0"}, 0, "keine Zeile hat einen pO2 über 0 (Spalte 5)"},
+        Ohne_Tauchgang_Fall{
+            "Anteile_ueber_100_Prozent", {"h", "0,0,0,0,1,0.8,0.5"}, 0, "mögliche Gasanteile"},
+        Ohne_Tauchgang_Fall{
+            "halbes_Prozent_Sauerstoff", {"h", "0,0,0,0,1,0.004,0"}, 0, "mögliche Gasanteile"}),
     Fallname());
 
 TEST_F(CSV, Nicht_zugeordneter_Sauerstoff_und_ungueltige_Zuordnung) {
@@ -323,7 +331,8 @@ TEST_F(CSV, Nicht_zugeordneter_Sauerstoff_und_ungueltige_Zuordnung) {
 }
 
 TEST_F(CSV, Volle_Gastabelle_ersetzt_kein_Gas_des_Benutzers) {
-    for (int i = 0; i < 24; ++i) G::Gasgemisch_hinzufuegen("U", 10, static_cast<float>(50 - i), static_cast<float>(40 + i));
+    for (int i = 0; i < 24; ++i)
+        G::Gasgemisch_hinzufuegen("U", 10, static_cast<float>(50 - i), static_cast<float>(40 + i));
     Tauchgang_anlegen();
     const std::string vorher = Tauchgang_Text();
     Memo({"h", "0,0,0,0,1.0,0.21,0", "60,10,0,0,1.0,0.27,0"});

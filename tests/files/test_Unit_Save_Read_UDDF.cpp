@@ -49,7 +49,8 @@ void Tauchgang(const std::vector<Punkt>& p) {
 
 bool enthaelt(const std::string& Zeile) {
     const auto& D = X::Dokument();
-    return std::any_of(D.begin(), D.end(), [&](const std::string& z) { return z.find(Zeile) != std::string::npos; });
+    return std::any_of(D.begin(), D.end(),
+                       [&](const std::string& z) { return z.find(Zeile) != std::string::npos; });
 }
 
 // A file of another writer: its own namespace and version, one-line elements.
@@ -109,7 +110,7 @@ TEST_F(UDDF, Tauchgeraet_Typen_in_beide_Richtungen) {
 
 TEST_F(UDDF, Export_schreibt_Kopf_Tauchplatz_Gase_und_Samples) {
     Tauchgang({{0, 0, 0}, {2, 30, 10, 1, 1.3f, 1.25f, 12.5f, 40.25f}, {25, 30, 10}, {28, 6, 4}, {33, 0, 4}});
-    G::Gasgemisch[3].barL_gesamt = 0; // EAN40: neither used nor breathed
+    G::Gasgemisch[3].barL_gesamt = 0;   // EAN40: neither used nor breathed
     G::Gasgemisch[7].barL_gesamt = 250; // HeliOx: used by the consumption only
     UDDF_schreiben();
     const auto& D = X::Dokument();
@@ -229,8 +230,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {29, 6, 0},
                   {32.4f, 6, 0, 0, 0, 0.33f, 12.07f, 33.33f},
                   {34, 0, 0}}},
-        Beispiel{"Trimix_mit_Deko_und_Benutzergas",
-                 {{0, 0, 10}, {3, 60, 10}, {20, 60, 10}, {24, 21, 4}, {27, 9, 17}, {30.1f, 6, 6}, {41.7f, 0, 6}}},
+        Beispiel{
+            "Trimix_mit_Deko_und_Benutzergas",
+            {{0, 0, 10}, {3, 60, 10}, {20, 60, 10}, {24, 21, 4}, {27, 9, 17}, {30.1f, 6, 6}, {41.7f, 0, 6}}},
         Beispiel{"CCR_mit_Setpointwechsel_und_Bailout",
                  {{0, 0, 11, 1, 0.7f, 0.7f},
                   {2.5f, 45, 11, 1, 1.3f, 1.3f},
@@ -418,12 +420,12 @@ TEST_F(UDDF, Gas_ohne_Stickstoff_ist_der_Rest_und_neue_Gase_kommen_hinter_die_Ta
 }
 
 TEST_F(UDDF, pO2_in_bar_und_weggelassene_Werte_gelten_weiter) {
-    ASSERT_TRUE(
-        Lesen(Fremd(Mix("a", "0.21", "0"),
-                    WP("0", "0", "<calculatedpo2>0.21</calculatedpo2><cns>1</cns><divemode type=\"closedcircuit\"/>") +
-                        WP("60", "20", "<setpo2 setby=\"computer\">1.3</setpo2>") +
-                        WP("120", "20", "<calculatedpo2>121000</calculatedpo2><cns>3</cns>") +
-                        WP("180", "20", "<divemode type=\"opencircuit\"/>"))));
+    ASSERT_TRUE(Lesen(Fremd(
+        Mix("a", "0.21", "0"),
+        WP("0", "0", "<calculatedpo2>0.21</calculatedpo2><cns>1</cns><divemode type=\"closedcircuit\"/>") +
+            WP("60", "20", "<setpo2 setby=\"computer\">1.3</setpo2>") +
+            WP("120", "20", "<calculatedpo2>121000</calculatedpo2><cns>3</cns>") +
+            WP("180", "20", "<divemode type=\"opencircuit\"/>"))));
     ASSERT_EQ(W::WayPoint_Anzahl, 3);
     EXPECT_FLOAT_EQ(W::WayPoint[0].bar_pO2, 0.21f);
     EXPECT_EQ(W::WayPoint[0].Tauchgeraet, 1);
@@ -438,9 +440,9 @@ TEST_F(UDDF, pO2_in_bar_und_weggelassene_Werte_gelten_weiter) {
 }
 
 TEST_F(UDDF, Von_einem_Logbuch_wird_der_erste_Tauchgang_gelesen) {
-    const std::string zweiter =
-        "<profiledata><repetitiongroup><dive id=\"z\"><samples>" + WP("0", "0") + WP("60", "44") + WP("120", "44") +
-        "</samples></dive></repetitiongroup></profiledata>\n";
+    const std::string zweiter = "<profiledata><repetitiongroup><dive id=\"z\"><samples>" + WP("0", "0") +
+                                WP("60", "44") + WP("120", "44") +
+                                "</samples></dive></repetitiongroup></profiledata>\n";
     std::string Text = Fremd(Mix("a", "0.21", "0"), WP("0", "0") + WP("60", "10"));
     Text.insert(Text.find("</uddf>"), zweiter);
     ASSERT_TRUE(Lesen(Text));
@@ -472,7 +474,8 @@ TEST_P(Unbrauchbare_Datei, meldet_sich_und_laesst_den_Tauchgang) {
     Unit_Gasverbrauch::AMV = 23;
     const std::string vorher = Tauchgang_Text();
     EXPECT_FALSE(Lesen(GetParam().Text));
-    EXPECT_EQ(Oberflaeche.Anzahl(GetParam().Meldung), 1) << (Oberflaeche.Meldungen.empty() ? "" : Oberflaeche.Meldungen[0].Text);
+    EXPECT_EQ(Oberflaeche.Anzahl(GetParam().Meldung), 1)
+        << (Oberflaeche.Meldungen.empty() ? "" : Oberflaeche.Meldungen[0].Text);
     EXPECT_EQ(Tauchgang_Text(), vorher);
     EXPECT_EQ(Unit_Gasverbrauch::AMV, 23);
 }
@@ -483,18 +486,21 @@ INSTANTIATE_TEST_SUITE_P(
         Unbrauchbar{"nur_Blanks", " \r\n\t\r\n", "die Datei ist leer"},
         Unbrauchbar{"binaer", std::string("<uddf>\0\x01\x02</uddf>", 16), "keine Textdatei"},
         Unbrauchbar{"CSV", "Time (sec),Depth\n0,0\n2,1.5\n", "keine UDDF Datei"},
-        Unbrauchbar{"abgeschnitten", Fremd(Mix("a", "0.21", "0"), WP("0", "0") + WP("60", "10")).substr(0, 300),
+        Unbrauchbar{"abgeschnitten",
+                    Fremd(Mix("a", "0.21", "0"), WP("0", "0") + WP("60", "10")).substr(0, 300),
                     "unvollständig"},
         Unbrauchbar{"ohne_Gase", Fremd("", WP("0", "0") + WP("60", "10")), "keine Gasdefinition"},
         Unbrauchbar{"ohne_Samples", Fremd(Mix("a", "0.21", "0"), ""), "keine Tauchgangsdaten"},
-        Unbrauchbar{"Samples_ohne_Zeit", Fremd(Mix("a", "0.21", "0"), "<waypoint><depth>3</depth></waypoint>\n"),
+        Unbrauchbar{"Samples_ohne_Zeit",
+                    Fremd(Mix("a", "0.21", "0"), "<waypoint><depth>3</depth></waypoint>\n"),
                     "kein Sample hat eine brauchbare Zeit"},
         Unbrauchbar{"Gas_ueber_100_Prozent", Fremd(Mix("a", "0.8", "0.5"), WP("0", "0")), "ist ungültig"},
         Unbrauchbar{"Gas_ohne_Sauerstoff", Fremd(Mix("a", "0", "0"), WP("0", "0")), "ist ungültig"}),
     Fallname());
 
 TEST_F(UDDF, Volle_Gastabelle_meldet_sich_und_laesst_alles) {
-    for (int i = 0; i < 24; ++i) G::Gasgemisch_hinzufuegen("U", 10, static_cast<float>(50 - i), static_cast<float>(40 + i));
+    for (int i = 0; i < 24; ++i)
+        G::Gasgemisch_hinzufuegen("U", 10, static_cast<float>(50 - i), static_cast<float>(40 + i));
     Tauchgang_anlegen();
     const std::string vorher = Tauchgang_Text();
     EXPECT_FALSE(Lesen(Fremd(Mix("a", "0.21", "0") + Mix("neu", "0.27", "0"), WP("0", "0"))));
@@ -543,7 +549,7 @@ TEST_F(UDDF, Subsurface_D6i_ohne_switchmix) {
     EXPECT_FLOAT_EQ(W::WayPoint[1].m_Wasser, 1.31f);
     EXPECT_FLOAT_EQ(W::WayPoint[86].min_Runtime, 28.1f);
     EXPECT_FLOAT_EQ(W::WayPoint[86].m_Wasser, 2.24f); // no closing copy for UDDF
-    EXPECT_FLOAT_EQ(Tiefe_max(), 11.18f);                // at 680 s
+    EXPECT_FLOAT_EQ(Tiefe_max(), 11.18f);             // at 680 s
     EXPECT_FLOAT_EQ(W::WayPoint[WayPoint_bei(11.4f)].m_Wasser, 11.18f);
     EXPECT_EQ(G::Gasgemisch_NumMax, 16); // 21/0 is air
     for (int32_t k = 0; k <= W::WayPoint_Anzahl; ++k) {
@@ -610,8 +616,8 @@ TEST_F(UDDF, Echte_Datei_hin_und_zurueck) {
     std::vector<Punkt> vorher;
     for (int32_t k = 0; k <= W::WayPoint_Anzahl; ++k) {
         const auto& w = W::WayPoint[k];
-        vorher.push_back({w.min_Runtime, w.m_Wasser, w.Gas_Nr, w.Tauchgeraet, w.CCR_Setpoint, w.bar_pO2,
-                          w.CNS_Prozent});
+        vorher.push_back(
+            {w.min_Runtime, w.m_Wasser, w.Gas_Nr, w.Tauchgeraet, w.CCR_Setpoint, w.bar_pO2, w.CNS_Prozent});
     }
     Hin_und_zurueck();
     ASSERT_EQ(W::WayPoint_Anzahl + 1, static_cast<int32_t>(vorher.size()));

@@ -46,8 +46,8 @@ TEST_F(aXML, Verschachtelte_Elemente_ruecken_um_je_zwei_Blanks_ein) {
     Element("/a");
     Wurzel("/uddf", "");
     EXPECT_EQ(Einrueckung, 0);
-    EXPECT_EQ(Dokument(), Zeilen({"<uddf version=\"3.1.0\">", "  <a>", "    <b>", "      <c>1</c>", "    </b>",
-                                  "  </a>", "</uddf>"}));
+    EXPECT_EQ(Dokument(), Zeilen({"<uddf version=\"3.1.0\">", "  <a>", "    <b>", "      <c>1</c>",
+                                  "    </b>", "  </a>", "</uddf>"}));
 }
 
 TEST_F(aXML, Einrueckung_wird_nie_negativ_und_die_Wurzel_beginnt_bei_null) {
@@ -81,18 +81,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "  <switchmix ref=\"Tmx21/35\"/>"},
         Schreibfall{"leer_mit_Typ", [] { Leer_Typ_schreiben("divemode", "closedcircuit"); },
                     "  <divemode type=\"closedcircuit\"/>"},
-        Schreibfall{"Text_maskiert", [] { Text_schreiben("name", "A&B <1>"); }, "  <name>A&amp;B &lt;1&gt;</name>"},
-        Schreibfall{"Attribut_maskiert", [] { Element_ID_schreiben("mix", "a\"b"); }, "  <mix id=\"a&quot;b\">"},
+        Schreibfall{"Text_maskiert", [] { Text_schreiben("name", "A&B <1>"); },
+                    "  <name>A&amp;B &lt;1&gt;</name>"},
+        Schreibfall{"Attribut_maskiert", [] { Element_ID_schreiben("mix", "a\"b"); },
+                    "  <mix id=\"a&quot;b\">"},
         Schreibfall{"Bool_wahr", [] { Bool_schreiben("ph2o_ok", true); }, "  <ph2o_ok>1</ph2o_ok>"},
         Schreibfall{"Bool_falsch", [] { Bool_schreiben("ph2o_ok", false); }, "  <ph2o_ok>0</ph2o_ok>"},
         Schreibfall{"Ganzzahl", [] { Ganzzahl_schreiben("gasnum", -3); }, "  <gasnum>-3</gasnum>"},
         // width 9, two decimals, a point whatever the locale
-        Schreibfall{"Zahl_aufgefuellt", [] { Zahl_schreiben("cns", 12.345L, 9, 2); }, "  <cns>    12.35</cns>"},
+        Schreibfall{"Zahl_aufgefuellt", [] { Zahl_schreiben("cns", 12.345L, 9, 2); },
+                    "  <cns>    12.35</cns>"},
         Schreibfall{"Zahl_nicht_gekuerzt", [] { Zahl_schreiben("d", 123456.5L, 3, 1); }, "  <d>123456.5</d>"},
         Schreibfall{"Zahl_mit_Attribut", [] { Zahl_schreiben("setpo2", 130000, 9, 2, Attribut_setby_user); },
                     "  <setpo2 setby=\"user\">130000.00</setpo2>"},
         Schreibfall{"Unendlich", [] { Unendlich_schreiben(); }, "  <infinity/>"},
-        Schreibfall{"Datum_von_heute", [] { Datum_schreiben(); }, "  <year>2024</year><month>1</month><day>30</day>"},
+        Schreibfall{"Datum_von_heute", [] { Datum_schreiben(); },
+                    "  <year>2024</year><month>1</month><day>30</day>"},
         Schreibfall{"Kommentar", [] { Kommentar_schreiben("dive data"); }, "  <!-- dive data -->"},
         Schreibfall{"Kommentar_ohne_Doppelstrich", [] { Kommentar_schreiben("a--b"); }, "  <!-- a- -b -->"}),
     Fallname());
@@ -131,9 +135,9 @@ TEST_F(aXML, Suche_ohne_Eltern_setzt_den_Zeiger_auf_die_Fundzeile) {
 // A child missing in the first element must not be taken from the next one, however deep the
 // parent's end tag is indented.
 TEST_F(aXML, Tief_eingerueckter_Elternschluss_beendet_die_Suche) {
-    Lesen_aus({"                <waypoint>", "                  <depth>1</depth>", "                </waypoint>",
-               "                <waypoint>", "                  <switchmix ref=\"O2\"/>",
-               "                </waypoint>"});
+    Lesen_aus({"                <waypoint>", "                  <depth>1</depth>",
+               "                </waypoint>", "                <waypoint>",
+               "                  <switchmix ref=\"O2\"/>", "                </waypoint>"});
     ASSERT_TRUE(Element("waypoint"));
     EXPECT_FALSE(Finden("waypoint", "switchmix", Art::Ref).gefunden);
     ASSERT_TRUE(Element("/waypoint"));
@@ -187,15 +191,16 @@ INSTANTIATE_TEST_SUITE_P(
     Schreibweisen, Attribute,
     ::testing::Values(
         Attributfall{"Ref_ohne_Blank", "<switchmix ref=\"air\"/>", Art::Ref, "switchmix", true, "air"},
-        Attributfall{"Ref_mit_Blank", "<switchmix ref=\"mix(16/45)\" />", Art::Ref, "switchmix", true, "mix(16/45)"},
+        Attributfall{"Ref_mit_Blank", "<switchmix ref=\"mix(16/45)\" />", Art::Ref, "switchmix", true,
+                     "mix(16/45)"},
         Attributfall{"Typ", "<divemode type=\"opencircuit\" />", Art::Typ, "divemode", true, "opencircuit"},
         Attributfall{"ID_nach_anderem_Attribut", "<mix name=\"n\" id='m1'>", Art::ID, "mix", true, "m1"},
         Attributfall{"ID_fehlt", "<repetitiongroup>", Art::ID, "repetitiongroup", false, ""},
         Attributfall{"Entitaet_im_Wert", "<mix id=\"A&amp;B\">", Art::ID, "mix", true, "A&B"},
-        Attributfall{"laengerer_Name_ist_anderes_Element", "<divetimes>3</divetimes>", Art::Element, "divetime",
-                     false, ""},
-        Attributfall{"Element_mit_Attribut", "<setpo2 setby=\"computer\">1.3</setpo2>", Art::Element, "setpo2",
-                     true, "1.3"},
+        Attributfall{"laengerer_Name_ist_anderes_Element", "<divetimes>3</divetimes>", Art::Element,
+                     "divetime", false, ""},
+        Attributfall{"Element_mit_Attribut", "<setpo2 setby=\"computer\">1.3</setpo2>", Art::Element,
+                     "setpo2", true, "1.3"},
         Attributfall{"leeres_Element", "<firstname />", Art::Element, "firstname", true, ""},
         Attributfall{"Zeichenreferenz", "<name>K&#228;rg&#xE4;</name>", Art::Element, "name", true,
                      "K\xC3\xA4rg\xC3\xA4"}),
@@ -368,9 +373,8 @@ TEST_F(aXML, Zeilenenden_und_Bytefolgemarke) {
 
 TEST_F(aXML, Datei_ohne_Zeilenumbrueche_bekommt_ein_Element_je_Zeile) {
     Dokument_aus_Text("<w><depth>3</depth> <name></name><x a=\"1\"/><divetime>6</divetime></w><w>");
-    EXPECT_EQ(Dokument(),
-              Zeilen({"<w>", "<depth>3</depth>", "<name></name>", "<x a=\"1\"/>", "<divetime>6</divetime>", "</w>",
-                      "<w>"}));
+    EXPECT_EQ(Dokument(), Zeilen({"<w>", "<depth>3</depth>", "<name></name>", "<x a=\"1\"/>",
+                                  "<divetime>6</divetime>", "</w>", "<w>"}));
 }
 
 TEST_F(aXML, Datei_speichern_und_laden) {
