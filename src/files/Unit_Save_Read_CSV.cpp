@@ -437,20 +437,6 @@ void Start_setzen() {
     Unit_UI::UI().Graph_geaendert();
 }
 
-std::vector<std::string> Zeilen_aus_Text(const std::string& Text) {
-    std::vector<std::string> Zeilen;
-    std::size_t p = Text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    while (p < Text.size()) {
-        std::size_t e = Text.find_first_of("\r\n", p);
-        if (e == npos) e = Text.size();
-        Zeilen.push_back(Text.substr(p, e - p));
-        p = e;
-        if (p < Text.size() && Text[p] == '\r') ++p;
-        if (p < Text.size() && Text[p] == '\n') ++p;
-    }
-    return Zeilen;
-}
-
 } // namespace
 
 std::string Voreinstellung_Name(int32_t k) {
@@ -500,7 +486,7 @@ float Feld_lesen(const std::string& Zeile, int32_t n, char Trennzeichen) {
 bool CSV_Datei_laden(const std::string& Dateiname) {
     std::string Text;
     if (!Unit_aXML::Textdatei_lesen(Dateiname, Text)) return false;
-    Memo_CSV_Daten.Zeilen = Zeilen_aus_Text(Text);
+    Memo_CSV_Daten.Zeilen = Unit_aXML::Textzeilen(Text);
     Dateiname_CSV = Dateiname;
     Unit_UI::UI().Textpuffer_geaendert(Memo_CSV_Daten.Name);
     return true;
@@ -512,6 +498,15 @@ bool CSV_Datei_lesen() {
     if (!Name) return false;
     U::Pfad_Tauchgang = Unit_Tools::Pfad_teilen(*Name).first;
     return CSV_Datei_laden(*Name);
+}
+
+bool Memo_speichern() {
+    const auto Name = Unit_UI::UI().Datei_waehlen(
+        {true, "CSV Datei|*.csv|TXT Datei|*.txt|Alle Dateien|*.*", U::Pfad_Tauchgang, ""});
+    if (!Name) return false;
+    std::string Text;
+    for (const std::string& z : Memo_CSV_Daten.Zeilen) Text += z + "\r\n";
+    return Unit_aXML::Textdatei_schreiben(*Name, Text);
 }
 
 bool Setzen() {

@@ -68,6 +68,10 @@ bool CSV_Datei_laden(const std::string& Dateiname);
 // becomes the chosen one. False when cancelled or not read.
 bool CSV_Datei_lesen();
 
+// "Memo speichern": the memo's lines into a file of the save dialog (CR LF); false when cancelled
+// or not written.
+bool Memo_speichern();
+
 // "setzen": the memo with the mapping into the dive. A memo from which no dive can be made gives
 // a message that says what is missing and changes nothing (false).
 bool Setzen();

@@ -357,17 +357,23 @@ void Zeile_anfuegen(const std::string& Zeile) {
     Suchzeilen_gueltig = false;
 }
 
-void Dokument_aus_Text(const std::string& Text) {
-    Dokument_leeren();
+std::vector<std::string> Textzeilen(const std::string& Text) {
+    std::vector<std::string> Ergebnis;
     std::size_t p = Text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (p < Text.size()) {
         std::size_t e = Text.find_first_of("\r\n", p);
         if (e == npos) e = Text.size();
-        Zeile_aufteilen(Text.substr(p, e - p), Zeilen);
+        Ergebnis.push_back(Text.substr(p, e - p));
         p = e;
         if (p < Text.size() && Text[p] == '\r') ++p;
         if (p < Text.size() && Text[p] == '\n') ++p;
     }
+    return Ergebnis;
+}
+
+void Dokument_aus_Text(const std::string& Text) {
+    Dokument_leeren();
+    for (const std::string& z : Textzeilen(Text)) Zeile_aufteilen(z, Zeilen);
     Suchzeilen_gueltig = false;
 }
 

@@ -22,7 +22,9 @@ extern int32_t Fundzaehler; // occurrences found by the last count
 const std::vector<std::string>& Dokument();
 void Dokument_leeren();
 void Zeile_anfuegen(const std::string& Zeile);
-// Lines end with CR LF, LF or CR; a byte-order mark is dropped. A tag that follows another tag on
+// The lines of a text whose lines end with CR LF, LF or CR; a byte-order mark is dropped.
+std::vector<std::string> Textzeilen(const std::string& Text);
+// The text's lines as the document. A tag that follows another tag on
 // the same line is put on a line of its own, so that files written without line breaks read like
 // the ones written here (a simple element keeps its value and end tag on its line).
 void Dokument_aus_Text(const std::string& Text);

@@ -3,6 +3,10 @@
 #include "files/Unit_Save_Read_UDDF.hpp"
 #include "lang/Unit_Tools.hpp"
 
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
 using namespace Unit_Save_Read_CSV;
 namespace W = Unit_WayPoints;
 namespace G = Unit_Gasgemisch_BestMix;
@@ -414,4 +418,25 @@ TEST_F(CSV, XP5_mit_dem_Textimport_sagt_was_fehlt) {
     // tab separated like presets 2 and 4; the column of preset 2's oxygen holds "0-3 MPM"
     EXPECT_FALSE(CSV_importieren_Datei(Testdatei("seemann-xp5-de.txt"), 2));
     EXPECT_EQ(Oberflaeche.Anzahl("keine Zeile hat einen Sauerstoffanteil über 0 (Spalte 5)"), 1);
+}
+
+TEST_F(CSV, Datei_ins_Memo_und_Memo_in_eine_Datei) {
+    const auto Ordner = std::filesystem::temp_directory_path() / ("csv_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(Ordner);
+    const std::string Name = (Ordner / "log.csv").string();
+    std::ofstream(Name, std::ios::binary) << "a,b\r\n1,2\n3,4";
+    Oberflaeche.Antwort_Datei = Name;
+    ASSERT_TRUE(CSV_Datei_lesen());
+    EXPECT_EQ(Memo_CSV_Daten.Zeilen, (std::vector<std::string>{"a,b", "1,2", "3,4"}));
+    EXPECT_EQ(U::Pfad_Tauchgang, Ordner.string() + "/");
+    EXPECT_EQ(Dateiname_CSV, Name);
+
+    const std::string Ziel = (Ordner / "memo.txt").string();
+    Oberflaeche.Antwort_Datei = Ziel;
+    ASSERT_TRUE(Memo_speichern());
+    std::ifstream f(Ziel, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    EXPECT_EQ(s.str(), "a,b\r\n1,2\r\n3,4\r\n");
+    std::filesystem::remove_all(Ordner);
 }
