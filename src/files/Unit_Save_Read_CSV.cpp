@@ -393,24 +393,11 @@ void Hoehlenzeiten() {
     }
 }
 
-void Umwandlung_melden(const I::Umwandlung_Type& r, bool zu_viele) {
-    if (zu_viele) {
-        const std::string n = std::to_string(I::iWayPointMaxUeberhaupt + 1);
-        Meldung_Problem("Die Daten haben mehr Zeilen, als der Zwischenspeicher fasst (" + n +
-                            "); der Rest wird nicht gelesen.",
-                        "The data have more lines than the store holds (" + n + "); the rest is not read.");
-    }
-    if (r.uebergangen > 0) {
-        const std::string n = std::to_string(r.uebergangen);
-        Meldung_Problem(n + " Zeilen ohne brauchbare Zeit oder Tiefe wurden übergangen.",
-                        n + " lines without a usable time or depth were passed over.");
-    }
-    if (r.gekuerzt) {
-        const std::string t = Unit_Tools::Zahl_formatieren(0, 1, r.s_letzter_Fund / 60.0f);
-        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t +
-                            " min.",
-                        "The dive has more waypoints than the table holds; it ends at " + t + " min.");
-    }
+void Zu_viele_melden() {
+    const std::string n = std::to_string(I::iWayPointMaxUeberhaupt + 1);
+    Meldung_Problem("Die Daten haben mehr Zeilen, als der Zwischenspeicher fasst (" + n +
+                        "); der Rest wird nicht gelesen.",
+                    "The data have more lines than the store holds (" + n + "); the rest is not read.");
 }
 
 // A waypoint without a setpoint keeps the one before.
@@ -530,7 +517,8 @@ bool Setzen() {
                        "no line has a usable time and depth.");
         return false;
     }
-    Umwandlung_melden(r, st.zu_viele);
+    if (st.zu_viele) Zu_viele_melden();
+    I::Umwandlung_melden(r, "Zeilen", "lines");
     W::WayPoints_normalisieren();
     Setpoints_fortschreiben();
     Start_setzen();

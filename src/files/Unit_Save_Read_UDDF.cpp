@@ -574,17 +574,7 @@ bool Samples_umwandeln() {
                        "no sample has a usable time and depth (divetime, depth).");
         return false;
     }
-    if (r.uebergangen > 0) {
-        const std::string n = std::to_string(r.uebergangen);
-        Meldung_Problem(n + " Samples ohne brauchbare Zeit oder Tiefe wurden übergangen.",
-                        n + " samples without a usable time or depth were passed over.");
-    }
-    if (r.gekuerzt) {
-        const std::string t = Unit_Tools::Zahl_formatieren(0, 1, r.s_letzter_Fund / 60.0f);
-        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t +
-                            " min.",
-                        "The dive has more waypoints than the table holds; it ends at " + t + " min.");
-    }
+    I::Umwandlung_melden(r, "Samples", "samples");
     // The calculation starts every dive at the surface.
     W::WayPoints_normalisieren();
     return true;

@@ -573,34 +573,30 @@ bool Text(const std::string& Name, std::string& Wert, const std::string& Vorgabe
     return f.gefunden;
 }
 
-bool ID(const std::string& Name, std::string& Wert) {
+namespace {
+// The accessors of the attribute kinds: write the element, or read the attribute inside a parent.
+bool Attribut(const std::string& Eltern, const std::string& Name, std::string& Wert, Art Suchart,
+              void (*Schreiber)(const std::string&, const std::string&)) {
     if (Richtung == schreiben) {
-        Element_ID_schreiben(Name, Wert);
+        Schreiber(Name, Wert);
         return true;
     }
-    const Fund_Type f = Finden("", Name, Art::ID);
+    const Fund_Type f = Finden(Eltern, Name, Suchart);
     if (f.gefunden) Wert = f.Text;
     return f.gefunden;
+}
+} // namespace
+
+bool ID(const std::string& Name, std::string& Wert) {
+    return Attribut("", Name, Wert, Art::ID, Element_ID_schreiben);
 }
 
 bool Ref(const std::string& Eltern, const std::string& Name, std::string& Wert) {
-    if (Richtung == schreiben) {
-        Leer_Ref_schreiben(Name, Wert);
-        return true;
-    }
-    const Fund_Type f = Finden(Eltern, Name, Art::Ref);
-    if (f.gefunden) Wert = f.Text;
-    return f.gefunden;
+    return Attribut(Eltern, Name, Wert, Art::Ref, Leer_Ref_schreiben);
 }
 
 bool Typ(const std::string& Eltern, const std::string& Name, std::string& Wert) {
-    if (Richtung == schreiben) {
-        Leer_Typ_schreiben(Name, Wert);
-        return true;
-    }
-    const Fund_Type f = Finden(Eltern, Name, Art::Typ);
-    if (f.gefunden) Wert = f.Text;
-    return f.gefunden;
+    return Attribut(Eltern, Name, Wert, Art::Typ, Leer_Typ_schreiben);
 }
 
 bool Bool(const std::string& Name, bool& Wert, bool Vorgabe, const std::string& Eltern) {
@@ -614,21 +610,27 @@ bool Bool(const std::string& Name, bool& Wert, bool Vorgabe, const std::string& 
     return f.gefunden;
 }
 
+namespace {
+// The read direction of the numbers: nothing when the element is missing, else found / factor
+// (0 for a text that is no number).
+std::optional<long double> Zahl_im_Element(const std::string& Eltern, const std::string& Name,
+                                           long double Faktor) {
+    const Fund_Type f = Finden(Eltern, Name, Art::Element);
+    if (!f.gefunden) return std::nullopt;
+    const auto v = Zahl_aus_Text(f.Text);
+    return v && Faktor != 0 ? *v / Faktor : 0.0L;
+}
+} // namespace
+
 bool Zahl(const std::string& Name, float& Wert, int Breite, float Vorgabe, int Nachkommastellen,
           long double Faktor, const std::string& Eltern, const std::string& Attribut) {
     if (Richtung == schreiben) {
         Zahl_schreiben(Name, Wert * Faktor, Breite, Nachkommastellen, Attribut);
         return true;
     }
-    const Fund_Type f = Finden(Eltern, Name, Art::Element);
-    if (!f.gefunden) {
-        Wert = Vorgabe;
-        return false;
-    }
-    const auto v = Zahl_aus_Text(f.Text);
-    const long double x = v && Faktor != 0 ? *v / Faktor : 0.0L;
-    Wert = std::fabs(x) <= FLT_MAX ? static_cast<float>(x) : 0.0f;
-    return true;
+    const auto x = Zahl_im_Element(Eltern, Name, Faktor);
+    Wert = !x ? Vorgabe : std::fabs(*x) <= FLT_MAX ? static_cast<float>(*x) : 0.0f;
+    return x.has_value();
 }
 
 bool Ganzzahl(const std::string& Name, int32_t& Wert, int32_t Vorgabe, long double Faktor,
@@ -637,15 +639,10 @@ bool Ganzzahl(const std::string& Name, int32_t& Wert, int32_t Vorgabe, long doub
         Ganzzahl_schreiben(Name, std::llround(Faktor * Wert));
         return true;
     }
-    const Fund_Type f = Finden(Eltern, Name, Art::Element);
-    if (!f.gefunden) {
-        Wert = Vorgabe;
-        return false;
-    }
-    const auto v = Zahl_aus_Text(f.Text);
-    const long double x = v && Faktor != 0 ? std::round(*v / Faktor) : 0.0L;
-    Wert = x >= INT32_MIN && x <= INT32_MAX ? static_cast<int32_t>(x) : 0;
-    return true;
+    const auto x = Zahl_im_Element(Eltern, Name, Faktor);
+    const long double r = x ? std::round(*x) : 0.0L;
+    Wert = !x ? Vorgabe : r >= INT32_MIN && r <= INT32_MAX ? static_cast<int32_t>(r) : 0;
+    return x.has_value();
 }
 
 int32_t Anzahl(const std::string& Tag, int32_t Maximum, const std::string& Eltern) {

@@ -2,6 +2,7 @@
 
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 
 #include <algorithm>
@@ -185,6 +186,22 @@ Umwandlung_Type iWayPoints_zu_WayPoints(bool abschliessen, int32_t Reserve) {
     Zustand_aus_WayPoint(letzter);
     r.WayPoints = W::WayPoint_Anzahl + 1;
     return r;
+}
+
+void Umwandlung_melden(const Umwandlung_Type& r, const std::string& Samples_de,
+                       const std::string& Samples_en) {
+    using Unit_Tools::Meldung_Problem;
+    if (r.uebergangen > 0) {
+        const std::string n = std::to_string(r.uebergangen) + " ";
+        Meldung_Problem(n + Samples_de + " ohne brauchbare Zeit oder Tiefe wurden übergangen.",
+                        n + Samples_en + " without a usable time or depth were passed over.");
+    }
+    if (r.gekuerzt) {
+        const std::string t = Unit_Tools::Zahl_formatieren(0, 1, r.s_letzter_Fund / 60.0f);
+        Meldung_Problem("Der Tauchgang hat mehr Wegpunkte, als die Tabelle fasst; er endet bei " + t +
+                            " min.",
+                        "The dive has more waypoints than the table holds; it ends at " + t + " min.");
+    }
 }
 
 } // namespace Unit_iWayPoint

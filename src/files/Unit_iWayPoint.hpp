@@ -60,5 +60,9 @@ struct Umwandlung_Type {
 // Otherwise the current runtime, depth, pressure, gas, apparatus, pO2, CNS, OTU, END and warning
 // are those of the last waypoint of the grid.
 Umwandlung_Type iWayPoints_zu_WayPoints(bool abschliessen, int32_t Reserve = 0);
+// The error boxes for samples passed over and for a dive cut at the full table; the samples are
+// named as the file names them ("Samples", "Zeilen" / "lines").
+void Umwandlung_melden(const Umwandlung_Type& r, const std::string& Samples_de,
+                       const std::string& Samples_en);
 
 } // namespace Unit_iWayPoint
