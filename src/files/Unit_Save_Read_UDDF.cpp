@@ -283,8 +283,8 @@ void Programmeinstellungen(int32_t& iWayPointMax_Block) {
     Einstellung("watersurface_altitude", F::m_NN, 0, -500, 9000);
     Einstellung("watersurface_atmospheric_pressure", F::bar_Luft, 7, 1.01325f, 2, Pa_pro_bar, 0.3f, 1.2f);
     std::string Typ = Tauchgeraet_Typ(W::Tauchgeraet_Start);
-    X::Typ(Block, "divemode", Typ);
-    if (lesend()) W::Tauchgeraet_Start = Tauchgeraet_aus_Typ(Typ);
+    const bool mit_Typ = X::Typ(Block, "divemode", Typ);
+    if (lesend()) W::Tauchgeraet_Start = mit_Typ ? Tauchgeraet_aus_Typ(Typ) : 0;
     float Setpoint = W::CCR_Setpoint_Start;
     pO2_Zahl("setpo2", Setpoint, 1.3f, Block);
     if (lesend()) {
