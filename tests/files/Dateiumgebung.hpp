@@ -12,12 +12,20 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
-// Names table-driven cases after their field Fall.
+// Names table-driven cases after their field Fall, and prints them by it.
 struct Fallname {
     template <typename Info> std::string operator()(const Info& i) const { return i.param.Fall; }
 };
+template <typename Fall>
+requires requires(const Fall& f) {
+    std::string(f.Fall);
+}
+std::ostream& operator<<(std::ostream& o, const Fall& f) {
+    return o << f.Fall;
+}
 
 class Dateiumgebung : public Testumgebung {
   protected:
