@@ -154,6 +154,16 @@ TEST_F(CSV, Shearwater_Geraetespalte_16_und_1_OC_0_CCR_sonst_wie_davor) {
     for (int k = 0; k <= 5; ++k) EXPECT_EQ(W::WayPoint[k].Tauchgeraet, soll[k]) << k;
 }
 
+// Regression: an unmapped column reads as 0, which is the value meaning CCR.
+TEST_F(CSV, Ohne_Geraetespalte_bleibt_es_OC) {
+    Memo({"h", "0,0,0,0,1.0,0.21,0", "60,10,0,0,1.0,0.21,0"});
+    Voreinstellung_waehlen(0);
+    Zuordnung.SpinEdit_Tauchgeraet_s = 0;
+    ASSERT_TRUE(Setzen());
+    EXPECT_EQ(W::WayPoint[0].Tauchgeraet, 0);
+    EXPECT_EQ(W::WayPoint[1].Tauchgeraet, 0);
+}
+
 TEST_F(CSV, Hundert_Fuss_sind_30_48_m) {
     Memo({"h", "0,0,0,0,1.0,0.21,0", "60,100,0,0,1.0,0.21,0", "120,0,0,0,1.0,0.21,0"});
     Voreinstellung_waehlen(0);
