@@ -406,7 +406,8 @@ bool Sample(int32_t i, Gasaufloesung_Type& a) {
     if (!X::Zahl("scr_flow_l_per_min", s.SCR_Flow, 9, 15.6f, 2, 1, P) && !erster) s.SCR_Flow = v.SCR_Flow;
     if (!X::Zahl("cns", s.CNS_Prozent, 5, 0, 2, 1, P) && !erster) s.CNS_Prozent = v.CNS_Prozent;
     if (!X::Zahl("otu", s.OTU, 5, 0, 2, 1, P) && !erster) s.OTU = v.OTU;
-    X::Element("/" + P);
+    // a waypoint never closed: the next one is looked for behind its start
+    if (!X::Element("/" + P)) ++X::Lesezeiger;
     if (!lesend()) return true;
     s.Tauchgeraet = mit_Typ ? Tauchgeraet_aus_Typ(Typ) : v.Tauchgeraet;
     s.Gas_Nr = mit_Gas ? Gas_aus_Ref(Ref, i, a) : erster ? Importgase.front().Gas_Nr : v.Gas_Nr;

@@ -233,8 +233,12 @@ struct Suche_Type {
     Tagmuster Eltern_Muster;
     Art Suchart = Art::Element;
     bool Wert_noetig = true;
+    // An end tag is looked for only up to the next element of its name: past it the element was
+    // never closed, and a file of such elements would be searched to its end for each of them.
+    std::string Halt;
     Suche_Type(const std::string& E, const std::string& T, Art A, bool W)
-        : Tag(T), Eltern(E), Eltern_Muster(E), Suchart(A), Wert_noetig(W) {}
+        : Tag(T), Eltern(E), Eltern_Muster(E), Suchart(A), Wert_noetig(W),
+          Halt(!T.empty() && T[0] == '/' ? "<" + T.substr(1) : "") {}
 };
 
 // Where the parent ends on a line (its end tag or the start of a next parent); npos if not.
@@ -294,7 +298,9 @@ Fund_Type Suchen(const Suche_Type& s) {
     Fund_Type Fund;
     if (c0 < 0 || static_cast<std::size_t>(c0) >= T.size()) return Fund;
     for (std::size_t k = static_cast<std::size_t>(c0); k < T.size(); ++k) {
-        const std::size_t Stop = Elternende(T[k], s, k == static_cast<std::size_t>(c0));
+        const bool erste = k == static_cast<std::size_t>(c0);
+        std::size_t Stop = Elternende(T[k], s, erste);
+        if (!s.Halt.empty() && !erste) Stop = std::min(Stop, Muster_suchen(T[k], s.Halt, 0));
         if (Zeile_pruefen(T, k, Stop, s, Fund)) {
             if (s.Eltern.empty()) Lesezeiger = static_cast<int32_t>(k);
             return Fund;

@@ -439,6 +439,16 @@ TEST_F(UDDF, pO2_in_bar_und_weggelassene_Werte_gelten_weiter) {
     EXPECT_EQ(W::WayPoint[3].Tauchgeraet, 0);
 }
 
+// Regression: without end tags every sample was read from the first waypoint again.
+TEST_F(UDDF, Waypoints_ohne_Endtag_werden_der_Reihe_nach_gelesen) {
+    ASSERT_TRUE(Lesen(Fremd(Mix("a", "0.21", "0"), "<waypoint><divetime>0</divetime><depth>0</depth>\n"
+                                                   "<waypoint><divetime>60</divetime><depth>12</depth>\n"
+                                                   "<waypoint><divetime>120</divetime><depth>8</depth>\n")));
+    ASSERT_EQ(W::WayPoint_Anzahl, 2);
+    EXPECT_FLOAT_EQ(W::WayPoint[1].m_Wasser, 12);
+    EXPECT_FLOAT_EQ(W::WayPoint[2].min_Runtime, 2);
+}
+
 TEST_F(UDDF, Von_einem_Logbuch_wird_der_erste_Tauchgang_gelesen) {
     const std::string zweiter = "<profiledata><repetitiongroup><dive id=\"z\"><samples>" + WP("0", "0") +
                                 WP("60", "44") + WP("120", "44") +

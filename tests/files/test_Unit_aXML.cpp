@@ -153,6 +153,17 @@ TEST_F(aXML, Ohne_Endtag_endet_die_Suche_am_naechsten_Elternelement) {
     EXPECT_FALSE(Finden("waypoint", "otu", Art::Element).gefunden);
 }
 
+// An element never closed: its end tag is not taken from the next element of its name.
+TEST_F(aXML, Endtag_wird_nur_bis_zum_naechsten_gleichen_Element_gesucht) {
+    Lesen_aus({"<waypoint>", "<depth>1</depth>", "<waypoint>", "<depth>2</depth>", "</waypoint>"});
+    ASSERT_TRUE(Element("waypoint"));
+    EXPECT_FALSE(Element("/waypoint"));
+    EXPECT_EQ(Lesezeiger, 0);
+    Lesezeiger = 2;
+    EXPECT_TRUE(Element("/waypoint"));
+    EXPECT_EQ(Lesezeiger, 4);
+}
+
 TEST_F(aXML, Wert_ueber_mehrere_Zeilen_wird_ganz_gelesen) {
     Lesen_aus({"<w>", "<depth>", "  12.5", "</depth>", "<name>Erste", "Zweite</name>", "</w>"});
     float m = 0;
