@@ -1,0 +1,82 @@
+// Import of dives that dive computers and other tools log as delimited text: time, depth, oxygen
+// partial pressure, gas fractions and apparatus from configurable columns, with presets for the
+// known sources; the rows go through the import sample store onto the calculation grid.
+#pragma once
+
+#include "core/Unit_Textpuffer.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace Unit_Save_Read_CSV {
+
+enum class Zeiteinheit { sec, min };             // × 1, × 60 (seconds)
+enum class Tiefeneinheit { m, ft };              // × 1, × 0.3048
+enum class Anteilseinheit { Fraktion, Prozent }; // × 1, × 0.01
+
+// The mapping of the window: columns from 1, 0 = the item is not in the file.
+struct Zuordnung_Type {
+    int32_t Kommentarzeilen = 1; // leading lines skipped
+    int32_t SpinEdit_min_s = 1;
+    Zeiteinheit Einheit_min_s = Zeiteinheit::sec;
+    int32_t SpinEdit_m_s = 2;
+    Tiefeneinheit Einheit_m_s = Tiefeneinheit::m;
+    int32_t SpinEdit_p_O2_s = 5; // bar
+    int32_t SpinEdit_f_O2_s = 6;
+    Anteilseinheit Einheit_f_O2_s = Anteilseinheit::Fraktion;
+    int32_t SpinEdit_f_He_s = 7;
+    Anteilseinheit Einheit_f_He_s = Anteilseinheit::Fraktion;
+    int32_t SpinEdit_Tauchgeraet_s = 10;
+    // Whole numbers meaning CCR and OC; several may be given ("16, 1").
+    std::string Edit_Tauchgeraet_CCR = "0";
+    std::string Edit_Tauchgeraet_OC = "16, 1";
+    int32_t SpinEdit_cave_horizontal_distance_m_s = 0;
+    int32_t SpinEdit_cave_horizontal_velocity_m_pro_min_s = 0;
+    char Trennzeichen = ','; // "Komma", "Leerzeichen" ' ', "Strichpunkt" ';', "Tabulator" '\t'
+    float min_dT = 0.1f;     // "0.1 min = 6 s (Standard)" or "0.01 min = 0.6 s (Apnoe)"
+};
+
+extern Zuordnung_Type Zuordnung;
+extern int32_t Voreinstellung;
+constexpr int32_t Voreinstellung_Anzahl = 7;
+constexpr int32_t Voreinstellung_Hoehlenprofil = 5;
+// "Shearwater Predator", "Test Brask", "Test Varnow", "Telmark", "Apnoe Daten von Orsund",
+// "Brelune CSV Höhlenprofil", "Brelune CSV"; empty for another number.
+std::string Voreinstellung_Name(int32_t k);
+// Fills the mapping with preset k (another number changes nothing). With the Shearwater preset
+// the mapping follows the lines in the memo: the column names may stand under a line of summary
+// names and values (Shearwater Cloud), and a summary "Imperial Units" True means feet.
+void Voreinstellung_waehlen(int32_t k);
+
+// The file's lines as the window shows them.
+extern Unit_Textpuffer::Textpuffer Memo_CSV_Daten;
+// The file the memo came from.
+extern std::string Dateiname_CSV;
+
+constexpr int32_t Spalten_Max = 14;
+constexpr float Feld_fehlt = 99.9f;
+// Field n (from 1) of a line: runs of separators count as one, leading ones are skipped; point or
+// comma as decimal separator; text that is no number reads as 0, a field beyond the line as 99.9.
+float Feld_lesen(const std::string& Zeile, int32_t n, char Trennzeichen);
+// The same with nothing for a field beyond the line.
+std::optional<float> Feld(const std::string& Zeile, int32_t n, char Trennzeichen);
+
+// A file into the memo; false (with an error box) when it cannot be read.
+bool CSV_Datei_laden(const std::string& Dateiname);
+// With the open dialog ("CSV Datei|*.csv|TXT Datei|*.txt|Alle Dateien|*.*"); the dive folder
+// becomes the chosen one. False when cancelled or not read.
+bool CSV_Datei_lesen();
+
+// "Memo speichern": the memo's lines into a file of the save dialog (CR LF); false when cancelled
+// or not written.
+bool Memo_speichern();
+
+// "setzen": the memo with the mapping into the dive. A memo from which no dive can be made gives
+// a message that says what is missing and changes nothing (false).
+bool Setzen();
+// The main-menu imports: the file, preset k, converted.
+bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k);
+bool CSV_importieren(int32_t k);
+
+} // namespace Unit_Save_Read_CSV

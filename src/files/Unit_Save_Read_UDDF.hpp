@@ -1,0 +1,71 @@
+// Exchange of the dive with other programs in UDDF (XML, version "3.1.0"): the gases used, the
+// waypoints as profile samples and a block of the settings the saturation calculation needs. One
+// schema procedure writes and reads through the symmetric accessors of Unit_aXML.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace Unit_Save_Read_UDDF {
+
+// ---- State owned by modules not built yet (dive file, settings, main window, tissue engine).
+// Declared here so that the exchange carries it; the owners are to take these over. ----
+extern float min_Runtime_Start;        // "Aktuell" runtime, min (default 30)
+extern float m_Wasser_Start;           // "Aktuell" depth, m (default 25)
+extern bool Wiederholungstauchgang_OK; // the dive is a repetition dive
+extern float h_Oberflaechenpause;      // surface interval before it, hours
+extern int32_t Algorithmus;            // calculation method 0 .. 3 (default 1, multilevel)
+extern std::string Pfad_Tauchgang;     // folder of the dive files
+extern std::string Datei_Tauchgang;    // name of the dive file in memory
+extern std::string Kommentar;          // German dive comment
+extern std::string Comment;            // English dive comment
+
+extern const std::string Programmname;    // "Brelune"
+extern const std::string Programmversion; // "4.10 ~ 30.1.2024"
+extern const std::string UDDF_Version;    // "3.1.0"
+
+// "opencircuit", "closedcircuit", "semiclosedcircuit", "p_semiclosedcircuit" for 0 .. 3; a type
+// that is empty or unknown reads as open circuit.
+std::string Tauchgeraet_Typ(uint8_t Tauchgeraet);
+uint8_t Tauchgeraet_aus_Typ(const std::string& Typ);
+
+// The document from the dive in memory (the waypoints as samples).
+void UDDF_schreiben();
+// Writes the document to a file; false when it could not be written (the old file stays).
+bool UDDF_exportieren_Datei(const std::string& Dateiname);
+// With the save dialog; a cancelled dialog writes nothing.
+bool UDDF_exportieren();
+
+// The document into the dive: samples, gases (found in the gas table or appended behind it) and
+// the settings of the program block; the samples become waypoints on the calculation grid, the
+// current runtime and depth those of the block. A document that is no usable UDDF dive gives a
+// message and changes nothing (false). The caller keeps the user's gas list before
+// (Unit_Gasgemisch_BestMix::Gasliste_merken) and merges after a successful import
+// (Gasliste_zusammenfuehren), then recomputes the dive.
+bool UDDF_lesen();
+bool UDDF_importieren_Datei(const std::string& Dateiname);
+// With the open dialog; a cancelled dialog returns false.
+bool UDDF_importieren();
+
+// The main window's text pages emptied and the window told.
+void Textseiten_leeren();
+
+// Everything an import may change, kept so that a failed import leaves the dive, the gas table
+// and the settings as they were: restored when the guard ends without bestaetigen().
+class Importsicherung {
+  public:
+    Importsicherung();
+    ~Importsicherung();
+    Importsicherung(const Importsicherung&) = delete;
+    Importsicherung& operator=(const Importsicherung&) = delete;
+    void bestaetigen() { bestaetigt_ = true; }
+
+    struct Zustand_Type;
+
+  private:
+    std::unique_ptr<Zustand_Type> Zustand_;
+    bool bestaetigt_ = false;
+};
+
+} // namespace Unit_Save_Read_UDDF
