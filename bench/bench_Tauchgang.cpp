@@ -6,8 +6,8 @@
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
-#include "reports/Unit_Report.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "reports/Unit_Report.hpp"
 
 #include <atomic>
 #include <benchmark/benchmark.h>

@@ -16,19 +16,10 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace Unit_Save_Read_UDDF {
-
-float min_Runtime_Start = 30;
-float m_Wasser_Start = 25;
-bool Wiederholungstauchgang_OK = false;
-float h_Oberflaechenpause = 0;
-int32_t Algorithmus = 1;
-std::string Pfad_Tauchgang;
-std::string Datei_Tauchgang;
-std::string Kommentar;
-std::string Comment;
 
 const std::string Programmname = "Brelune";
 const std::string Programmversion = "4.10 ~ 30.1.2024";
@@ -686,12 +677,12 @@ struct Importsicherung::Zustand_Type {
     decltype(Unit_Saettigungsmodelle::Deep_Stop_verwenden) Deep_Stop_verwenden;
     decltype(Unit_Saettigungsmodelle::Deep_Stop_min) Deep_Stop_min;
     decltype(Unit_Saettigungsmodelle::Deep_Stop_Stufen_oberhalb_Dekozone) Deep_Stop_Stufen;
-    decltype(min_Runtime_Start) Runtime_Start;
-    decltype(m_Wasser_Start) Tiefe_Start;
-    decltype(Wiederholungstauchgang_OK) Wiederholung;
-    decltype(h_Oberflaechenpause) Oberflaechenpause;
-    decltype(Algorithmus) Algorithmus_;
-    decltype(Datei_Tauchgang) Datei;
+    std::remove_reference_t<decltype(min_Runtime_Start)> Runtime_Start;
+    std::remove_reference_t<decltype(m_Wasser_Start)> Tiefe_Start;
+    std::remove_reference_t<decltype(Wiederholungstauchgang_OK)> Wiederholung;
+    std::remove_reference_t<decltype(h_Oberflaechenpause)> Oberflaechenpause;
+    std::remove_reference_t<decltype(Algorithmus)> Algorithmus_;
+    std::remove_reference_t<decltype(Datei_Tauchgang)> Datei;
 };
 
 namespace {

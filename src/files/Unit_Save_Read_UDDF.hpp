@@ -3,23 +3,27 @@
 // schema procedure writes and reads through the symmetric accessors of Unit_aXML.
 #pragma once
 
+#include "core/Unit_Main.hpp"
+#include "files/Unit_Save_Read.hpp"
+#include "physics/Unit_Saettigungsrechnung.hpp"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace Unit_Save_Read_UDDF {
 
-// ---- State owned by modules not built yet (dive file, settings, main window, tissue engine).
-// Declared here so that the exchange carries it; the owners are to take these over. ----
-extern float min_Runtime_Start;        // "Aktuell" runtime, min (default 30)
-extern float m_Wasser_Start;           // "Aktuell" depth, m (default 25)
-extern bool Wiederholungstauchgang_OK; // the dive is a repetition dive
-extern float h_Oberflaechenpause;      // surface interval before it, hours
-extern int32_t Algorithmus;            // calculation method 0 .. 3 (default 1, multilevel)
-extern std::string Pfad_Tauchgang;     // folder of the dive files
-extern std::string Datei_Tauchgang;    // name of the dive file in memory
-extern std::string Kommentar;          // German dive comment
-extern std::string Comment;            // English dive comment
+// The state the exchange carries, under the names the schema uses; the variables belong to their
+// modules.
+inline float& min_Runtime_Start = Unit_Main::min_Runtime_Start;             // "Aktuell" runtime, min
+inline float& m_Wasser_Start = Unit_Main::m_Wasser_Start;                   // "Aktuell" depth, m
+inline bool& Wiederholungstauchgang_OK = Unit_Main::Wiederholungstauchgang; // a repetition dive
+inline float& h_Oberflaechenpause = Unit_Main::Oberflaechenpause_h;         // surface interval, hours
+inline int32_t& Algorithmus = Unit_Saettigungsrechnung::Algorithmus;        // calculation method 0 .. 3
+inline std::string& Pfad_Tauchgang = Unit_Save_Read::Pfad_Tauchgang;        // folder of the dive files
+inline std::string& Datei_Tauchgang = Unit_Save_Read::Datei_Tauchgang;      // name of the dive file
+inline std::string& Kommentar = Unit_Save_Read::Kommentar;                  // German dive comment
+inline std::string& Comment = Unit_Save_Read::Comment;                      // English dive comment
 
 extern const std::string Programmname;    // "Brelune"
 extern const std::string Programmversion; // "4.10 ~ 30.1.2024"

@@ -477,9 +477,9 @@ struct Unbrauchbar {
     std::string Text;
     const char* Meldung;
 };
-class Unbrauchbare_Datei : public UDDF, public ::testing::WithParamInterface<Unbrauchbar> {};
+class Unbrauchbare_UDDF_Datei : public UDDF, public ::testing::WithParamInterface<Unbrauchbar> {};
 
-TEST_P(Unbrauchbare_Datei, meldet_sich_und_laesst_den_Tauchgang) {
+TEST_P(Unbrauchbare_UDDF_Datei, meldet_sich_und_laesst_den_Tauchgang) {
     Tauchgang_anlegen();
     Unit_Gasverbrauch::AMV = 23;
     const std::string vorher = Tauchgang_Text();
@@ -490,7 +490,7 @@ TEST_P(Unbrauchbare_Datei, meldet_sich_und_laesst_den_Tauchgang) {
     EXPECT_EQ(Unit_Gasverbrauch::AMV, 23);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Faelle, Unbrauchbare_Datei,
+    Faelle, Unbrauchbare_UDDF_Datei,
     ::testing::Values(
         Unbrauchbar{"leer", "", "die Datei ist leer"},
         Unbrauchbar{"nur_Blanks", " \r\n\t\r\n", "die Datei ist leer"},
