@@ -13,6 +13,7 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -243,6 +244,8 @@ void Saettigung_Start(bool WayPoints_zuruecksetzen) {
     M::GF_verwenden = false;
     Flugverbot_Oberflaeche_einstellen();
     W::min_dt = 1000000.0f;
+    // The surface steps keep nothing of the dive before: a full table must not stop them.
+    W::sData_Anzahl = 0;
     Gewebe_Schritt();
     p_N2He_Gewebe_MAX_0 = W::p_N2He_Gewebe_MAX;
     Gewebe_neu_zeigen();
@@ -254,6 +257,7 @@ void Oberflaechenpause(float Stunden) {
     const Beiseite b = beiseite_legen();
     Flugverbot_Oberflaeche_einstellen();
     M::GF_verwenden = false;
+    W::sData_Anzahl = 0; // the previous dive's samples are not kept
     Unit_Tauchgangsberechnung::Zeitschritt_rechnen(Stunden * 60.0f, 0);
     p_N2He_Gewebe_MAX_0 = W::p_N2He_Gewebe_MAX;
     Gewebe_neu_zeigen();
@@ -274,11 +278,17 @@ std::string Flugverbotszeit(float p_max) {
     T::Berechnung_abgebrochen = false;
 
     Flugverbot_Oberflaeche_einstellen();
+    // Each surface hour writes one sample behind the dive; near a full table they all take the
+    // last place, whose sample is put back afterwards.
+    const int32_t Platz = std::min(sD_Anzahl, W::sDataMax - 1);
+    const W::sData_Type Letztes = W::sData[W::sDataMax];
     int Stunden = 0;
     do {
         ++Stunden;
+        W::sData_Anzahl = Platz;
         T::Zeitschritt_rechnen(60, 0);
     } while (!(Unit_Grenzwerte::p_amb_MAX() <= p_max || Stunden >= 48));
+    W::sData[W::sDataMax] = Letztes;
 
     T::Berechnung_abgebrochen = abgebrochen;
     W::CNS_Prozent = CNS;

@@ -407,7 +407,10 @@ void Tauchgang_nachrechnen() {
     for (int p : {Graph::Plot_Start, Graph::Plot_Berechnet, Graph::Plot_Samples}) Graph::Plot_loeschen(p);
     Graph::Punkt_hinzufuegen(Graph::Plot_Start, 0, 0);
     Unit_Main::Grafikmodus = 2;
-    WayPoint_anzeigen("START", 0, Graph::Plot_Berechnet, true);
+    // Row 0 becomes "START" in the calculated profile; its log line and its warning follow once,
+    // below, when its values are known (shown here too they stood twice in both lists).
+    W::WayPoint[0].Aktion = "START";
+    Graph::Punkt_hinzufuegen(Graph::Plot_Berechnet, W::WayPoint[0].min_Runtime, W::WayPoint[0].m_Wasser);
 
     W::WayPoint_Type& w0 = W::WayPoint[0];
     W::min_Runtime = w0.min_Runtime;

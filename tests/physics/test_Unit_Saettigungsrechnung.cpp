@@ -231,3 +231,28 @@ TEST_F(Saettigung, geloeste_Gase_nach_der_Oberflaechensaettigung) {
     EXPECT_FLOAT_EQ(B::m_barL_N2He_MAX, 30);
     EXPECT_NEAR(B::min_barL_N2He_MAX, 22.0f, 1e-4f);
 }
+
+TEST_F(Saettigung, Flugverbot_bei_voller_Sample_Tabelle) {
+    // Regression: the surface hours were stored behind the dive and overflowed a full table,
+    // so the summary of a long dive stopped with "sDataMax exceeded".
+    W::sData_Anzahl = W::sDataMax;
+    W::sData[W::sDataMax].m_Wasser = 7.5f;
+    W::sData[W::sDataMax].p_N2_Gewebe[3] = 1.25L;
+    EXPECT_EQ(Flugverbotszeit(0.558f), " 1.0");
+    EXPECT_EQ(W::sData_Anzahl, W::sDataMax);
+    EXPECT_EQ(W::sData[W::sDataMax].m_Wasser, 7.5f); // the last sample of the dive is kept
+    EXPECT_EQ(W::sData[W::sDataMax].p_N2_Gewebe[3], 1.25L);
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+}
+
+TEST_F(Saettigung, neuer_Tauchgang_und_Pause_nach_voller_Sample_Tabelle) {
+    // Regression: after a dive that filled the sample table, New dive and the surface interval
+    // of a repetition dive stopped with "sDataMax exceeded".
+    W::sData_Anzahl = W::sDataMax;
+    EXPECT_NO_THROW(Saettigung_Start(true));
+    EXPECT_EQ(W::sData_Anzahl, 0);
+    W::sData_Anzahl = W::sDataMax;
+    EXPECT_NO_THROW(Oberflaechenpause(1.5f));
+    EXPECT_EQ(W::sData_Anzahl, 0);
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+}

@@ -192,3 +192,26 @@ TEST_F(Golden, Trimix_CSV_Report_hat_eine_Zeile_je_Sample) {
         if (z.rfind("  20.0, 60.00, 7.013,Tmx18/45, 18, 37, 45,OC,1,", 0) == 0) Grund_gefunden = true;
     EXPECT_TRUE(Grund_gefunden);
 }
+
+// The summary page of Ascend for the same two dives (no-fly time and consumption included).
+class Golden_Zusammenfassung : public Golden {
+  protected:
+    void pruefen(const Tauchgangsfall& f, int Sprache) {
+        Rechnen(f, Sprache);
+        mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Zusammenfassung.txt",
+                               Memo::Memo_Zusammenfassung.Zeilen);
+    }
+};
+
+TEST_F(Golden_Zusammenfassung, Luft_deutsch) {
+    pruefen(Luft, 0);
+}
+TEST_F(Golden_Zusammenfassung, Luft_englisch) {
+    pruefen(Luft, 1);
+}
+TEST_F(Golden_Zusammenfassung, Trimix_deutsch) {
+    pruefen(Trimix, 0);
+}
+TEST_F(Golden_Zusammenfassung, Trimix_englisch) {
+    pruefen(Trimix, 1);
+}
