@@ -94,6 +94,16 @@ void Startwerte_uebernehmen() {
     Unit_CCR_SCR::Sollwerte_uebernehmen();
 }
 
+// The displays of a dive being entered: empty texts, START alone, the input cursor at the start.
+void Eingabe_beginnen() {
+    Anzeigen_leeren();
+    Eingabemarke = WayPoint_letzter_Eingabe = 0;
+    Grafikmodus = 1;
+    Start_beschriften();
+    Eingabe_sperren(false);
+    Graph::Cursor[1] = {min_Runtime_Start, m_Wasser_Start};
+}
+
 void Kommentare_leeren() {
     Unit_Save_Read::Kommentar.clear();
     Unit_Save_Read::Comment.clear();
@@ -304,6 +314,18 @@ void Zusammenfassung_Sicherheit(Memo::Textpuffer& p) {
     }
 }
 
+void Gegengradient_Zeilen(Memo::Textpuffer& p, long double bar, long double Prozent) {
+    Zeile(p, "   maximaler Gegengradient (bar) = ", "   maximum counter gradient (bar) = ",
+          Zahl_formatieren(5, 2, bar));
+    Zeile(p, "   maximaler Gegengradient (%) = ", "   maximum counter gradient (%) = ",
+          Zahl_formatieren(5, 1, Prozent));
+}
+
+void Ort_Zeilen(Memo::Textpuffer& p, float m, long double min) {
+    Zeile(p, "     bei Tiefe (m) = ", "     at depth (m) = ", Zahl_formatieren(5, 1, m));
+    Zeile(p, "     bei Runtime (min) = ", "     at runtime (min) = ", Zahl_formatieren(5, 1, min));
+}
+
 void Zusammenfassung_Verbrauch(Memo::Textpuffer& p) {
     p.Zeile_anfuegen("");
     Zeile(p, "Gasverbrauch", "Gas consumption");
@@ -339,10 +361,7 @@ void Gegendiffusion_Block(Memo::Textpuffer& p, const std::string& Ueberschrift_d
         Zeile(p, "   keine Gegendiffusion", "   no counter diffusion");
     } else if (E.kritisch_aufgetreten) {
         Zeile(p, "   kritische Gegendiffusion", "   critical counter diffusion");
-        Zeile(p, "   maximaler Gegengradient (bar) = ", "   maximum counter gradient (bar) = ",
-              Zahl_formatieren(5, 2, E.kritisch_bar));
-        Zeile(p, "   maximaler Gegengradient (%) = ", "   maximum counter gradient (%) = ",
-              Zahl_formatieren(5, 1, E.kritisch_Prozent));
+        Gegengradient_Zeilen(p, E.kritisch_bar, E.kritisch_Prozent);
         Zeile(p, "     bei Gewebesättigung (%) = ", "     at tissue saturation (%) = ",
               Zahl_formatieren(5, 1, E.kritisch_Saettigung_Prozent));
         Zeile(p, "     bei max. gesättigtem Gewebe = ", "     at maximum saturated tissue = ",
@@ -351,18 +370,11 @@ void Gegendiffusion_Block(Memo::Textpuffer& p, const std::string& Ueberschrift_d
               Zahl_formatieren(5, 2, E.kritisch_Uebersaettigung_bar));
         Zeile(p, "     bei Übersättigung (%) = ", "     at over saturation (%) = ",
               Zahl_formatieren(5, 1, E.kritisch_Uebersaettigung_Prozent));
-        Zeile(p, Tiefe_de, Tiefe_en, Zahl_formatieren(5, 1, E.kritisch_m));
-        Zeile(p, "     bei Runtime (min) = ", "     at runtime (min) = ",
-              Zahl_formatieren(5, 1, E.kritisch_min));
+        Ort_Zeilen(p, E.kritisch_m, E.kritisch_min);
     } else {
         Zeile(p, "   nicht kritische Gegendiffusion", "   not critical counter diffusion");
-        Zeile(p, "   maximaler Gegengradient (bar) = ", "   maximum counter gradient (bar) = ",
-              Zahl_formatieren(5, 2, E.Gegengradient_bar));
-        Zeile(p, "   maximaler Gegengradient (%) = ", "   maximum counter gradient (%) = ",
-              Zahl_formatieren(5, 1, E.Gegengradient_Prozent));
-        Zeile(p, Tiefe_de, Tiefe_en, Zahl_formatieren(5, 1, E.Gegengradient_m));
-        Zeile(p, "     bei Runtime (min) = ", "     at runtime (min) = ",
-              Zahl_formatieren(5, 1, E.Gegengradient_min));
+        Gegengradient_Zeilen(p, E.Gegengradient_bar, E.Gegengradient_Prozent);
+        Ort_Zeilen(p, E.Gegengradient_m, E.Gegengradient_min);
     }
     if (E.dp_N2_atmen_MAX < 0.1L && E.dp_He_atmen_MAX < 0.1L) {
         Zeile(p, "   maximale Inertgas-Partialdruckänderung in der Überdruckphase ist < 0.1 bar",
@@ -388,12 +400,7 @@ void Neuer_Tauchgang() {
     Vortauchgang.clear();
     Unit_Saettigungsrechnung::Saettigung_Start(true);
     Unit_Saettigungsrechnung::Saettigung_Start(true);
-    Anzeigen_leeren();
-    Eingabemarke = WayPoint_letzter_Eingabe = 0;
-    Grafikmodus = 1;
-    Start_beschriften();
-    Eingabe_sperren(false);
-    Graph::Cursor[1] = {min_Runtime_Start, m_Wasser_Start};
+    Eingabe_beginnen();
     W::Startzustand_sichern();
     Startwerte_uebernehmen();
     Unit_UI::UI().Status_geaendert();
@@ -423,12 +430,7 @@ void Folgetauchgang_starten(float Stunden) {
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     Unit_Saettigungsrechnung::Oberflaechenpause(Stunden);
-    Anzeigen_leeren();
-    Eingabemarke = WayPoint_letzter_Eingabe = 0;
-    Grafikmodus = 1;
-    Start_beschriften();
-    Eingabe_sperren(false);
-    Graph::Cursor[1] = {min_Runtime_Start, m_Wasser_Start};
+    Eingabe_beginnen();
     W::Tauchgang_zuruecksetzen(true, true);
     W::WayPoint[0].Aktion = "START";
     Startwerte_uebernehmen();
