@@ -7,6 +7,7 @@
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -144,6 +145,19 @@ json Gase() {
     return a;
 }
 
+json Analyse() {
+    namespace A = Unit_Tauchgang_analysieren;
+    const A::Analysewerte a = A::Analysewerte_berechnen();
+    const A::GF_Schaetzung GF = A::GF_schaetzen();
+    return {{"gf_lo", Zahl(GF.Lo)},
+            {"gf_hi", Zahl(GF.Hi)},
+            {"bottom_time", Zahl(a.min_Grundzeit)},
+            {"ascent_time", Zahl(a.min_Aufstiegszeit)},
+            {"max_descent_velocity", Zahl(a.v_Abstieg_max)},
+            {"max_ascent_velocity", Zahl(a.v_Aufstieg_max)},
+            {"mean_po2", Zahl(a.pO2_Mittel)}};
+}
+
 std::string Art_Text(Unit_UI::Meldungsart Art) {
     return Art == Unit_UI::Meldungsart::Info ? "info" : "problem";
 }
@@ -161,22 +175,24 @@ bool ist_Ausgabename(const std::string& Name) {
     return std::find(n.begin(), n.end(), Name) != n.end();
 }
 
-std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen) {
+std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen,
+                 bool mit_Analyse) {
     json m = json::array();
     for (const auto& e : Meldungen) m.push_back({{"kind", Art_Text(e.Art)}, {"text", e.Text}});
     const bool berechnet = W::sData_Anzahl > 0;
-    const json j = {{"cancelled", abgebrochen},
-                    {"waypoints", Wegpunkte(berechnet)},
-                    {"summary", Zusammenfassung()},
-                    {"gases", Gase()},
-                    {"messages", m}};
+    json j = {{"cancelled", abgebrochen},
+              {"waypoints", Wegpunkte(berechnet)},
+              {"summary", Zusammenfassung()},
+              {"gases", Gase()},
+              {"messages", m}};
+    if (mit_Analyse) j["analysis"] = Analyse();
     return j.dump(2, ' ', false, json::error_handler_t::replace);
 }
 
 void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
-              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen) {
+              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, bool mit_Analyse) {
     if (Name == "json") {
-        aus << Json(abgebrochen, Meldungen) << '\n';
+        aus << Json(abgebrochen, Meldungen, mit_Analyse) << '\n';
         return;
     }
     if (const auto* p = Puffer(Name))

@@ -13,11 +13,13 @@ namespace Cli_Ausgabe {
 const std::vector<std::string>& Ausgabenamen();
 bool ist_Ausgabename(const std::string& Name);
 
-// Prints one buffer ("runtime", "summary", ...) or the JSON object ("json").
+// Prints one buffer ("runtime", "summary", ...) or the JSON object ("json"); mit_Analyse adds the
+// figures of the dive analysis to the object.
 void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
-              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen);
+              const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, bool mit_Analyse = false);
 
 // The JSON object of the dive in memory.
-std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen);
+std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen,
+                 bool mit_Analyse = false);
 
 } // namespace Cli_Ausgabe

@@ -4,6 +4,8 @@
 #include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
+#include "files/Unit_Save_Read_CSV.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -11,6 +13,7 @@
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "reports/Unit_Report.hpp"
+#include "reports/Unit_Tauchgang_analysieren.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_IniDatei.hpp"
@@ -114,6 +117,55 @@ bool Tauchgang_laden(const std::string& Pfad, std::string& Fehler) {
 bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler) {
     if (Unit_Save_Read::Tauchgangsdatei_schreiben(Pfad)) return true;
     Fehler = "--save: " + Pfad + " cannot be written";
+    return false;
+}
+
+std::string Format_aus_Endung(const std::string& Pfad) {
+    const auto Punkt = Pfad.rfind('.');
+    const std::string Endung = Punkt == std::string::npos ? "" : klein(Pfad.substr(Punkt + 1));
+    if (Endung == "uddf") return "uddf";
+    if (Endung == "csv" || Endung == "txt") return "csv";
+    return "";
+}
+
+bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
+                           std::string& Fehler) {
+    namespace A = Unit_Tauchgang_analysieren;
+    const bool gelesen =
+        Format == "uddf"
+            ? Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Pfad, A::Tauchgang_gelesen)
+            : Unit_Save_Read_CSV::CSV_Tauchgang_importieren(Pfad, Voreinstellung, A::Tauchgang_gelesen);
+    if (!gelesen) Fehler = Pfad + ": no dive could be imported from the file";
+    return gelesen;
+}
+
+std::optional<int> Analysemodus_finden(const std::string& Text) {
+    namespace A = Unit_Tauchgang_analysieren;
+    const std::string t = klein(Text);
+    if (t == "keep") return A::Keine_Aktion;
+    if (t == "analyse" || t == "analyze") return A::Analysieren;
+    if (t == "ascent") return A::Neuer_Aufstieg;
+    return std::nullopt;
+}
+
+bool Analysieren(int Modus, std::optional<float> min_EndeGrundzeit) {
+    namespace A = Unit_Tauchgang_analysieren;
+    A::Modus_waehlen(Modus);
+    if (min_EndeGrundzeit && !A::Setzen_Klick(Unit_Tools::Zahl_formatieren_Punkt(0, 4, *min_EndeGrundzeit)))
+        return false;
+    A::OK_Klick();
+    return !Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
+}
+
+bool UDDF_exportieren(const std::string& Pfad, std::string& Fehler) {
+    if (Unit_Save_Read_UDDF::UDDF_exportieren_Datei(Pfad)) return true;
+    Fehler = "--export-uddf: " + Pfad + " cannot be written";
+    return false;
+}
+
+bool CSV_exportieren(const std::string& Pfad, std::string& Fehler) {
+    if (Unit_Save_Read_CSV::CSV_exportieren_Datei(Pfad)) return true;
+    Fehler = "--export-csv: " + Pfad + " cannot be written";
     return false;
 }
 

@@ -40,4 +40,17 @@ bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler);
 bool Tauchgang_laden(const std::string& Pfad, std::string& Fehler);
 bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler);
 
+// "uddf" or "csv" from the file's extension (.uddf; .csv, .txt); empty for another one.
+std::string Format_aus_Endung(const std::string& Pfad);
+// Imports a UDDF or CSV file as the menu does (CSV with preset k); false when no dive came of it.
+bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
+                           std::string& Fehler);
+// "keep", "analyse", "ascent" to the analysis mode.
+std::optional<int> Analysemodus_finden(const std::string& Text);
+// The analysis window's OK with the mode and, when given, the end of bottom time; true when the
+// calculation ran to the end.
+bool Analysieren(int Modus, std::optional<float> min_EndeGrundzeit);
+bool UDDF_exportieren(const std::string& Pfad, std::string& Fehler);
+bool CSV_exportieren(const std::string& Pfad, std::string& Fehler);
+
 } // namespace Cli_Planung

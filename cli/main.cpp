@@ -16,11 +16,21 @@ namespace {
 
 constexpr int Erfolg = 0, Aufruffehler = 1, Dateifehler = 2, Abgebrochen = 3;
 
-struct Planoptionen {
+struct Optionen {
+    // plan
     std::string Datei;
     std::string Punkte;
     std::string Tauchgeraet;
     std::optional<float> Setpoint;
+    std::string Export_UDDF;
+    std::string Export_CSV;
+    // import
+    std::string Importdatei;
+    std::string Format;
+    int Voreinstellung = 0;
+    std::string Modus = "analyse";
+    std::optional<float> min_EndeGrundzeit;
+    // both
     std::string Einstellungen;
     std::vector<std::string> Setzen;
     std::string Sprache = "de";
@@ -47,29 +57,57 @@ int Fehler(const std::string& Text, int Code) {
     return Code;
 }
 
-int Planen(const Planoptionen& o, Unit_UI::Headless& Oberflaeche) {
+// What plan and import share before their dive is read: the program started, the settings file.
+int Programm_vorbereiten(const Optionen& o, Unit_UI::Headless& Oberflaeche,
+                         std::vector<std::string>& Ausgaben) {
     std::string Text;
-    const auto Ausgaben = Ausgabeliste(o.Ausgabe, Text);
+    Ausgaben = Ausgabeliste(o.Ausgabe, Text);
     if (!Text.empty()) return Fehler(Text, Aufruffehler);
     if (o.Sprache != "de" && o.Sprache != "en") return Fehler("--lang takes de or en", Aufruffehler);
+    Oberflaeche.Antwort_Frage = o.ja && !o.nein;
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    Cli_Planung::Programm_starten();
+    if (!o.Einstellungen.empty() && !Cli_Planung::Einstellungen_lesen(o.Einstellungen, Text))
+        return Fehler(Text, Dateifehler);
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    return Erfolg;
+}
+
+// The --set assignments over whatever the dive brought; the language of the run stays.
+int Einstellungen_setzen(const Optionen& o) {
+    std::string Text;
+    for (const auto& Zuweisung : o.Setzen)
+        if (!Cli_Planung::Einstellung_setzen(Zuweisung, Text)) return Fehler(Text, Aufruffehler);
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    return Erfolg;
+}
+
+// The buffers, then the files asked for.
+int Ergebnis_ausgeben(const Optionen& o, const std::vector<std::string>& Ausgaben, bool fertig,
+                      const Unit_UI::Headless& Oberflaeche, bool mit_Analyse) {
+    for (const auto& Name : Ausgaben)
+        Cli_Ausgabe::Ausgeben(std::cout, Name, !fertig, Oberflaeche.Meldungen, mit_Analyse);
+    std::string Text;
+    if (!o.Speichern.empty() && !Cli_Planung::Tauchgang_speichern(o.Speichern, Text))
+        return Fehler(Text, Dateifehler);
+    if (!o.Export_UDDF.empty() && !Cli_Planung::UDDF_exportieren(o.Export_UDDF, Text))
+        return Fehler(Text, Dateifehler);
+    if (!o.Export_CSV.empty() && !Cli_Planung::CSV_exportieren(o.Export_CSV, Text))
+        return Fehler(Text, Dateifehler);
+    return fertig ? Erfolg : Abgebrochen;
+}
+
+int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
+    std::string Text;
     if (o.Datei.empty() && o.Punkte.empty())
         return Fehler("plan needs a dive file or --points", Aufruffehler);
     std::optional<std::vector<Cli_Planung::Punkt>> Punkte;
     if (!o.Punkte.empty() && !(Punkte = Cli_Planung::Punkte_lesen(o.Punkte, Text)))
         return Fehler(Text, Aufruffehler);
-
-    Oberflaeche.Antwort_Frage = o.ja && !o.nein;
-    const int32_t Sprache = o.Sprache == "en" ? 1 : 0;
-    Unit_Tools::Sprache = Sprache;
-    Cli_Planung::Programm_starten();
-    if (!o.Einstellungen.empty() && !Cli_Planung::Einstellungen_lesen(o.Einstellungen, Text))
-        return Fehler(Text, Dateifehler);
-    Unit_Tools::Sprache = Sprache;
+    std::vector<std::string> Ausgaben;
+    if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
     if (!o.Datei.empty() && !Cli_Planung::Tauchgang_laden(o.Datei, Text)) return Fehler(Text, Dateifehler);
-    for (const auto& Zuweisung : o.Setzen)
-        if (!Cli_Planung::Einstellung_setzen(Zuweisung, Text)) return Fehler(Text, Aufruffehler);
-    // The language of the run, whatever the settings say.
-    Unit_Tools::Sprache = Sprache;
+    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     if (o.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
     if (!o.Tauchgeraet.empty()) {
         const auto Geraet = Cli_Planung::Tauchgeraet_finden(o.Tauchgeraet);
@@ -78,12 +116,43 @@ int Planen(const Planoptionen& o, Unit_UI::Headless& Oberflaeche) {
     }
     if (o.Setpoint) Unit_WayPoints::CCR_Setpoint = *o.Setpoint;
     if (Punkte && !Cli_Planung::Punkte_eingeben(*Punkte, Text)) return Fehler(Text, Aufruffehler);
-
     const bool fertig = Cli_Planung::Berechnen();
-    for (const auto& Name : Ausgaben) Cli_Ausgabe::Ausgeben(std::cout, Name, !fertig, Oberflaeche.Meldungen);
-    if (!o.Speichern.empty() && !Cli_Planung::Tauchgang_speichern(o.Speichern, Text))
+    return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, false);
+}
+
+int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
+    const std::string Format = o.Format.empty() ? Cli_Planung::Format_aus_Endung(o.Importdatei) : o.Format;
+    if (Format != "uddf" && Format != "csv")
+        return Fehler("import: the format of \"" + o.Importdatei +
+                          "\" is not known; give --format uddf or csv",
+                      Aufruffehler);
+    const auto Modus = Cli_Planung::Analysemodus_finden(o.Modus);
+    if (!Modus) return Fehler("--mode takes keep, analyse or ascent", Aufruffehler);
+    if (o.min_EndeGrundzeit && !(*o.min_EndeGrundzeit >= 0))
+        return Fehler("--end-of-bottom takes a runtime in minutes, 0 or more", Aufruffehler);
+    std::vector<std::string> Ausgaben;
+    if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
+    std::string Text;
+    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, Text))
         return Fehler(Text, Dateifehler);
-    return fertig ? Erfolg : Abgebrochen;
+    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
+    const bool fertig = Cli_Planung::Analysieren(*Modus, o.min_EndeGrundzeit);
+    return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, true);
+}
+
+// The options both commands take.
+void Gemeinsame_Optionen(CLI::App* Befehl, Optionen& o) {
+    Befehl->add_option("--settings", o.Einstellungen, "settings file (.ini) read over the built-in defaults");
+    Befehl->add_option("--set", o.Setzen,
+                       "\"SECTION/KEY=VALUE\" with the settings file's German names; repeatable");
+    Befehl->add_option("--lang", o.Sprache, "de or en")->default_str("de");
+    Befehl
+        ->add_option("--output", o.Ausgabe,
+                     "comma-separated: runtime, summary, report, csv, log, deco, warnings, gas, json")
+        ->default_str("runtime");
+    Befehl->add_option("--save", o.Speichern, "save the computed dive as a .dec file");
+    auto* ja = Befehl->add_flag("--yes", o.ja, "answer yes to every question");
+    Befehl->add_flag("--no", o.nein, "answer no to every question (the default)")->excludes(ja);
 }
 
 } // namespace
@@ -98,7 +167,7 @@ int main(int argc, char** argv) {
     App.set_version_flag("--version", std::string("brelune-cli ") + Brelune_ProgrammVersion::Version_Text);
     App.require_subcommand(0, 1);
 
-    Planoptionen o;
+    Optionen o;
     auto* plan =
         App.add_subcommand("plan", "plan a dive given as a .dec file or as points and print the results");
     plan->add_option("DIVE", o.Datei,
@@ -107,28 +176,41 @@ int main(int argc, char** argv) {
                      "\"RT:DEPTH[:GAS],...\" runtime (min), depth (m), gas index or name");
     plan->add_option("--apparatus", o.Tauchgeraet, "OC, CCR, SCR or pSCR");
     plan->add_option("--setpoint", o.Setpoint, "CCR setpoint (bar)");
-    plan->add_option("--settings", o.Einstellungen, "settings file (.ini) read over the built-in defaults");
-    plan->add_option("--set", o.Setzen,
-                     "\"SECTION/KEY=VALUE\" with the settings file's German names; repeatable");
-    plan->add_option("--lang", o.Sprache, "de or en")->default_str("de");
-    plan->add_option("--output", o.Ausgabe,
-                     "comma-separated: runtime, summary, report, csv, log, deco, warnings, gas, json")
-        ->default_str("runtime");
-    plan->add_option("--save", o.Speichern, "save the computed dive as a .dec file");
-    auto* ja = plan->add_flag("--yes", o.ja, "answer yes to every question");
-    plan->add_flag("--no", o.nein, "answer no to every question (the default)")->excludes(ja);
+    Gemeinsame_Optionen(plan, o);
+    plan->add_option("--export-uddf", o.Export_UDDF, "export the computed dive as a UDDF file");
+    plan->add_option("--export-csv", o.Export_CSV, "export the CSV report of the computed dive");
+
+    auto* import = App.add_subcommand(
+        "import", "import a dive from a UDDF or CSV/TXT file, analyse it or plan a new ascent");
+    import->add_option("FILE", o.Importdatei, "the UDDF (.uddf) or CSV/TXT (.csv, .txt) file")->required();
+    import->add_option("--format", o.Format, "uddf or csv (default: from the file's extension)")
+        ->check(CLI::IsMember({"uddf", "csv"}));
+    import
+        ->add_option("--preset", o.Voreinstellung,
+                     "CSV column preset: 0 Shearwater Predator, 1 Test Brask, 2 Test Varnow, 3 Telmark, "
+                     "4 apnoea data, 5 Brelune cave profile, 6 Brelune CSV")
+        ->default_str("0")
+        ->check(CLI::Range(0, 6));
+    import
+        ->add_option("--mode", o.Modus,
+                     "keep (as read), analyse (replay and report the profile) or ascent (cut at the end "
+                     "of the bottom time, plan a new ascent)")
+        ->default_str("analyse");
+    import->add_option("--end-of-bottom", o.min_EndeGrundzeit,
+                       "end of the bottom time, runtime in min (default: the first deepest waypoint)");
+    Gemeinsame_Optionen(import, o);
 
     try {
         App.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return App.exit(e) == 0 ? Erfolg : Aufruffehler;
     }
-    if (!*plan) {
+    if (!*plan && !*import) {
         std::cout << App.help();
         return Erfolg;
     }
     try {
-        return Planen(o, Oberflaeche);
+        return *plan ? Planen(o, Oberflaeche) : Importieren(o, Oberflaeche);
     } catch (const Unit_UI::Befehl_abgebrochen& e) {
         return Fehler(std::string("calculation stopped: ") + e.what(), Abgebrochen);
     }

@@ -223,12 +223,7 @@ bool pO2_war_ausserhalb() {
 }
 
 void Zusammenfassung_Tiefen(Memo::Textpuffer& p, const Extremwerte& e) {
-    Zeile(p, "Zusammenfassung des Tauchgangs", "Summary of dive");
-    Zeile(p, "   Luftdruck        = ", "   air pressure     = ",
-          Zahl_formatieren(5, 3, Unit_Formeln::bar_Luft) + " bar");
-    Zeile(p, "   Wassersäule      = ", "   water column     = ",
-          Zahl_formatieren(5, 3, Unit_Formeln::m_pro_bar) + " m/bar");
-    Zeile(p, "   Maximale Tiefe   = ", "   maximum depth    = ", Zahl_formatieren(5, 1, e.m_max) + " m");
+    Kopfzeilen_schreiben(p, "Zusammenfassung des Tauchgangs", "Summary of dive", e.m_max);
     const std::string bei = Text_waehlen(" m bei runtime = ", " m at runtime  = ");
     namespace R = Unit_Saettigungsrechnung;
     if (R::Ceiling_MAX > Unit_Formeln::bar_Luft)
@@ -270,14 +265,7 @@ void Zusammenfassung_Gase(Memo::Textpuffer& p, const Extremwerte& e) {
     p.Zeile_anfuegen("   max. p(N2) = " + Zahl_formatieren(5, 2, pN2) + " bar");
     p.Zeile_anfuegen("   max. END   = " + Zahl_formatieren(5, 1, Unit_Formeln::m_END_aus_pN2(pN2)) + " m");
     p.Zeile_anfuegen("   max. p(He) = " + Zahl_formatieren(5, 2, Unit_Formeln::p_He_atmen_MAX) + " bar");
-    namespace B = Unit_Gewebe_barL;
-    Zeile(p, "   max. Volumen = ", "   max. volume = ", Zahl_formatieren(5, 3, B::barL_N2He_MAX) + " barL");
-    Zeile(p, "     bei Tiefe (m) = ", "     at depth (m) = ", Zahl_formatieren(5, 1, B::m_barL_N2He_MAX));
-    Zeile(p, "     bei Runtime (min) = ", "     at runtime (mn) = ",
-          Zahl_formatieren(5, 1, B::min_barL_N2He_MAX));
-    if (m_Dekozone_Tauchgang > 0)
-        Zeile(p, "   Dekozone beginnt = ", "   deco zone begins = ",
-              Zahl_formatieren(5, 1, m_Dekozone_Tauchgang) + " m");
+    Volumen_und_Dekozone_schreiben(p);
 }
 
 void Zusammenfassung_Sicherheit(Memo::Textpuffer& p) {
@@ -350,6 +338,27 @@ void Zusammenfassung_Verbrauch(Memo::Textpuffer& p) {
 }
 
 } // namespace
+
+void Kopfzeilen_schreiben(Memo::Textpuffer& p, const std::string& Titel_de, const std::string& Titel_en,
+                          float m_max) {
+    Zeile(p, Titel_de, Titel_en);
+    Zeile(p, "   Luftdruck        = ", "   air pressure     = ",
+          Zahl_formatieren(5, 3, Unit_Formeln::bar_Luft) + " bar");
+    Zeile(p, "   Wassersäule      = ", "   water column     = ",
+          Zahl_formatieren(5, 3, Unit_Formeln::m_pro_bar) + " m/bar");
+    Zeile(p, "   Maximale Tiefe   = ", "   maximum depth    = ", Zahl_formatieren(5, 1, m_max) + " m");
+}
+
+void Volumen_und_Dekozone_schreiben(Memo::Textpuffer& p) {
+    namespace B = Unit_Gewebe_barL;
+    Zeile(p, "   max. Volumen = ", "   max. volume = ", Zahl_formatieren(5, 3, B::barL_N2He_MAX) + " barL");
+    Zeile(p, "     bei Tiefe (m) = ", "     at depth (m) = ", Zahl_formatieren(5, 1, B::m_barL_N2He_MAX));
+    Zeile(p, "     bei Runtime (min) = ", "     at runtime (mn) = ",
+          Zahl_formatieren(5, 1, B::min_barL_N2He_MAX));
+    if (m_Dekozone_Tauchgang > 0)
+        Zeile(p, "   Dekozone beginnt = ", "   deco zone begins = ",
+              Zahl_formatieren(5, 1, m_Dekozone_Tauchgang) + " m");
+}
 
 void Gegendiffusion_Block(Memo::Textpuffer& p, const std::string& Ueberschrift_de,
                           const std::string& Ueberschrift_en) {

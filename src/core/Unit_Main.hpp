@@ -92,6 +92,12 @@ void Runtime_eingeben(const std::string& Feld);
 // The SCR gases and their constant flows; any other gas gives gas 2 at 15.6 l/min.
 void SCR_Gasregel();
 
+// The first lines of the summary and of the dive analysis: the title, air pressure, water column
+// and maximum depth.
+void Kopfzeilen_schreiben(Unit_Textpuffer::Textpuffer& Puffer, const std::string& Titel_de,
+                          const std::string& Titel_en, float m_max);
+// The dissolved-gas maximum with its depth and runtime, then where the deco zone began.
+void Volumen_und_Dekozone_schreiben(Unit_Textpuffer::Textpuffer& Puffer);
 // The counter-diffusion block of the summary and of the dive analysis.
 void Gegendiffusion_Block(Unit_Textpuffer::Textpuffer& Puffer, const std::string& Ueberschrift_de,
                           const std::string& Ueberschrift_en);

@@ -1,5 +1,7 @@
 #include "files/Unit_Save_Read_CSV.hpp"
 
+#include "core/Unit_Graph_Utilities.hpp"
+#include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
@@ -8,6 +10,8 @@
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "reports/Unit_Report.hpp"
+#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <algorithm>
 #include <array>
@@ -487,13 +491,29 @@ bool CSV_Datei_lesen() {
     return CSV_Datei_laden(*Name);
 }
 
+namespace {
+bool Zeilen_schreiben(const std::string& Dateiname, const std::vector<std::string>& Zeilen) {
+    std::string Text;
+    for (const std::string& z : Zeilen) Text += z + "\r\n";
+    return Unit_aXML::Textdatei_schreiben(Dateiname, Text);
+}
+} // namespace
+
 bool Memo_speichern() {
     const auto Name = Unit_UI::UI().Datei_waehlen(
         {true, "CSV Datei|*.csv|TXT Datei|*.txt|Alle Dateien|*.*", U::Pfad_Tauchgang, ""});
-    if (!Name) return false;
-    std::string Text;
-    for (const std::string& z : Memo_CSV_Daten.Zeilen) Text += z + "\r\n";
-    return Unit_aXML::Textdatei_schreiben(*Name, Text);
+    return Name && Zeilen_schreiben(*Name, Memo_CSV_Daten.Zeilen);
+}
+
+bool CSV_exportieren_Datei(const std::string& Dateiname) {
+    Unit_Report::Report_CSV_schreiben();
+    return Zeilen_schreiben(Dateiname, Unit_Textpuffer::Memo_ReportCSV.Zeilen);
+}
+
+bool CSV_exportieren() {
+    const auto Name =
+        Unit_UI::UI().Datei_waehlen({true, "CSV Datei|*.csv|Alle Dateien|*.*", U::Pfad_Tauchgang, ""});
+    return Name && CSV_exportieren_Datei(*Name);
 }
 
 bool Setzen() {
@@ -535,6 +555,15 @@ bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k) {
     if (!CSV_Datei_laden(Dateiname)) return false;
     Voreinstellung_waehlen(k);
     return Setzen();
+}
+
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
+                               const std::function<void()>& Tauchgang_geladen) {
+    Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
+    if (!CSV_importieren_Datei(Dateiname, k)) return false;
+    Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
+    if (Tauchgang_geladen) Tauchgang_geladen();
+    return true;
 }
 
 bool CSV_importieren(int32_t k) {

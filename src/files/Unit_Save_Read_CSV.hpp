@@ -6,6 +6,7 @@
 #include "core/Unit_Textpuffer.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -78,5 +79,13 @@ bool Setzen();
 // The main-menu imports: the file, preset k, converted.
 bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k);
 bool CSV_importieren(int32_t k);
+// The main-menu import of a file with preset k: the analysis window closed, the file converted,
+// then the hook (the dive is loaded).
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
+                               const std::function<void()>& Tauchgang_geladen);
+// The export: the CSV report of the dive in memory rebuilt and written to the file (the old file
+// stays when it cannot be written); with the save dialog a cancel writes nothing.
+bool CSV_exportieren_Datei(const std::string& Dateiname);
+bool CSV_exportieren();
 
 } // namespace Unit_Save_Read_CSV

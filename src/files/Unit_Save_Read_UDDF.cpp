@@ -1,5 +1,6 @@
 #include "files/Unit_Save_Read_UDDF.hpp"
 
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
@@ -11,6 +12,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <algorithm>
 #include <array>
@@ -625,6 +627,19 @@ bool UDDF_lesen() {
 
 bool UDDF_importieren_Datei(const std::string& Dateiname) {
     return X::Datei_laden(Dateiname) && UDDF_lesen();
+}
+
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname,
+                                const std::function<void()>& Tauchgang_geladen) {
+    G::Gasliste_merken();
+    Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
+    const bool gelesen = UDDF_importieren_Datei(Dateiname);
+    if (gelesen) {
+        Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
+        if (Tauchgang_geladen) Tauchgang_geladen();
+    }
+    G::Gasliste_zusammenfuehren();
+    return gelesen;
 }
 
 bool UDDF_importieren() {

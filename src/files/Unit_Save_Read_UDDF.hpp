@@ -8,6 +8,7 @@
 #include "physics/Unit_Saettigungsrechnung.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,9 @@ bool UDDF_exportieren();
 // (Gasliste_zusammenfuehren), then recomputes the dive.
 bool UDDF_lesen();
 bool UDDF_importieren_Datei(const std::string& Dateiname);
+// The main-menu import of a file: the user's gas list kept aside, the analysis window closed,
+// the file read, then the hook (the dive is loaded) and the gases merged into the user's list.
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname, const std::function<void()>& Tauchgang_geladen);
 // With the open dialog; a cancelled dialog returns false.
 bool UDDF_importieren();
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/wait.h>
 
@@ -162,4 +163,110 @@ TEST(brelune_cli, Dateifehler_geben_2_unbekannte_Einstellungen_1) {
     EXPECT_TRUE(enthaelt(l.Ausgabe, "Unbekannt"));
     EXPECT_EQ(starten("plan --points \"2:12\" --set \"Nirgends/GF Lo=1\"").Status, 1);
     EXPECT_EQ(starten("plan --points \"2:12\" --set \"kein Gleichheitszeichen\"").Status, 1);
+}
+
+namespace {
+std::string Testdatei(const std::string& Name) {
+    return std::string(BRELUNE_TESTDATEN) + "/" + Name;
+}
+} // namespace
+
+TEST(brelune_cli, Import_hilfe_nennt_jede_Option) {
+    const auto h = starten("import --help");
+    for (const char* Option : {"--format", "--preset", "--mode", "--end-of-bottom", "--settings", "--set",
+                               "--lang", "--output", "--save", "--yes", "--no"})
+        EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
+    const auto p = starten("plan --help");
+    for (const char* Option : {"--export-uddf", "--export-csv"})
+        EXPECT_TRUE(enthaelt(p.Ausgabe, Option)) << Option;
+}
+
+// The Shearwater Cloud trimix dive: 58.7 m first reached at 35.6 min, at the surface at 72.6 min.
+TEST(brelune_cli, Import_UDDF_analysiert_den_Tauchgang) {
+    const auto l =
+        starten("import " + Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf") + " --output json");
+    ASSERT_EQ(l.Status, 0);
+    for (const char* Teil :
+         {"\"analysis\"", "\"gf_lo\"", "\"gf_hi\"", "\"bottom_time\": 35.6", "\"ascent_time\": 37.0",
+          "\"max_descent_velocity\"", "\"max_ascent_velocity\"", "\"mean_po2\"", "\"max_depth\": 58.7",
+          "\"total_time\": 72.6", "\"cancelled\": false"})
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Teil)) << Teil;
+    const auto s = starten("import " + Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf") +
+                           " --lang en --output summary");
+    EXPECT_TRUE(enthaelt(s.Ausgabe, "Dive analysis\n"));
+    EXPECT_TRUE(enthaelt(s.Ausgabe, "   bottom time =  35.6 min\n"));
+    EXPECT_TRUE(enthaelt(s.Ausgabe, "   total dive time =  72.6 min\n"));
+}
+
+TEST(brelune_cli, Import_behalten_und_neuer_Aufstieg) {
+    const std::string Datei = Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf");
+    const auto keep = starten("import " + Datei + " --mode keep --output json");
+    ASSERT_EQ(keep.Status, 0);
+    EXPECT_TRUE(enthaelt(keep.Ausgabe, "\"total_time\": 72.6"));
+    // cut at 40 min and planned with the current ascent plan: the last recorded point not after
+    // 40 min lies at 39.9 min (the next is the gas switch at 40.1 min)
+    const auto neu = starten("import " + Datei + " --mode ascent --end-of-bottom 40 --output json");
+    ASSERT_EQ(neu.Status, 0);
+    EXPECT_TRUE(enthaelt(neu.Ausgabe, "\"bottom_time\": 39.9"));
+    EXPECT_FALSE(enthaelt(neu.Ausgabe, "\"total_time\": 72.6"));
+    EXPECT_TRUE(enthaelt(neu.Ausgabe, "\"action\": \"STOP\""));
+}
+
+TEST(brelune_cli, Import_CSV_mit_Voreinstellung_und_Format) {
+    const auto l =
+        starten("import " + Testdatei("shearwater-cloud-ccr-perdix-ai.csv") + " --mode keep --output json");
+    ASSERT_EQ(l.Status, 0);
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "\"apparatus\": \"CCR\""));
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "\"total_time\": 160.0"));
+    // the extension decides unless --format says otherwise
+    const std::string Ordner = Tempordner();
+    const std::string Kopie = Ordner + "/tauchgang.log";
+    ASSERT_EQ(std::system(("cp " + Testdatei("subsurface-d6i-2024-06-27.uddf") + " " + Kopie).c_str()), 0);
+    EXPECT_EQ(starten("import " + Kopie).Status, 1);
+    EXPECT_EQ(starten("import " + Kopie + " --format uddf --mode keep").Status, 0);
+}
+
+TEST(brelune_cli, Import_Fehler_und_ihre_Codes) {
+    const std::string Datei = Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf");
+    EXPECT_EQ(starten("import").Status, 1);
+    EXPECT_EQ(starten("import " + Datei + " --mode spaeter").Status, 1);
+    EXPECT_EQ(starten("import " + Datei + " --preset 9").Status, 1);
+    EXPECT_EQ(starten("import " + Datei + " --end-of-bottom -3").Status, 1);
+    EXPECT_EQ(starten("import " + Datei + " --format gpx").Status, 1);
+    EXPECT_EQ(starten("import /gibt/es/nicht.uddf").Status, 2);
+    // no oxygen fraction in the log: it says what is missing
+    const auto xp5 = starten("import " + Testdatei("seemann-xp5-de.txt") + " --preset 2", true);
+    EXPECT_EQ(xp5.Status, 2);
+    EXPECT_TRUE(enthaelt(xp5.Ausgabe, "problem: Aus den Daten kann kein Tauchgang gebildet werden"));
+    // Tx 16/45 breathed at the surface: the replay stops at pO2 < 0.16 bar; kept as read it is fine
+    const auto hypoxisch = starten("import " + Testdatei("subsurface-test42.uddf") + " --output json");
+    EXPECT_EQ(hypoxisch.Status, 3);
+    EXPECT_TRUE(enthaelt(hypoxisch.Ausgabe, "\"cancelled\": true"));
+    EXPECT_EQ(starten("import " + Testdatei("subsurface-test42.uddf") + " --mode keep").Status, 0);
+}
+
+TEST(brelune_cli, Export_UDDF_und_CSV_und_Import_zurueck) {
+    const std::string Ordner = Tempordner();
+    const auto plan = starten("plan --points \"2:30,20:30\" --output json --export-uddf " + Ordner +
+                              "/t.uddf --export-csv " + Ordner + "/t.csv --save " + Ordner + "/t.dec");
+    ASSERT_EQ(plan.Status, 0);
+    FILE* f = fopen((Ordner + "/t.csv").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    std::array<char, 512> Kopf{};
+    ASSERT_NE(fgets(Kopf.data(), Kopf.size(), f), nullptr);
+    fclose(f);
+    EXPECT_EQ(std::string(Kopf.data()).substr(0, 23), "\" Brelune: Runtime(min)");
+    // kept as read, the imported dive is the dive that was planned
+    const auto zurueck = starten("import " + Ordner + "/t.uddf --mode keep --output json");
+    ASSERT_EQ(zurueck.Status, 0);
+    const auto Ende = [](const std::string& j) {
+        const auto k = j.find("\"total_time\"");
+        return k == std::string::npos ? std::string() : j.substr(k, j.find(',', k) - k);
+    };
+    EXPECT_FALSE(Ende(plan.Ausgabe).empty());
+    EXPECT_EQ(Ende(zurueck.Ausgabe), Ende(plan.Ausgabe));
+    // an import saved as a dive file plans again
+    ASSERT_EQ(starten("import " + Ordner + "/t.uddf --save " + Ordner + "/i.dec").Status, 0);
+    EXPECT_EQ(starten("plan " + Ordner + "/i.dec").Status, 0);
+    EXPECT_EQ(starten("plan --points \"2:30\" --export-csv /gibt/es/nicht/t.csv").Status, 2);
 }
