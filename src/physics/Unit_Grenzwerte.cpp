@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -143,6 +144,37 @@ std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
 bool gleich(const S::Kompartiment_Typ& x, const S::Kompartiment_Typ& y) {
     return x.a == y.a && x.b == y.b;
 }
+
+bool nur_ein_Gas(float p, float p_anderes) {
+    return p_anderes == 0 && std::isfinite(p);
+}
+
+bool gleich(long double x, long double y) {
+    return x == y && std::signbit(x) == std::signbit(y);
+}
+
+// The last quotient of one division of a compartment. GF / B, P / B and the tolerated ambient
+// pressure come back unchanged while depth, gradient factor or tissue stay (a stop, the ceiling
+// asked again after a step), and an extended division costs more than the rest of the formula.
+struct Quotient_Merker {
+    long double Zaehler = std::numeric_limits<long double>::quiet_NaN();
+    long double Nenner = std::numeric_limits<long double>::quiet_NaN();
+    long double q = 0;
+    long double teilen(long double x, long double y) {
+        if (!gleich(x, Zaehler) || !gleich(y, Nenner)) {
+            Zaehler = x;
+            Nenner = y;
+            q = x / y;
+        }
+        return q;
+    }
+};
+std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, P_durch_B, p_amb_GF_Quotient,
+    Uebersaettigung_Quotient;
+
+Quotient_Merker& Merker(std::array<Quotient_Merker, W::Gewebe_Anzahl + 1>& Feld, int i) {
+    return Feld[static_cast<std::size_t>(i)];
+}
 } // namespace
 
 AB_Typ AB_Koeffizienten(int i) {
@@ -159,6 +191,10 @@ AB_Typ AB_Koeffizienten(int i) {
         // An empty compartment takes the stricter coefficient of each kind.
         AB.A = h.a < n.a ? h.a : n.a;
         AB.B = h.b > n.b ? h.b : n.b;
+    } else if (nur_ein_Gas(pN2, pHe) || nur_ein_Gas(pHe, pN2)) {
+        // The weighted mean of one gas is its coefficient exactly: a product of two floats is
+        // exact in extended precision, so (a x p + 0) / p rounds to a itself.
+        AB = pHe == 0 ? AB_Typ{n.a, n.b} : AB_Typ{h.a, h.b};
     } else {
         AB.A = static_cast<float>(
             (static_cast<long double>(n.a) * pN2 + static_cast<long double>(h.a) * pHe) / Summe);
@@ -181,22 +217,49 @@ Grenzdruck_Typ p_ig(int i) {
         throw Unit_UI::Befehl_abgebrochen("p_ig: model parameter B near 0");
     }
     const long double GF = GF_aktuell(), A = AB.A, B = AB.B, P = W::bar_Umgebung;
-    return in_Kraft((GF / B - GF + 1) * P + A * GF, P / B + A);
+    const long double GF_B = Merker(GF_durch_B, i).teilen(GF, B);
+    return in_Kraft((GF_B - GF + 1) * P + A * GF, Merker(P_durch_B, i).teilen(P, B) + A);
 }
 
-Grenzdruck_Typ p_amb(int i) {
+namespace {
+AB_Typ AB_fuer_p_amb(int i) {
     const AB_Typ AB = AB_Koeffizienten(i);
     if (nahe_Null(AB.B))
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_amb: Modellparameter B <= 0.00001",
                         "SERIOUS PROBLEM p_amb: model parameter B <= 0.00001");
-    const float Pt = static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
+    return AB;
+}
+
+float Pt_einfach(int i) {
+    return static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
+}
+
+long double p_amb_mit_GF(int i, float Pt, const AB_Typ& AB) {
     const long double GF = GF_aktuell(), A = AB.A, B = AB.B;
-    return in_Kraft((Pt - GF * A) / (GF / B - GF + 1), (Pt - A) * B);
+    return Merker(p_amb_GF_Quotient, i).teilen(Pt - GF * A, Merker(GF_durch_B, i).teilen(GF, B) - GF + 1);
+}
+
+long double p_amb_ohne_GF(float Pt, const AB_Typ& AB) {
+    const long double A = AB.A, B = AB.B;
+    return (Pt - A) * B;
+}
+} // namespace
+
+Grenzdruck_Typ p_amb(int i) {
+    const AB_Typ AB = AB_fuer_p_amb(i);
+    const float Pt = Pt_einfach(i);
+    return in_Kraft(p_amb_mit_GF(i, Pt, AB), p_amb_ohne_GF(Pt, AB));
 }
 
 float p_amb_MAX() {
     float Ceiling = -2147483648.0f;
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Ceiling = std::max(Ceiling, p_amb(i).in_Kraft);
+    // Only the variant in force: the other one is not looked at here.
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        const AB_Typ AB = AB_fuer_p_amb(i);
+        const float Pt = Pt_einfach(i);
+        const long double p = S::GF_verwenden ? p_amb_mit_GF(i, Pt, AB) : p_amb_ohne_GF(Pt, AB);
+        Ceiling = std::max(Ceiling, static_cast<float>(p));
+    }
     return Ceiling;
 }
 
@@ -226,7 +289,7 @@ float Uebersaettigung_Prozent(int i) {
     const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
     // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
     if (Pt <= P || M <= P) return 0;
-    return static_cast<float>((Pt - P) / (M - P) * 100);
+    return static_cast<float>(Merker(Uebersaettigung_Quotient, i).teilen(Pt - P, M - P) * 100);
 }
 
 Leitkompartiment_Typ Leitkompartiment() {
