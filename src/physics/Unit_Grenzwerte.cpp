@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -153,7 +154,7 @@ bool gleich(long double x, long double y) {
     return x == y && std::signbit(x) == std::signbit(y);
 }
 
-// The last quotient of one division of a compartment. GF / B, P / B and the tolerated ambient
+// The last quotient of one division of a compartment. GF / B and the tolerated ambient
 // pressure come back unchanged while depth, gradient factor or tissue stay (a stop, the ceiling
 // asked again after a step), and an extended division costs more than the rest of the formula.
 struct Quotient_Merker {
@@ -169,16 +170,17 @@ struct Quotient_Merker {
         return q;
     }
 };
-std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, P_durch_B, p_amb_GF_Quotient,
-    Uebersaettigung_Quotient;
+std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, p_amb_GF_Quotient, Uebersaettigung_Quotient;
 
 Quotient_Merker& Merker(std::array<Quotient_Merker, W::Gewebe_Anzahl + 1>& Feld, int i) {
     return Feld[static_cast<std::size_t>(i)];
 }
 } // namespace
 
-AB_Typ AB_Koeffizienten(int i) {
-    Kompartiment_pruefen(i, "AB_Koeffizienten");
+namespace {
+// The bodies below take a compartment number already checked: they run for every compartment of
+// every step, the public functions check first.
+AB_Typ AB_berechnen(int i) {
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
@@ -209,21 +211,39 @@ AB_Typ AB_Koeffizienten(int i) {
     return AB;
 }
 
-Grenzdruck_Typ p_ig(int i) {
-    const AB_Typ AB = AB_Koeffizienten(i);
+bool gleiche_Bits(float x, float y) {
+    return std::bit_cast<uint32_t>(x) == std::bit_cast<uint32_t>(y);
+}
+
+// The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
+// without helium the coefficients stay, and so do both variants.
+struct p_ig_Merker {
+    float A = std::numeric_limits<float>::quiet_NaN(), B = A, GF = A;
+    long double P = std::numeric_limits<long double>::quiet_NaN();
+    long double mit_GF = 0, ohne_GF = 0;
+};
+std::array<p_ig_Merker, W::Gewebe_Anzahl + 1> p_ig_gemerkt;
+
+Grenzdruck_Typ p_ig_berechnen(int i) {
+    const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B)) {
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
                         "SERIOUS PROBLEM calculation p_ig: model parameter B < 0.00001");
         throw Unit_UI::Befehl_abgebrochen("p_ig: model parameter B near 0");
     }
-    const long double GF = GF_aktuell(), A = AB.A, B = AB.B, P = W::bar_Umgebung;
-    const long double GF_B = Merker(GF_durch_B, i).teilen(GF, B);
-    return in_Kraft((GF_B - GF + 1) * P + A * GF, Merker(P_durch_B, i).teilen(P, B) + A);
+    const float GF_jetzt = GF_aktuell();
+    p_ig_Merker& m = p_ig_gemerkt[static_cast<std::size_t>(i)];
+    if (!gleiche_Bits(m.A, AB.A) || !gleiche_Bits(m.B, AB.B) || !gleiche_Bits(m.GF, GF_jetzt) ||
+        !gleich(m.P, W::bar_Umgebung)) {
+        const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
+        const long double GF_B = Merker(GF_durch_B, i).teilen(GF, B);
+        m = {AB.A, AB.B, GF_jetzt, P, (GF_B - GF + 1) * P + A * GF, P / B + A};
+    }
+    return in_Kraft(m.mit_GF, m.ohne_GF);
 }
 
-namespace {
 AB_Typ AB_fuer_p_amb(int i) {
-    const AB_Typ AB = AB_Koeffizienten(i);
+    const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B))
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_amb: Modellparameter B <= 0.00001",
                         "SERIOUS PROBLEM p_amb: model parameter B <= 0.00001");
@@ -243,9 +263,31 @@ long double p_amb_ohne_GF(float Pt, const AB_Typ& AB) {
     const long double A = AB.A, B = AB.B;
     return (Pt - A) * B;
 }
+
+bool Dekounfall_hier(int i) {
+    return Pt_Gewebe(i) > M_in_Kraft(i);
+}
+
+float Uebersaettigung_berechnen(int i) {
+    const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
+    // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
+    if (Pt <= P || M <= P) return 0;
+    return static_cast<float>(Merker(Uebersaettigung_Quotient, i).teilen(Pt - P, M - P) * 100);
+}
 } // namespace
 
+AB_Typ AB_Koeffizienten(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    return AB_berechnen(i);
+}
+
+Grenzdruck_Typ p_ig(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    return p_ig_berechnen(i);
+}
+
 Grenzdruck_Typ p_amb(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
     const AB_Typ AB = AB_fuer_p_amb(i);
     const float Pt = Pt_einfach(i);
     return in_Kraft(p_amb_mit_GF(i, Pt, AB), p_amb_ohne_GF(Pt, AB));
@@ -265,37 +307,34 @@ float p_amb_MAX() {
 
 bool Dekounfall(int i) {
     if (i < 1 || i > W::Gewebe_Anzahl) return false;
-    return Pt_Gewebe(i) > M_in_Kraft(i);
+    return Dekounfall_hier(i);
 }
 
 bool Dekounfall_irgendwo() {
     for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
-        if (Dekounfall(i)) return true;
+        if (Dekounfall_hier(i)) return true;
     return false;
 }
 
 void Gewebe_Grenzwerte(int i) {
     Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
-    const Grenzdruck_Typ M = p_ig(i);
+    const Grenzdruck_Typ M = p_ig_berechnen(i);
     W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
     W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
     W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
     Unit_UI::UI().Kompartiment_geaendert(i);
-    if (Dekounfall(i)) Dekounfall_festhalten();
+    if (Dekounfall_hier(i)) Dekounfall_festhalten();
 }
 
 float Uebersaettigung_Prozent(int i) {
     Kompartiment_pruefen(i, "Uebersaettigung_Prozent");
-    const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
-    // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
-    if (Pt <= P || M <= P) return 0;
-    return static_cast<float>(Merker(Uebersaettigung_Quotient, i).teilen(Pt - P, M - P) * 100);
+    return Uebersaettigung_berechnen(i);
 }
 
 Leitkompartiment_Typ Leitkompartiment() {
-    Leitkompartiment_Typ Leit{1, Uebersaettigung_Prozent(1)};
+    Leitkompartiment_Typ Leit{1, Uebersaettigung_berechnen(1)};
     for (int i = 2; i <= W::Gewebe_Anzahl; ++i) {
-        const float Prozent = Uebersaettigung_Prozent(i);
+        const float Prozent = Uebersaettigung_berechnen(i);
         if (Prozent > Leit.Prozent) Leit = {i, Prozent};
     }
     return Leit;
