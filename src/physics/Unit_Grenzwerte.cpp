@@ -185,15 +185,17 @@ AB_Typ AB_berechnen(int i) {
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    // One gas alone needs no division, so nothing to keep either.
+    const bool ein_Gas = nur_ein_Gas(pN2, pHe) || nur_ein_Gas(pHe, pN2);
     AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    if (m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
+    if (!ein_Gas && m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
         // An empty compartment takes the stricter coefficient of each kind.
         AB.A = h.a < n.a ? h.a : n.a;
         AB.B = h.b > n.b ? h.b : n.b;
-    } else if (nur_ein_Gas(pN2, pHe) || nur_ein_Gas(pHe, pN2)) {
+    } else if (ein_Gas) {
         // The weighted mean of one gas is its coefficient exactly: a product of two floats is
         // exact in extended precision, so (a x p + 0) / p rounds to a itself.
         AB = pHe == 0 ? AB_Typ{n.a, n.b} : AB_Typ{h.a, h.b};
@@ -207,7 +209,7 @@ AB_Typ AB_berechnen(int i) {
         AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
         return AB; // not kept: a broken set is reported at every use
     }
-    m = {pN2, pHe, n, h, AB};
+    if (!ein_Gas) m = {pN2, pHe, n, h, AB};
     return AB;
 }
 
