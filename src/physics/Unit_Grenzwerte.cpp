@@ -32,6 +32,17 @@ bool nahe_Null(long double x) {
     return std::fabs(x) <= 0.00001L;
 }
 
+// The largest float not above the bound of nahe_Null: for a float the test reads the same
+// without leaving single precision.
+const float Null_Grenze = [] {
+    float f = static_cast<float>(0.00001L);
+    return f > 0.00001L ? std::nextafter(f, 0.0f) : f;
+}();
+
+bool nahe_Null(float x) {
+    return std::fabs(x) <= Null_Grenze;
+}
+
 // A compartment number outside 1 to 16 is a fault of the program, not of the user.
 // The name stays a plain pointer: this runs for every compartment of every step.
 void Kompartiment_pruefen(int i, const char* Funktion_Name) {
@@ -150,8 +161,9 @@ bool nur_ein_Gas(float p, float p_anderes) {
     return p_anderes == 0 && std::isfinite(p);
 }
 
+// Equal values, and for zeros also equal signs: x / 0 depends on it.
 bool gleich(long double x, long double y) {
-    return x == y && std::signbit(x) == std::signbit(y);
+    return x == y && (x != 0 || std::signbit(x) == std::signbit(y));
 }
 
 // The last quotient of one division of a compartment. GF / B and the tolerated ambient
@@ -170,7 +182,7 @@ struct Quotient_Merker {
         return q;
     }
 };
-std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, p_amb_GF_Quotient, Uebersaettigung_Quotient;
+std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, p_amb_GF_Quotient;
 
 Quotient_Merker& Merker(std::array<Quotient_Merker, W::Gewebe_Anzahl + 1>& Feld, int i) {
     return Feld[static_cast<std::size_t>(i)];
@@ -274,7 +286,7 @@ float Uebersaettigung_berechnen(int i) {
     const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
     // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
     if (Pt <= P || M <= P) return 0;
-    return static_cast<float>(Merker(Uebersaettigung_Quotient, i).teilen(Pt - P, M - P) * 100);
+    return static_cast<float>((Pt - P) / (M - P) * 100);
 }
 } // namespace
 

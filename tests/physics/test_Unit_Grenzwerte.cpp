@@ -661,3 +661,17 @@ TEST_F(Grenzwerte, ein_Gas_allein_gibt_genau_das_gewichtete_Mittel) {
             }
         }
 }
+
+// The bound 0.00001 of "B near 0" holds exactly for the float coefficients: the float nearest to
+// it lies just below and counts as 0, the next float above does not.
+TEST_F(Grenzwerte, B_genau_an_der_Grenze_zu_null) {
+    const float unter = static_cast<float>(0.00001L);
+    ASSERT_LE(static_cast<long double>(unter), 0.00001L);
+    const float ueber = std::nextafter(unter, 1.0f);
+    for (int i = 1; i <= 16; ++i) S::Modell_N2.Kompartiment[i].b = unter;
+    EXPECT_THROW(p_ig(4), Unit_UI::Befehl_abgebrochen);
+    for (int i = 1; i <= 16; ++i) S::Modell_N2.Kompartiment[i].b = ueber;
+    Oberflaeche.Zuruecksetzen();
+    EXPECT_NO_THROW(p_ig(4));
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+}
