@@ -190,6 +190,12 @@ Quotient_Merker& Merker(std::array<Quotient_Merker, W::Gewebe_Anzahl + 1>& Feld,
 } // namespace
 
 namespace {
+// A broken set is reported at every use.
+AB_Typ gemeldet_wenn_kaputt(int i, AB_Typ AB, float pN2, float pHe) {
+    if (nahe_Null(AB.A) || nahe_Null(AB.B)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    return AB;
+}
+
 // The bodies below take a compartment number already checked: they run for every compartment of
 // every step, the public functions check first.
 AB_Typ AB_berechnen(int i) {
@@ -197,20 +203,19 @@ AB_Typ AB_berechnen(int i) {
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    // One gas alone needs no division, so nothing to keep either.
-    const bool ein_Gas = nur_ein_Gas(pN2, pHe) || nur_ein_Gas(pHe, pN2);
+    // The weighted mean of one gas is its coefficient exactly: a product of two floats is exact in
+    // extended precision, so (a x p + 0) / p rounds to a itself. No division, nothing to keep; the
+    // sum is that one pressure, so its near-zero test reads the same on the float.
+    if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return gemeldet_wenn_kaputt(i, {n.a, n.b}, pN2, pHe);
+    if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return gemeldet_wenn_kaputt(i, {h.a, h.b}, pN2, pHe);
     AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    if (!ein_Gas && m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
+    if (m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
         // An empty compartment takes the stricter coefficient of each kind.
         AB.A = h.a < n.a ? h.a : n.a;
         AB.B = h.b > n.b ? h.b : n.b;
-    } else if (ein_Gas) {
-        // The weighted mean of one gas is its coefficient exactly: a product of two floats is
-        // exact in extended precision, so (a x p + 0) / p rounds to a itself.
-        AB = pHe == 0 ? AB_Typ{n.a, n.b} : AB_Typ{h.a, h.b};
     } else {
         AB.A = static_cast<float>(
             (static_cast<long double>(n.a) * pN2 + static_cast<long double>(h.a) * pHe) / Summe);
@@ -221,7 +226,7 @@ AB_Typ AB_berechnen(int i) {
         AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
         return AB; // not kept: a broken set is reported at every use
     }
-    if (!ein_Gas) m = {pN2, pHe, n, h, AB};
+    m = {pN2, pHe, n, h, AB};
     return AB;
 }
 
