@@ -108,6 +108,7 @@ static void BM_Austauchen_1400_min(benchmark::State& state) {
     Unit_Report::Berichte_anmelden();
     for (auto _ : state) M::Austauchen_Klick();
     state.counters["Samples"] = W::sData_Anzahl;
+    state.counters["abgebrochen"] = Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
 }
 BENCHMARK(BM_Austauchen_1400_min)->Unit(benchmark::kMillisecond);
 
