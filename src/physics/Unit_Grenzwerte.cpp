@@ -10,6 +10,8 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -161,32 +163,52 @@ bool nur_ein_Gas(float p, float p_anderes) {
     return p_anderes == 0 && std::isfinite(p);
 }
 
-// Equal values, and for zeros also equal signs: x / 0 depends on it.
-bool gleich(long double x, long double y) {
-    return x == y && (x != 0 || std::signbit(x) == std::signbit(y));
+// Inputs as bit patterns: equal patterns are equal values, so a kept result is found with
+// integer tests, and keeping it needs no extended store.
+uint64_t Bits(float x, float y) {
+    return static_cast<uint64_t>(std::bit_cast<uint32_t>(x)) << 32 | std::bit_cast<uint32_t>(y);
 }
 
-// The last quotient of one division of a compartment. GF / B and the tolerated ambient
-// pressure come back unchanged while depth, gradient factor or tissue stay (a stop, the ceiling
-// asked again after a step), and an extended division costs more than the rest of the formula.
-struct Quotient_Merker {
-    long double Zaehler = std::numeric_limits<long double>::quiet_NaN();
-    long double Nenner = std::numeric_limits<long double>::quiet_NaN();
-    long double q = 0;
-    long double teilen(long double x, long double y) {
-        if (!gleich(x, Zaehler) || !gleich(y, Nenner)) {
-            Zaehler = x;
-            Nenner = y;
-            q = x / y;
-        }
-        return q;
-    }
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the 80-bit format: 8 bytes mantissa, 2 exponent");
+struct Bits80 {
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    bool operator==(const Bits80&) const = default;
 };
-std::array<Quotient_Merker, W::Gewebe_Anzahl + 1> GF_durch_B, p_amb_GF_Quotient;
-
-Quotient_Merker& Merker(std::array<Quotient_Merker, W::Gewebe_Anzahl + 1>& Feld, int i) {
-    return Feld[static_cast<std::size_t>(i)];
+Bits80 Bits(const long double& x) {
+    Bits80 b;
+    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
+    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
+                sizeof b.Exponent);
+    return b;
 }
+
+// GF / B of a compartment comes back while the gradient factor and the mix in the tissue stay
+// (a dive without helium, an ascent at one factor); an extended division costs more than the
+// rest of the formula.
+struct GF_B_Merker {
+    bool gueltig = false;
+    uint64_t GF_B = 0;
+    long double q = 0;
+};
+std::array<GF_B_Merker, W::Gewebe_Anzahl + 1> GF_B_gemerkt;
+
+long double GF_durch_B(int i, float GF, float B) {
+    GF_B_Merker& m = GF_B_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t Schluessel = Bits(GF, B);
+    if (!m.gueltig || m.GF_B != Schluessel) m = {true, Schluessel, static_cast<long double>(GF) / B};
+    return m.q;
+}
+
+// The tolerated ambient pressure with the gradient factor: the planner asks for the ceiling again
+// right after the step that computed it.
+struct p_amb_GF_Merker {
+    bool gueltig = false;
+    uint64_t Pt_GF = 0, AB = 0;
+    float p = 0;
+};
+std::array<p_amb_GF_Merker, W::Gewebe_Anzahl + 1> p_amb_GF_gemerkt;
 } // namespace
 
 namespace {
@@ -230,16 +252,14 @@ AB_Typ AB_berechnen(int i) {
     return AB;
 }
 
-bool gleiche_Bits(float x, float y) {
-    return std::bit_cast<uint32_t>(x) == std::bit_cast<uint32_t>(y);
-}
-
 // The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
 // without helium the coefficients stay, and so do both variants.
 struct p_ig_Merker {
-    float A = std::numeric_limits<float>::quiet_NaN(), B = A, GF = A;
-    long double P = std::numeric_limits<long double>::quiet_NaN();
-    long double mit_GF = 0, ohne_GF = 0;
+    bool gueltig = false;
+    uint64_t AB = 0;
+    uint32_t GF = 0;
+    Bits80 P{};
+    float mit_GF = 0, ohne_GF = 0;
 };
 std::array<p_ig_Merker, W::Gewebe_Anzahl + 1> p_ig_gemerkt;
 
@@ -252,11 +272,18 @@ Grenzdruck_Typ p_ig_berechnen(int i) {
     }
     const float GF_jetzt = GF_aktuell();
     p_ig_Merker& m = p_ig_gemerkt[static_cast<std::size_t>(i)];
-    if (!gleiche_Bits(m.A, AB.A) || !gleiche_Bits(m.B, AB.B) || !gleiche_Bits(m.GF, GF_jetzt) ||
-        !gleich(m.P, W::bar_Umgebung)) {
+    const uint64_t AB_Bits = Bits(AB.A, AB.B);
+    const uint32_t GF_Bits = std::bit_cast<uint32_t>(GF_jetzt);
+    const Bits80 P_Bits = Bits(W::bar_Umgebung);
+    if (!m.gueltig || m.AB != AB_Bits || m.GF != GF_Bits || !(m.P == P_Bits)) {
         const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
-        const long double GF_B = Merker(GF_durch_B, i).teilen(GF, B);
-        m = {AB.A, AB.B, GF_jetzt, P, (GF_B - GF + 1) * P + A * GF, P / B + A};
+        const long double GF_B = GF_durch_B(i, GF_jetzt, AB.B);
+        m = {true,
+             AB_Bits,
+             GF_Bits,
+             P_Bits,
+             static_cast<float>((GF_B - GF + 1) * P + A * GF),
+             static_cast<float>(P / B + A)};
     }
     return in_Kraft(m.mit_GF, m.ohne_GF);
 }
@@ -273,9 +300,16 @@ float Pt_einfach(int i) {
     return static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
 }
 
-long double p_amb_mit_GF(int i, float Pt, const AB_Typ& AB) {
-    const long double GF = GF_aktuell(), A = AB.A, B = AB.B;
-    return Merker(p_amb_GF_Quotient, i).teilen(Pt - GF * A, Merker(GF_durch_B, i).teilen(GF, B) - GF + 1);
+float p_amb_mit_GF(int i, float Pt, const AB_Typ& AB) {
+    const float GF_jetzt = GF_aktuell();
+    p_amb_GF_Merker& m = p_amb_GF_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t Pt_GF = Bits(Pt, GF_jetzt), AB_Bits = Bits(AB.A, AB.B);
+    if (!m.gueltig || m.Pt_GF != Pt_GF || m.AB != AB_Bits) {
+        const long double GF = GF_jetzt, A = AB.A;
+        m = {true, Pt_GF, AB_Bits,
+             static_cast<float>((Pt - GF * A) / (GF_durch_B(i, GF_jetzt, AB.B) - GF + 1))};
+    }
+    return m.p;
 }
 
 long double p_amb_ohne_GF(float Pt, const AB_Typ& AB) {
