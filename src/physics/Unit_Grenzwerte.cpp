@@ -146,19 +146,6 @@ void GF_aktuell_loeschen() {
 }
 
 namespace {
-// The last combination of each compartment: a step asks for it several times (tolerated
-// pressure, ceiling), always for the same tissue values and coefficients.
-struct AB_Merker {
-    float pN2 = -1, pHe = -1;
-    S::Kompartiment_Typ n{}, h{};
-    AB_Typ AB{};
-};
-std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
-
-bool gleich(const S::Kompartiment_Typ& x, const S::Kompartiment_Typ& y) {
-    return x.a == y.a && x.b == y.b;
-}
-
 bool nur_ein_Gas(float p, float p_anderes) {
     return p_anderes == 0 && std::isfinite(p);
 }
@@ -230,8 +217,6 @@ AB_Typ AB_berechnen(int i) {
     // sum is that one pressure, so its near-zero test reads the same on the float.
     if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return gemeldet_wenn_kaputt(i, {n.a, n.b}, pN2, pHe);
     if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return gemeldet_wenn_kaputt(i, {h.a, h.b}, pN2, pHe);
-    AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    if (m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
@@ -248,7 +233,6 @@ AB_Typ AB_berechnen(int i) {
         AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
         return AB; // not kept: a broken set is reported at every use
     }
-    m = {pN2, pHe, n, h, AB};
     return AB;
 }
 
