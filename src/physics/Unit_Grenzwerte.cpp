@@ -196,9 +196,7 @@ struct p_amb_GF_Merker {
     float p = 0;
 };
 std::array<p_amb_GF_Merker, W::Gewebe_Anzahl + 1> p_amb_GF_gemerkt;
-} // namespace
 
-namespace {
 // A broken set is reported at every use.
 AB_Typ gemeldet_wenn_kaputt(int i, AB_Typ AB, float pN2, float pHe) {
     if (nahe_Null(AB.A) || nahe_Null(AB.B)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
@@ -229,11 +227,7 @@ AB_Typ AB_berechnen(int i) {
         AB.B = static_cast<float>(
             (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
     }
-    if (nahe_Null(AB.A) || nahe_Null(AB.B)) {
-        AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
-        return AB; // not kept: a broken set is reported at every use
-    }
-    return AB;
+    return gemeldet_wenn_kaputt(i, AB, pN2, pHe);
 }
 
 // The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
