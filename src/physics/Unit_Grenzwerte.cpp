@@ -199,7 +199,8 @@ std::array<p_amb_GF_Merker, W::Gewebe_Anzahl + 1> p_amb_GF_gemerkt;
 
 // A broken set is reported at every use.
 AB_Typ gemeldet_wenn_kaputt(int i, AB_Typ AB, float pN2, float pHe) {
-    if (nahe_Null(AB.A) || nahe_Null(AB.B)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
+    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
     return AB;
 }
 
@@ -227,7 +228,9 @@ AB_Typ AB_berechnen(int i) {
         AB.B = static_cast<float>(
             (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
     }
-    return gemeldet_wenn_kaputt(i, AB, pN2, pHe);
+    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
+    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    return AB;
 }
 
 // The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
