@@ -61,10 +61,12 @@ static void BM_Rechenschritt(benchmark::State& state) {
     Start();
     Tauchen(2, 30);
     W::sData_Anzahl = 0;
+    const long vorher = Allokationen;
     for (auto _ : state) {
         if (W::sData_Anzahl >= W::sDataMax - 1) W::sData_Anzahl = 0;
         Unit_Tauchgangsberechnung::Zeitschritt_rechnen(0.1f, 30);
     }
+    state.counters["Allokationen"] = static_cast<double>(Allokationen - vorher);
 }
 BENCHMARK(BM_Rechenschritt);
 
@@ -80,6 +82,7 @@ static void BM_Austauchen_Trimix(benchmark::State& state) {
         M::Austauchen_Klick();
     }
     state.counters["Allokationen"] = static_cast<double>(Allokationen - vorher);
+    state.counters["Samples"] = W::sData_Anzahl;
 }
 BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 
@@ -105,6 +108,7 @@ static void BM_Austauchen_1400_min(benchmark::State& state) {
     Unit_Report::Berichte_anmelden();
     for (auto _ : state) M::Austauchen_Klick();
     state.counters["Samples"] = W::sData_Anzahl;
+    state.counters["abgebrochen"] = Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
 }
 BENCHMARK(BM_Austauchen_1400_min)->Unit(benchmark::kMillisecond);
 

@@ -31,8 +31,10 @@ long double barL_im_Kompartiment(long double p, long double ml_Wasser, long doub
 void Geloeste_Gase_berechnen() {
     namespace WP = Unit_WayPoints;
     long double O2 = 0, N2 = 0, He = 0;
+    // Every compartment breathes the same pO2.
+    const long double O2_je_Kompartiment = barL_im_Kompartiment(WP::bar_pO2, O2_Wasser, O2_Fett);
     for (int i = 1; i <= WP::Gewebe_Anzahl; ++i) {
-        barL_O2_Gewebe[i] = barL_im_Kompartiment(WP::bar_pO2, O2_Wasser, O2_Fett);
+        barL_O2_Gewebe[i] = O2_je_Kompartiment;
         barL_N2_Gewebe[i] = barL_im_Kompartiment(WP::p_N2_Gewebe[i], N2_Wasser, N2_Fett);
         barL_He_Gewebe[i] = barL_im_Kompartiment(WP::p_He_Gewebe[i], He_Wasser, He_Fett);
         O2 += barL_O2_Gewebe[i];

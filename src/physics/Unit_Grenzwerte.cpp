@@ -8,7 +8,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -28,6 +32,17 @@ std::optional<float> GF_gesetzt;
 
 bool nahe_Null(long double x) {
     return std::fabs(x) <= 0.00001L;
+}
+
+// The largest float not above the bound of nahe_Null: for a float the test reads the same
+// without leaving single precision.
+const float Null_Grenze = [] {
+    float f = static_cast<float>(0.00001L);
+    return f > 0.00001L ? std::nextafter(f, 0.0f) : f;
+}();
+
+bool nahe_Null(float x) {
+    return std::fabs(x) <= Null_Grenze;
 }
 
 // A compartment number outside 1 to 16 is a fault of the program, not of the user.
@@ -131,28 +146,76 @@ void GF_aktuell_loeschen() {
 }
 
 namespace {
-// The last combination of each compartment: a step asks for it several times (tolerated
-// pressure, ceiling), always for the same tissue values and coefficients.
-struct AB_Merker {
-    float pN2 = -1, pHe = -1;
-    S::Kompartiment_Typ n{}, h{};
-    AB_Typ AB{};
-};
-std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
-
-bool gleich(const S::Kompartiment_Typ& x, const S::Kompartiment_Typ& y) {
-    return x.a == y.a && x.b == y.b;
+bool nur_ein_Gas(float p, float p_anderes) {
+    return p_anderes == 0 && std::isfinite(p);
 }
-} // namespace
 
-AB_Typ AB_Koeffizienten(int i) {
-    Kompartiment_pruefen(i, "AB_Koeffizienten");
+// Inputs as bit patterns: equal patterns are equal values, so a kept result is found with
+// integer tests, and keeping it needs no extended store.
+uint64_t Bits(float x, float y) {
+    return static_cast<uint64_t>(std::bit_cast<uint32_t>(x)) << 32 | std::bit_cast<uint32_t>(y);
+}
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the 80-bit format: 8 bytes mantissa, 2 exponent");
+struct Bits80 {
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    bool operator==(const Bits80&) const = default;
+};
+Bits80 Bits(const long double& x) {
+    Bits80 b;
+    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
+    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
+                sizeof b.Exponent);
+    return b;
+}
+
+// GF / B of a compartment comes back while the gradient factor and the mix in the tissue stay
+// (a dive without helium, an ascent at one factor); an extended division costs more than the
+// rest of the formula.
+struct GF_B_Merker {
+    bool gueltig = false;
+    uint64_t GF_B = 0;
+    long double q = 0;
+};
+std::array<GF_B_Merker, W::Gewebe_Anzahl + 1> GF_B_gemerkt;
+
+long double GF_durch_B(int i, float GF, float B) {
+    GF_B_Merker& m = GF_B_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t Schluessel = Bits(GF, B);
+    if (!m.gueltig || m.GF_B != Schluessel) m = {true, Schluessel, static_cast<long double>(GF) / B};
+    return m.q;
+}
+
+// The tolerated ambient pressure with the gradient factor: the planner asks for the ceiling again
+// right after the step that computed it.
+struct p_amb_GF_Merker {
+    bool gueltig = false;
+    uint64_t Pt_GF = 0, AB = 0;
+    float p = 0;
+};
+std::array<p_amb_GF_Merker, W::Gewebe_Anzahl + 1> p_amb_GF_gemerkt;
+
+// A broken set is reported at every use.
+AB_Typ gemeldet_wenn_kaputt(int i, AB_Typ AB, float pN2, float pHe) {
+    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
+    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    return AB;
+}
+
+// The bodies below take a compartment number already checked: they run for every compartment of
+// every step, the public functions check first.
+AB_Typ AB_berechnen(int i) {
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    if (m.pN2 == pN2 && m.pHe == pHe && gleich(m.n, n) && gleich(m.h, h)) return m.AB;
+    // The weighted mean of one gas is its coefficient exactly: a product of two floats is exact in
+    // extended precision, so (a x p + 0) / p rounds to a itself. No division, nothing to keep; the
+    // sum is that one pressure, so its near-zero test reads the same on the float.
+    if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return gemeldet_wenn_kaputt(i, {n.a, n.b}, pN2, pHe);
+    if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return gemeldet_wenn_kaputt(i, {h.a, h.b}, pN2, pHe);
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
@@ -165,74 +228,147 @@ AB_Typ AB_Koeffizienten(int i) {
         AB.B = static_cast<float>(
             (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
     }
-    if (nahe_Null(AB.A) || nahe_Null(AB.B)) {
-        AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
-        return AB; // not kept: a broken set is reported at every use
-    }
-    m = {pN2, pHe, n, h, AB};
+    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
+    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
     return AB;
 }
 
-Grenzdruck_Typ p_ig(int i) {
-    const AB_Typ AB = AB_Koeffizienten(i);
+// The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
+// without helium the coefficients stay, and so do both variants.
+struct p_ig_Merker {
+    bool gueltig = false;
+    uint64_t AB = 0;
+    uint32_t GF = 0;
+    Bits80 P{};
+    float mit_GF = 0, ohne_GF = 0;
+};
+std::array<p_ig_Merker, W::Gewebe_Anzahl + 1> p_ig_gemerkt;
+
+Grenzdruck_Typ p_ig_berechnen(int i) {
+    const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B)) {
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
                         "SERIOUS PROBLEM calculation p_ig: model parameter B < 0.00001");
         throw Unit_UI::Befehl_abgebrochen("p_ig: model parameter B near 0");
     }
-    const long double GF = GF_aktuell(), A = AB.A, B = AB.B, P = W::bar_Umgebung;
-    return in_Kraft((GF / B - GF + 1) * P + A * GF, P / B + A);
+    const float GF_jetzt = GF_aktuell();
+    p_ig_Merker& m = p_ig_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t AB_Bits = Bits(AB.A, AB.B);
+    const uint32_t GF_Bits = std::bit_cast<uint32_t>(GF_jetzt);
+    const Bits80 P_Bits = Bits(W::bar_Umgebung);
+    if (!m.gueltig || m.AB != AB_Bits || m.GF != GF_Bits || !(m.P == P_Bits)) {
+        const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
+        const long double GF_B = GF_durch_B(i, GF_jetzt, AB.B);
+        m = {true,
+             AB_Bits,
+             GF_Bits,
+             P_Bits,
+             static_cast<float>((GF_B - GF + 1) * P + A * GF),
+             static_cast<float>(P / B + A)};
+    }
+    return in_Kraft(m.mit_GF, m.ohne_GF);
 }
 
-Grenzdruck_Typ p_amb(int i) {
-    const AB_Typ AB = AB_Koeffizienten(i);
+AB_Typ AB_fuer_p_amb(int i) {
+    const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B))
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_amb: Modellparameter B <= 0.00001",
                         "SERIOUS PROBLEM p_amb: model parameter B <= 0.00001");
-    const float Pt = static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
-    const long double GF = GF_aktuell(), A = AB.A, B = AB.B;
-    return in_Kraft((Pt - GF * A) / (GF / B - GF + 1), (Pt - A) * B);
+    return AB;
 }
 
-float p_amb_MAX() {
-    float Ceiling = -2147483648.0f;
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Ceiling = std::max(Ceiling, p_amb(i).in_Kraft);
-    return Ceiling;
+float Pt_einfach(int i) {
+    return static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
 }
 
-bool Dekounfall(int i) {
-    if (i < 1 || i > W::Gewebe_Anzahl) return false;
+float p_amb_mit_GF(int i, float Pt, const AB_Typ& AB) {
+    const float GF_jetzt = GF_aktuell();
+    p_amb_GF_Merker& m = p_amb_GF_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t Pt_GF = Bits(Pt, GF_jetzt), AB_Bits = Bits(AB.A, AB.B);
+    if (!m.gueltig || m.Pt_GF != Pt_GF || m.AB != AB_Bits) {
+        const long double GF = GF_jetzt, A = AB.A;
+        m = {true, Pt_GF, AB_Bits,
+             static_cast<float>((Pt - GF * A) / (GF_durch_B(i, GF_jetzt, AB.B) - GF + 1))};
+    }
+    return m.p;
+}
+
+long double p_amb_ohne_GF(float Pt, const AB_Typ& AB) {
+    const long double A = AB.A, B = AB.B;
+    return (Pt - A) * B;
+}
+
+bool Dekounfall_hier(int i) {
     return Pt_Gewebe(i) > M_in_Kraft(i);
 }
 
-bool Dekounfall_irgendwo() {
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
-        if (Dekounfall(i)) return true;
-    return false;
-}
-
-void Gewebe_Grenzwerte(int i) {
-    Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
-    const Grenzdruck_Typ M = p_ig(i);
-    W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
-    W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
-    W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
-    Unit_UI::UI().Kompartiment_geaendert(i);
-    if (Dekounfall(i)) Dekounfall_festhalten();
-}
-
-float Uebersaettigung_Prozent(int i) {
-    Kompartiment_pruefen(i, "Uebersaettigung_Prozent");
+float Uebersaettigung_berechnen(int i) {
     const long double Pt = Pt_Gewebe(i), P = W::bar_Umgebung, M = W::p_N2He_Gewebe_MAX_ZH[i];
     // Not over-saturated, or no margin at all (no limits computed yet): nothing to show.
     if (Pt <= P || M <= P) return 0;
     return static_cast<float>((Pt - P) / (M - P) * 100);
 }
+} // namespace
+
+AB_Typ AB_Koeffizienten(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    return AB_berechnen(i);
+}
+
+Grenzdruck_Typ p_ig(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    return p_ig_berechnen(i);
+}
+
+Grenzdruck_Typ p_amb(int i) {
+    Kompartiment_pruefen(i, "AB_Koeffizienten");
+    const AB_Typ AB = AB_fuer_p_amb(i);
+    const float Pt = Pt_einfach(i);
+    return in_Kraft(p_amb_mit_GF(i, Pt, AB), p_amb_ohne_GF(Pt, AB));
+}
+
+float p_amb_MAX() {
+    float Ceiling = -2147483648.0f;
+    // Only the variant in force: the other one is not looked at here.
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        const AB_Typ AB = AB_fuer_p_amb(i);
+        const float Pt = Pt_einfach(i);
+        const long double p = S::GF_verwenden ? p_amb_mit_GF(i, Pt, AB) : p_amb_ohne_GF(Pt, AB);
+        Ceiling = std::max(Ceiling, static_cast<float>(p));
+    }
+    return Ceiling;
+}
+
+bool Dekounfall(int i) {
+    if (i < 1 || i > W::Gewebe_Anzahl) return false;
+    return Dekounfall_hier(i);
+}
+
+bool Dekounfall_irgendwo() {
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
+        if (Dekounfall_hier(i)) return true;
+    return false;
+}
+
+void Gewebe_Grenzwerte(int i) {
+    Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
+    const Grenzdruck_Typ M = p_ig_berechnen(i);
+    W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
+    W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
+    W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
+    Unit_UI::UI().Kompartiment_geaendert(i);
+    if (Dekounfall_hier(i)) Dekounfall_festhalten();
+}
+
+float Uebersaettigung_Prozent(int i) {
+    Kompartiment_pruefen(i, "Uebersaettigung_Prozent");
+    return Uebersaettigung_berechnen(i);
+}
 
 Leitkompartiment_Typ Leitkompartiment() {
-    Leitkompartiment_Typ Leit{1, Uebersaettigung_Prozent(1)};
+    Leitkompartiment_Typ Leit{1, Uebersaettigung_berechnen(1)};
     for (int i = 2; i <= W::Gewebe_Anzahl; ++i) {
-        const float Prozent = Uebersaettigung_Prozent(i);
+        const float Prozent = Uebersaettigung_berechnen(i);
         if (Prozent > Leit.Prozent) Leit = {i, Prozent};
     }
     return Leit;

@@ -3,7 +3,11 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace Unit_Sauerstofftoxizitaet {
 
@@ -71,23 +75,28 @@ float NOAA_pO2_MAX() {
     return NOAA_Tabelle[NOAA_Zeilen - 1].pO2_atm;
 }
 
-float CNS_Schritt(float CNS, float pO2, float t) {
-    const long double f = pO2 * atm_pro_bar;
-    int d = Zeile_suchen(f);
-    if (d < NOAA_Zeilen) {
-        pO2_ausserhalb = false;
-        CNS_Anzeigefarbe = CNS_Farbe::normal;
-    } else {
-        d = NOAA_Zeilen - 1;
-        pO2_ausserhalb = true;
-        CNS_Anzeigefarbe = CNS_Farbe::rot;
-        if (pO2_Meldung) ausserhalb_melden();
-    }
-    if (f < NOAA_Tabelle[0].pO2_atm) return static_cast<float>(CNS * CNS_Erholung(f, t));
-    return static_cast<float>(CNS + t * CNS_Rate(d, f));
+namespace {
+bool gleich(long double x, long double y) {
+    return x == y && std::signbit(x) == std::signbit(y);
 }
 
-long double CNS_Erholung(long double f, long double t) {
+// A dive breathes the same pO2 for many steps: its table row and rate are looked up once per value.
+struct Zeile_Merker {
+    long double f = std::numeric_limits<long double>::quiet_NaN();
+    int d = 0;
+    long double Rate = 0;
+};
+Zeile_Merker Zeile_zuletzt;
+
+// The last recovery factor with its inputs (pO2, step, water vapour), for the same reason.
+struct Erholung_Merker {
+    long double f = std::numeric_limits<long double>::quiet_NaN(), t = f;
+    float p_H2O = 0;
+    long double Faktor = 0;
+};
+Erholung_Merker Erholung_zuletzt;
+
+long double CNS_Erholung_berechnen(long double f, long double t) {
     // The inspired pO2 of air at one standard atmosphere, atm: there the clock halves in 90 min.
     const long double s = (1.01325L - Unit_Formeln::p_H2O) * 0.20948L * atm_pro_bar;
     const long double keine_Erholung = NOAA_Tabelle[0].pO2_atm;
@@ -99,6 +108,34 @@ long double CNS_Erholung(long double f, long double t) {
     else
         g = 0.5L + 0.5L * (f - s) / (keine_Erholung - s);
     return std::exp((t * 0.011111111111111112L) * std::log(g));
+}
+} // namespace
+
+float CNS_Schritt(float CNS, float pO2, float t) {
+    const long double f = pO2 * atm_pro_bar;
+    if (!gleich(f, Zeile_zuletzt.f)) {
+        // Above the table the rate continues the line through its last two rows.
+        const int Zeile = Zeile_suchen(f);
+        Zeile_zuletzt = {f, Zeile, CNS_Rate(std::min(Zeile, NOAA_Zeilen - 1), f)};
+    }
+    if (Zeile_zuletzt.d < NOAA_Zeilen) {
+        pO2_ausserhalb = false;
+        CNS_Anzeigefarbe = CNS_Farbe::normal;
+    } else {
+        pO2_ausserhalb = true;
+        CNS_Anzeigefarbe = CNS_Farbe::rot;
+        if (pO2_Meldung) ausserhalb_melden();
+    }
+    if (f < NOAA_Tabelle[0].pO2_atm) return static_cast<float>(CNS * CNS_Erholung(f, t));
+    return static_cast<float>(CNS + t * Zeile_zuletzt.Rate);
+}
+
+long double CNS_Erholung(long double f, long double t) {
+    Erholung_Merker& m = Erholung_zuletzt;
+    if (!gleich(f, m.f) || !gleich(t, m.t) ||
+        std::bit_cast<uint32_t>(Unit_Formeln::p_H2O) != std::bit_cast<uint32_t>(m.p_H2O))
+        m = {f, t, Unit_Formeln::p_H2O, CNS_Erholung_berechnen(f, t)};
+    return m.Faktor;
 }
 
 float OTU_Schritt(float OTU, float pO2, float t) {

@@ -536,3 +536,142 @@ TEST_F(Grenzwerte, Kompartiment_ausserhalb_1_bis_16_bricht_ab) {
     EXPECT_THROW(Differenzdruck(Inertgas::He, 17), Unit_UI::Befehl_abgebrochen);
     EXPECT_EQ(Oberflaeche.Anzahl("out of range"), 4);
 }
+
+// ---- The kept quotients and the one-gas mean give what the plain formulas give, bit for bit ----
+namespace {
+
+// The formulas as written out, without anything kept from an earlier call.
+AB_Typ AB_direkt(int i) {
+    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]), pHe = static_cast<float>(W::p_He_Gewebe[i]);
+    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
+    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    const long double Summe = static_cast<long double>(pN2) + pHe;
+    return {static_cast<float>((static_cast<long double>(n.a) * pN2 + static_cast<long double>(h.a) * pHe) /
+                               Summe),
+            static_cast<float>((static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) /
+                               Summe)};
+}
+
+Grenzdruck_Typ p_ig_direkt(int i) {
+    const AB_Typ AB = AB_direkt(i);
+    const long double GF = GF_aktuell(), A = AB.A, B = AB.B, P = W::bar_Umgebung;
+    const float mit = static_cast<float>((GF / B - GF + 1) * P + A * GF),
+                ohne = static_cast<float>(P / B + A);
+    return {S::GF_verwenden ? mit : ohne, mit, ohne};
+}
+
+Grenzdruck_Typ p_amb_direkt(int i) {
+    const AB_Typ AB = AB_direkt(i);
+    const float Pt = static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
+    const long double GF = GF_aktuell(), A = AB.A, B = AB.B;
+    const float mit = static_cast<float>((Pt - GF * A) / (GF / B - GF + 1)),
+                ohne = static_cast<float>((Pt - A) * B);
+    return {S::GF_verwenden ? mit : ohne, mit, ohne};
+}
+
+float p_amb_MAX_direkt() {
+    float Ceiling = -2147483648.0f;
+    for (int i = 1; i <= 16; ++i) Ceiling = std::max(Ceiling, p_amb_direkt(i).in_Kraft);
+    return Ceiling;
+}
+
+float Uebersaettigung_direkt(int i) {
+    const long double Pt = W::p_N2_Gewebe[i] + W::p_He_Gewebe[i], P = W::bar_Umgebung;
+    const long double M = W::p_N2He_Gewebe_MAX_ZH[i];
+    if (Pt <= P || M <= P) return 0;
+    return static_cast<float>((Pt - P) / (M - P) * 100);
+}
+
+// What a change between two calls may be: each input of the kept quotients in turn.
+struct Aenderung {
+    const char* Name;
+    void (*anwenden)();
+};
+
+std::ostream& operator<<(std::ostream& o, const Aenderung& a) {
+    return o << a.Name;
+}
+
+const Aenderung Aenderungen[] = {
+    {"nichts", [] {}},
+    {"Tiefe", [] { W::bar_Umgebung = 4.7L; }},
+    {"GF", [] { GF_aktuell_setzen(0.65f); }},
+    {"GF_in_Kraft", [] { S::GF_verwenden = !S::GF_verwenden; }},
+    {"Stickstoffsatz", [] { S::Modell_waehlen(4, S::Modell_N2); }},
+    {"Heliumsatz", [] { S::Modell_waehlen(7, S::Modell_He); }},
+    {"Gewebe",
+     [] {
+         for (int i = 1; i <= 16; ++i) W::p_N2_Gewebe[i] += 0.173L * i;
+     }},
+    {"Helium_weg", [] { W::p_He_Gewebe.fill(0); }},
+    {"Stickstoff_weg", [] { W::p_N2_Gewebe.fill(0); }},
+};
+
+class Gemerkte_Quotienten : public Grenzwerte, public ::testing::WithParamInterface<Aenderung> {
+  protected:
+    // A trimix-like tissue a little over-saturated at 3.2 bar, gradient factor 0.35.
+    void SetUp() override {
+        Grenzwerte::SetUp();
+        for (int i = 1; i <= 16; ++i) Gewebe(i, 1.9L + 0.05L * i, 1.4L - 0.06L * i);
+        W::bar_Umgebung = 3.2L;
+        GF_aktuell_setzen(0.35f);
+        S::GF_verwenden = true;
+    }
+    // Every function that keeps quotients against the plain formulas, for all compartments.
+    static void vergleichen() {
+        alle_Grenzwerte();
+        for (int i = 1; i <= 16; ++i) {
+            const Grenzdruck_Typ ig = p_ig(i), ig_d = p_ig_direkt(i);
+            const Grenzdruck_Typ amb = p_amb(i), amb_d = p_amb_direkt(i);
+            EXPECT_EQ(ig.in_Kraft, ig_d.in_Kraft) << i;
+            EXPECT_EQ(ig.GF, ig_d.GF) << i;
+            EXPECT_EQ(ig.ZH, ig_d.ZH) << i;
+            EXPECT_EQ(amb.in_Kraft, amb_d.in_Kraft) << i;
+            EXPECT_EQ(amb.GF, amb_d.GF) << i;
+            EXPECT_EQ(amb.ZH, amb_d.ZH) << i;
+            EXPECT_EQ(Uebersaettigung_Prozent(i), Uebersaettigung_direkt(i)) << i;
+        }
+        EXPECT_EQ(p_amb_MAX(), p_amb_MAX_direkt());
+    }
+};
+
+} // namespace
+
+TEST_P(Gemerkte_Quotienten, nach_der_Aenderung_wie_die_Formel) {
+    vergleichen();
+    GetParam().anwenden();
+    vergleichen();
+    vergleichen(); // asked again without a change
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Gemerkte_Quotienten, ::testing::ValuesIn(Aenderungen),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// The one-gas shortcut against the weighted mean for tissue pressures of every size: ordinary
+// ones, odd fractions whose products use all bits, tiny and huge ones.
+TEST_F(Grenzwerte, ein_Gas_allein_gibt_genau_das_gewichtete_Mittel) {
+    const float Druecke[] = {1e-4f, 0.0627f, 0.751124f, 1.0f / 3.0f, 2.718281f, 7.77777f, 123.456f, 3.3e7f};
+    for (const float p : Druecke)
+        for (int i = 1; i <= 16; ++i) {
+            for (const bool Stickstoff : {true, false}) {
+                Gewebe(i, Stickstoff ? p : 0, Stickstoff ? 0 : p);
+                const AB_Typ AB = AB_Koeffizienten(i), AB_d = AB_direkt(i);
+                EXPECT_EQ(AB.A, AB_d.A) << p << " " << i << " " << Stickstoff;
+                EXPECT_EQ(AB.B, AB_d.B) << p << " " << i << " " << Stickstoff;
+            }
+        }
+}
+
+// The bound 0.00001 of "B near 0" holds exactly for the float coefficients: the float nearest to
+// it lies just below and counts as 0, the next float above does not.
+TEST_F(Grenzwerte, B_genau_an_der_Grenze_zu_null) {
+    const float unter = static_cast<float>(0.00001L);
+    ASSERT_LE(static_cast<long double>(unter), 0.00001L);
+    const float ueber = std::nextafter(unter, 1.0f);
+    for (int i = 1; i <= 16; ++i) S::Modell_N2.Kompartiment[i].b = unter;
+    EXPECT_THROW(p_ig(4), Unit_UI::Befehl_abgebrochen);
+    for (int i = 1; i <= 16; ++i) S::Modell_N2.Kompartiment[i].b = ueber;
+    Oberflaeche.Zuruecksetzen();
+    EXPECT_NO_THROW(p_ig(4));
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+}

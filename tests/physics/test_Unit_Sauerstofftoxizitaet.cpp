@@ -4,6 +4,8 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <vector>
 
@@ -189,4 +191,51 @@ TEST_F(Sauerstoff, Meldungsfolge_auf_Englisch) {
     EXPECT_EQ(Oberflaeche.Meldungen[0].Text, "pO2 exceeds the NOAA table !");
     EXPECT_EQ(Oberflaeche.Meldungen[1].Text, "Calculation will be stopped !");
     EXPECT_EQ(Oberflaeche.Fragen, std::vector<std::string>{"Continue calculation ?"});
+}
+
+// ---- The kept table row and recovery factor give what the formulas give, bit for bit ----
+namespace {
+// The recovery factor written out, nothing kept.
+long double Erholung_direkt(long double f, long double t) {
+    const long double s = (1.01325L - Unit_Formeln::p_H2O) * 0.20948L * atm_pro_bar;
+    const long double g = f <= s ? 0.5L : (f >= 0.5L ? 1.0L : 0.5L + 0.5L * (f - s) / (0.5L - s));
+    return std::exp((t * 0.011111111111111112L) * std::log(g));
+}
+
+// The CNS step written out: the rate between the two rows around f, the last two above the table.
+float CNS_direkt(float CNS, float pO2, float t) {
+    const long double f = pO2 * atm_pro_bar;
+    if (f < 0.5L) return static_cast<float>(CNS * Erholung_direkt(f, t));
+    int d = 0;
+    while (d < NOAA_Zeilen && NOAA_Tabelle[d].pO2_atm < f) ++d;
+    d = std::min(d, NOAA_Zeilen - 1);
+    const NOAA_Zeile& u = NOAA_Tabelle[d - 1];
+    const NOAA_Zeile& o = NOAA_Tabelle[d];
+    const long double Rate =
+        u.CNS_Prozent_pro_min + (f - u.pO2_atm) / (static_cast<long double>(o.pO2_atm) - u.pO2_atm) *
+                                    (static_cast<long double>(o.CNS_Prozent_pro_min) - u.CNS_Prozent_pro_min);
+    return static_cast<float>(CNS + t * Rate);
+}
+} // namespace
+
+// A run of pO2 values and steps as a dive takes them: repeated, changed, back to an earlier one,
+// below, inside and above the table; the water vapour switched in between.
+TEST_F(Sauerstoff, gemerkte_Zeile_und_Erholung_wie_die_Formel) {
+    struct Schritt {
+        float pO2, t;
+        bool mit_H2O;
+    };
+    const Schritt Folge[] = {{0.3f, 0.1f, true},  {0.3f, 0.1f, true},   {0.3f, 1.0f, true},
+                             {0.3f, 1.0f, false}, {0.45f, 1.0f, false}, {1.32f, 0.1f, false},
+                             {1.32f, 0.1f, true}, {1.41f, 0.1f, true},  {1.9f, 0.1f, true},
+                             {1.9f, 0.1f, true},  {1.32f, 0.1f, true},  {0.3f, 0.1f, true}};
+    pO2_weiterrechnen = true;
+    for (const Schritt& s : Folge) {
+        Unit_Formeln::p_H2O_setzen(s.mit_H2O);
+        EXPECT_EQ(CNS_Schritt(37.5f, s.pO2, s.t), CNS_direkt(37.5f, s.pO2, s.t)) << s.pO2 << " " << s.t;
+        EXPECT_EQ(pO2_ausserhalb, s.pO2 * atm_pro_bar > NOAA_pO2_MAX()) << s.pO2;
+        const long double f = s.pO2 * atm_pro_bar;
+        EXPECT_EQ(CNS_Erholung(f, s.t), Erholung_direkt(f, s.t)) << s.pO2 << " " << s.t;
+    }
+    Unit_Formeln::p_H2O_setzen(true);
 }
