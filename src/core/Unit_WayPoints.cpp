@@ -14,6 +14,7 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "reports/Unit_Tauchgang_analysieren.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Unit_WayPoints {
@@ -263,57 +264,84 @@ void sData_weiter() {
     ++sData_Anzahl;
 }
 
+namespace {
+// The values of the whole sample, the same for every compartment.
+void Samplekopf_schreiben(sData_Type& s) {
+    s.min_Runtime = static_cast<float>(min_Runtime);
+    s.m_Wasser = m_Wasser;
+    s.Gas_Nr = Gas_Nr;
+    s.Tauchgeraet = Tauchgeraet;
+    s.SCR_Flow = SCR_Flow;
+    s.CCR_Setpoint = CCR_Setpoint;
+    s.bar_pO2 = bar_pO2;
+    s.CNS_Prozent = static_cast<float>(CNS_Prozent);
+    s.OTU = static_cast<float>(OTU);
+    s.m_END = m_END;
+    s.Warnung = Warntext;
+    s.f_O2_atmen = f_O2_atmen;
+    s.f_N2_atmen = f_N2_atmen;
+    s.f_He_atmen = f_He_atmen;
+}
+
+bool uebersaettigt(int i) {
+    return p_N2_Gewebe[i] + p_He_Gewebe[i] > bar_Umgebung;
+}
+
+void Gewebe_kopieren(const Gewebe_Array& von, Gewebe_Array& nach, int i_von, int i_bis) {
+    std::copy(von.begin() + i_von, von.begin() + i_bis + 1, nach.begin() + i_von);
+}
+
+void Gewebe_schreiben(sData_Type& s, int i_von, int i_bis) {
+    Gewebe_kopieren(p_N2_Gewebe, s.p_N2_Gewebe, i_von, i_bis);
+    Gewebe_kopieren(p_He_Gewebe, s.p_He_Gewebe, i_von, i_bis);
+    Gewebe_kopieren(p_N2He_Gewebe_MAX, s.p_N2He_Gewebe_MAX, i_von, i_bis);
+    Gewebe_kopieren(p_N2He_Gewebe_MAX_GF, s.p_N2He_Gewebe_MAX_GF, i_von, i_bis);
+    Gewebe_kopieren(p_N2He_Gewebe_MAX_ZH, s.p_N2He_Gewebe_MAX_ZH, i_von, i_bis);
+}
+
+// The diver is over-saturated from here on: the deco zone begins.
+void Uebersaettigung_melden(const sData_Type& s, bool last) {
+    Uebersaettigt = s.Uebersaettigt;
+    if (Uebersaettigt && m_Dekozone <= 0) {
+        m_Dekozone = m_Wasser;
+        min_Dekozone = static_cast<float>(min_Runtime);
+    }
+    namespace Graph = Unit_Graph_Utilities;
+    Graph::Positionsmarke = {s.min_Runtime, s.m_Wasser};
+    auto& ui = Unit_UI::UI();
+    ui.Sample_gespeichert(s.min_Runtime, s.m_Wasser);
+    ui.Status_geaendert();
+    if (last && Graph::Tauchgangsgraphik_zeigen) {
+        Graph::Live_Kurve.push_back({s.min_Runtime, s.m_Wasser});
+        ui.Graph_geaendert();
+        ui.Nachrichten_verarbeiten();
+    }
+}
+} // namespace
+
 void sData_speichern(int i) {
     if (i < 1 || i > Gewebe_Anzahl) {
         Unit_Tools::Meldung_Problem(">sData_speichern(i)< out of range", ">sData_speichern(i)< out of range");
         throw Unit_UI::Befehl_abgebrochen("sData_speichern: compartment out of range");
     }
     sData_Type& s = sData[sData_Anzahl];
-    // The values of the whole sample are the same for every compartment but may change with an
-    // accident found on the way: written with the first and again with the last compartment.
-    if (i == 1 || i == Gewebe_Anzahl) {
-        s.min_Runtime = static_cast<float>(min_Runtime);
-        s.m_Wasser = m_Wasser;
-        s.Gas_Nr = Gas_Nr;
-        s.Tauchgeraet = Tauchgeraet;
-        s.SCR_Flow = SCR_Flow;
-        s.CCR_Setpoint = CCR_Setpoint;
-        s.bar_pO2 = bar_pO2;
-        s.CNS_Prozent = static_cast<float>(CNS_Prozent);
-        s.OTU = static_cast<float>(OTU);
-        s.m_END = m_END;
-        s.Warnung = Warntext;
-        s.f_O2_atmen = f_O2_atmen;
-        s.f_N2_atmen = f_N2_atmen;
-        s.f_He_atmen = f_He_atmen;
-    }
-    s.p_N2_Gewebe[i] = p_N2_Gewebe[i];
-    s.p_He_Gewebe[i] = p_He_Gewebe[i];
-    s.p_N2He_Gewebe_MAX[i] = p_N2He_Gewebe_MAX[i];
-    s.p_N2He_Gewebe_MAX_GF[i] = p_N2He_Gewebe_MAX_GF[i];
-    s.p_N2He_Gewebe_MAX_ZH[i] = p_N2He_Gewebe_MAX_ZH[i];
+    // The values of the whole sample may change with an accident found on the way: written with
+    // the first and again with the last compartment.
+    if (i == 1 || i == Gewebe_Anzahl) Samplekopf_schreiben(s);
+    Gewebe_schreiben(s, i, i);
+    const bool ueber = uebersaettigt(i);
+    s.Uebersaettigt = i == 1 ? ueber : s.Uebersaettigt || ueber;
+    Uebersaettigung_melden(s, i == Gewebe_Anzahl);
+}
 
-    const bool ueber = p_N2_Gewebe[i] + p_He_Gewebe[i] > bar_Umgebung;
-    if (i == 1)
-        s.Uebersaettigt = ueber;
-    else if (!s.Uebersaettigt)
-        s.Uebersaettigt = ueber;
-    Uebersaettigt = s.Uebersaettigt;
-    if (Uebersaettigt && m_Dekozone <= 0) {
-        m_Dekozone = m_Wasser;
-        min_Dekozone = static_cast<float>(min_Runtime);
-    }
-
-    namespace Graph = Unit_Graph_Utilities;
-    Graph::Positionsmarke = {s.min_Runtime, s.m_Wasser};
-    auto& ui = Unit_UI::UI();
-    ui.Sample_gespeichert(s.min_Runtime, s.m_Wasser);
-    ui.Status_geaendert();
-    if (i == Gewebe_Anzahl && Graph::Tauchgangsgraphik_zeigen) {
-        Graph::Live_Kurve.push_back({s.min_Runtime, s.m_Wasser});
-        ui.Graph_geaendert();
-        ui.Nachrichten_verarbeiten();
-    }
+void Sample_speichern() {
+    sData_Type& s = sData[sData_Anzahl];
+    Samplekopf_schreiben(s);
+    Gewebe_schreiben(s, 1, Gewebe_Anzahl);
+    bool ueber = false;
+    for (int i = 1; i <= Gewebe_Anzahl; ++i) ueber = ueber || uebersaettigt(i);
+    s.Uebersaettigt = ueber;
+    Uebersaettigung_melden(s, true);
 }
 
 void sData_holen(float min_Runtime_gesucht) {

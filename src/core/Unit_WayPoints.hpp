@@ -112,6 +112,8 @@ void WayPoint_anhaengen(const std::string& Aktion);
 // Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
 void sData_weiter();
 void sData_speichern(int i);
+// All compartments at once, as sData_speichern(1) to sData_speichern(16) in a row.
+void Sample_speichern();
 void sData_holen(float min_Runtime_gesucht);
 void WayPoint_letzter_holen();
 void Startzustand_sichern();

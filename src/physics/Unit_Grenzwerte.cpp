@@ -11,8 +11,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <limits>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -156,66 +154,7 @@ uint64_t Bits(float x, float y) {
     return static_cast<uint64_t>(std::bit_cast<uint32_t>(x)) << 32 | std::bit_cast<uint32_t>(y);
 }
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the 80-bit format: 8 bytes mantissa, 2 exponent");
-struct Bits80 {
-    uint64_t Mantisse = 0;
-    uint16_t Exponent = 0;
-    bool operator==(const Bits80&) const = default;
-};
-Bits80 Bits(const long double& x) {
-    Bits80 b;
-    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
-    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
-                sizeof b.Exponent);
-    return b;
-}
-
-// GF / B of a compartment comes back while the gradient factor and the mix in the tissue stay
-// (a dive without helium, an ascent at one factor); an extended division costs more than the
-// rest of the formula.
-struct GF_B_Merker {
-    bool gueltig = false;
-    uint64_t GF_B = 0;
-    long double q = 0;
-};
-std::array<GF_B_Merker, W::Gewebe_Anzahl + 1> GF_B_gemerkt;
-
-long double GF_durch_B(int i, float GF, float B) {
-    GF_B_Merker& m = GF_B_gemerkt[static_cast<std::size_t>(i)];
-    const uint64_t Schluessel = Bits(GF, B);
-    if (!m.gueltig || m.GF_B != Schluessel) m = {true, Schluessel, static_cast<long double>(GF) / B};
-    return m.q;
-}
-
-// The tolerated ambient pressure with the gradient factor: the planner asks for the ceiling again
-// right after the step that computed it.
-struct p_amb_GF_Merker {
-    bool gueltig = false;
-    uint64_t Pt_GF = 0, AB = 0;
-    float p = 0;
-};
-std::array<p_amb_GF_Merker, W::Gewebe_Anzahl + 1> p_amb_GF_gemerkt;
-
-// A broken set is reported at every use.
-AB_Typ gemeldet_wenn_kaputt(int i, AB_Typ AB, float pN2, float pHe) {
-    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
-    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
-    return AB;
-}
-
-// The bodies below take a compartment number already checked: they run for every compartment of
-// every step, the public functions check first.
-AB_Typ AB_berechnen(int i) {
-    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
-    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
-    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
-    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    // The weighted mean of one gas is its coefficient exactly: a product of two floats is exact in
-    // extended precision, so (a x p + 0) / p rounds to a itself. No division, nothing to keep; the
-    // sum is that one pressure, so its near-zero test reads the same on the float.
-    if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return gemeldet_wenn_kaputt(i, {n.a, n.b}, pN2, pHe);
-    if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return gemeldet_wenn_kaputt(i, {h.a, h.b}, pN2, pHe);
+AB_Typ Mischung_berechnen(float pN2, float pHe, const S::Kompartiment_Typ& n, const S::Kompartiment_Typ& h) {
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
@@ -228,45 +167,60 @@ AB_Typ AB_berechnen(int i) {
         AB.B = static_cast<float>(
             (static_cast<long double>(n.b) * pN2 + static_cast<long double>(h.b) * pHe) / Summe);
     }
-    if (!nahe_Null(AB.A) && !nahe_Null(AB.B)) return AB;
-    AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
     return AB;
 }
 
-// The last tolerated pressures of a compartment with their inputs: at a constant depth of a dive
-// without helium the coefficients stay, and so do both variants.
-struct p_ig_Merker {
+// The coefficients of a mix with the inputs they came from: the ceiling asks for them again right
+// after the limits of the same step, and two extended divisions are worth keeping for that.
+struct AB_Merker {
     bool gueltig = false;
-    uint64_t AB = 0;
-    uint32_t GF = 0;
-    Bits80 P{};
-    float mit_GF = 0, ohne_GF = 0;
+    uint64_t p = 0, N2 = 0, He = 0;
+    AB_Typ AB{};
 };
-std::array<p_ig_Merker, W::Gewebe_Anzahl + 1> p_ig_gemerkt;
+std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
 
-Grenzdruck_Typ p_ig_berechnen(int i) {
+AB_Typ AB_ohne_Meldung(int i, float pN2, float pHe) {
+    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
+    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    // The weighted mean of one gas is its coefficient exactly: a product of two floats is exact in
+    // extended precision, so (a x p + 0) / p rounds to a itself. No division, nothing to keep; the
+    // sum is that one pressure, so its near-zero test reads the same on the float.
+    if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return {n.a, n.b};
+    if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return {h.a, h.b};
+    AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
+    const uint64_t p = Bits(pN2, pHe), N2 = Bits(n.a, n.b), He = Bits(h.a, h.b);
+    if (!m.gueltig || m.p != p || m.N2 != N2 || m.He != He)
+        m = {true, p, N2, He, Mischung_berechnen(pN2, pHe, n, h)};
+    return m.AB;
+}
+
+bool kaputt(const AB_Typ& AB) {
+    return nahe_Null(AB.A) || nahe_Null(AB.B);
+}
+
+// The bodies below take a compartment number already checked: they run for every compartment of
+// every step, the public functions check first.
+AB_Typ AB_berechnen(int i) {
+    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
+    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
+    const AB_Typ AB = AB_ohne_Meldung(i, pN2, pHe);
+    // A broken set is reported at every use.
+    if (kaputt(AB)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
+    return AB;
+}
+
+// Computed afresh each time: its inputs change with nearly every step of a mix, and telling a
+// kept result apart costs more than its two divisions.
+Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
     const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B)) {
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
                         "SERIOUS PROBLEM calculation p_ig: model parameter B < 0.00001");
         throw Unit_UI::Befehl_abgebrochen("p_ig: model parameter B near 0");
     }
-    const float GF_jetzt = GF_aktuell();
-    p_ig_Merker& m = p_ig_gemerkt[static_cast<std::size_t>(i)];
-    const uint64_t AB_Bits = Bits(AB.A, AB.B);
-    const uint32_t GF_Bits = std::bit_cast<uint32_t>(GF_jetzt);
-    const Bits80 P_Bits = Bits(W::bar_Umgebung);
-    if (!m.gueltig || m.AB != AB_Bits || m.GF != GF_Bits || !(m.P == P_Bits)) {
-        const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
-        const long double GF_B = GF_durch_B(i, GF_jetzt, AB.B);
-        m = {true,
-             AB_Bits,
-             GF_Bits,
-             P_Bits,
-             static_cast<float>((GF_B - GF + 1) * P + A * GF),
-             static_cast<float>(P / B + A)};
-    }
-    return in_Kraft(m.mit_GF, m.ohne_GF);
+    const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
+    const long double GF_B = GF / B;
+    return in_Kraft((GF_B - GF + 1) * P + A * GF, P / B + A);
 }
 
 AB_Typ AB_fuer_p_amb(int i) {
@@ -281,16 +235,9 @@ float Pt_einfach(int i) {
     return static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
 }
 
-float p_amb_mit_GF(int i, float Pt, const AB_Typ& AB) {
-    const float GF_jetzt = GF_aktuell();
-    p_amb_GF_Merker& m = p_amb_GF_gemerkt[static_cast<std::size_t>(i)];
-    const uint64_t Pt_GF = Bits(Pt, GF_jetzt), AB_Bits = Bits(AB.A, AB.B);
-    if (!m.gueltig || m.Pt_GF != Pt_GF || m.AB != AB_Bits) {
-        const long double GF = GF_jetzt, A = AB.A;
-        m = {true, Pt_GF, AB_Bits,
-             static_cast<float>((Pt - GF * A) / (GF_durch_B(i, GF_jetzt, AB.B) - GF + 1))};
-    }
-    return m.p;
+float p_amb_mit_GF(float Pt, const AB_Typ& AB, float GF_jetzt) {
+    const long double GF = GF_jetzt, A = AB.A;
+    return static_cast<float>((Pt - GF * A) / (GF / AB.B - GF + 1));
 }
 
 long double p_amb_ohne_GF(float Pt, const AB_Typ& AB) {
@@ -317,25 +264,51 @@ AB_Typ AB_Koeffizienten(int i) {
 
 Grenzdruck_Typ p_ig(int i) {
     Kompartiment_pruefen(i, "AB_Koeffizienten");
-    return p_ig_berechnen(i);
+    return p_ig_berechnen(i, GF_aktuell());
 }
 
 Grenzdruck_Typ p_amb(int i) {
     Kompartiment_pruefen(i, "AB_Koeffizienten");
     const AB_Typ AB = AB_fuer_p_amb(i);
     const float Pt = Pt_einfach(i);
-    return in_Kraft(p_amb_mit_GF(i, Pt, AB), p_amb_ohne_GF(Pt, AB));
+    return in_Kraft(p_amb_mit_GF(Pt, AB, GF_aktuell()), p_amb_ohne_GF(Pt, AB));
 }
+
+namespace {
+// The ceiling part of a compartment with everything it came from: the planner asks for the
+// ceiling again and again between two steps.
+struct Ceiling_Merker {
+    bool gueltig = false;
+    uint64_t p = 0, N2 = 0, He = 0, GF = 0;
+    float Ceiling = 0;
+};
+std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
+
+float Ceiling_Kompartiment(int i, bool mit_GF, float GF) {
+    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
+    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
+    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
+    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    Ceiling_Merker Neu{true, Bits(pN2, pHe), Bits(n.a, n.b), Bits(h.a, h.b), mit_GF ? Bits(1.0f, GF) : 0};
+    Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
+    if (m.gueltig && m.p == Neu.p && m.N2 == Neu.N2 && m.He == Neu.He && m.GF == Neu.GF) return m.Ceiling;
+    const AB_Typ AB = AB_fuer_p_amb(i);
+    const float Pt = Pt_einfach(i);
+    Neu.Ceiling = mit_GF ? p_amb_mit_GF(Pt, AB, GF) : static_cast<float>(p_amb_ohne_GF(Pt, AB));
+    // A broken set is reported at every use, so it is never kept.
+    Neu.gueltig = !kaputt(AB);
+    m = Neu;
+    return Neu.Ceiling;
+}
+} // namespace
 
 float p_amb_MAX() {
     float Ceiling = -2147483648.0f;
     // Only the variant in force: the other one is not looked at here.
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
-        const AB_Typ AB = AB_fuer_p_amb(i);
-        const float Pt = Pt_einfach(i);
-        const long double p = S::GF_verwenden ? p_amb_mit_GF(i, Pt, AB) : p_amb_ohne_GF(Pt, AB);
-        Ceiling = std::max(Ceiling, static_cast<float>(p));
-    }
+    const bool mit_GF = S::GF_verwenden;
+    const float GF = mit_GF ? GF_aktuell() : 0.0f;
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
+        Ceiling = std::max(Ceiling, Ceiling_Kompartiment(i, mit_GF, GF));
     return Ceiling;
 }
 
@@ -351,8 +324,12 @@ bool Dekounfall_irgendwo() {
 }
 
 void Gewebe_Grenzwerte(int i) {
+    Gewebe_Grenzwerte(i, GF_aktuell());
+}
+
+void Gewebe_Grenzwerte(int i, float GF) {
     Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
-    const Grenzdruck_Typ M = p_ig_berechnen(i);
+    const Grenzdruck_Typ M = p_ig_berechnen(i, GF);
     W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
     W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
     W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;

@@ -45,6 +45,8 @@ bool Dekounfall_irgendwo();
 // After compartment i was advanced: stores its tolerated pressures, asks for its bar to be redrawn
 // and handles a new decompression accident (warning text, waypoint, error box).
 void Gewebe_Grenzwerte(int i);
+// The same with the gradient factor in force, taken once for all compartments of a step.
+void Gewebe_Grenzwerte(int i, float GF);
 // Installed by the dive calculation: shows the accident waypoint (its number) in log and graph.
 extern std::function<void(int32_t)> Dekounfall_anzeigen;
 

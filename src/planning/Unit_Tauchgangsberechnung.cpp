@@ -427,7 +427,7 @@ void Tauchgang_nachrechnen() {
     w0.OTU = static_cast<float>(W::OTU);
     w0.m_END = 0;
     W::sData_Anzahl = 0;
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) W::sData_speichern(i);
+    W::Sample_speichern();
     if (Unit_Saettigungsmodelle::Buehlmann_Tiefenzuschlag)
         for (int32_t k = 1; k <= W::WayPoint_Anzahl; ++k) {
             auto& m = W::WayPoint[static_cast<std::size_t>(k)].m_Wasser;
