@@ -154,7 +154,8 @@ uint64_t Bits(float x, float y) {
     return static_cast<uint64_t>(std::bit_cast<uint32_t>(x)) << 32 | std::bit_cast<uint32_t>(y);
 }
 
-AB_Typ Mischung_berechnen(float pN2, float pHe, const S::Kompartiment_Typ& n, const S::Kompartiment_Typ& h) {
+[[gnu::always_inline]] inline AB_Typ Mischung_berechnen(float pN2, float pHe, const S::Kompartiment_Typ& n,
+                                                        const S::Kompartiment_Typ& h) {
     const long double Summe = static_cast<long double>(pN2) + pHe;
     AB_Typ AB;
     if (nahe_Null(Summe)) {
@@ -179,7 +180,7 @@ struct AB_Merker {
 };
 std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
 
-AB_Typ AB_ohne_Meldung(int i, float pN2, float pHe) {
+[[gnu::always_inline]] inline AB_Typ AB_ohne_Meldung(int i, float pN2, float pHe) {
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
     // The weighted mean of one gas is its coefficient exactly: a product of two floats is exact in
@@ -200,7 +201,7 @@ bool kaputt(const AB_Typ& AB) {
 
 // The bodies below take a compartment number already checked: they run for every compartment of
 // every step, the public functions check first.
-AB_Typ AB_berechnen(int i) {
+[[gnu::always_inline]] inline AB_Typ AB_berechnen(int i) {
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const AB_Typ AB = AB_ohne_Meldung(i, pN2, pHe);
@@ -211,7 +212,7 @@ AB_Typ AB_berechnen(int i) {
 
 // Computed afresh each time: its inputs change with nearly every step of a mix, and telling a
 // kept result apart costs more than its two divisions.
-Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
+[[gnu::always_inline]] inline Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
     const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B)) {
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
@@ -223,7 +224,7 @@ Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
     return in_Kraft((GF_B - GF + 1) * P + A * GF, P / B + A);
 }
 
-AB_Typ AB_fuer_p_amb(int i) {
+[[gnu::always_inline]] inline AB_Typ AB_fuer_p_amb(int i) {
     const AB_Typ AB = AB_berechnen(i);
     if (nahe_Null(AB.B))
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_amb: Modellparameter B <= 0.00001",
@@ -235,7 +236,7 @@ float Pt_einfach(int i) {
     return static_cast<float>(W::p_N2_Gewebe[i]) + static_cast<float>(W::p_He_Gewebe[i]);
 }
 
-float p_amb_mit_GF(float Pt, const AB_Typ& AB, float GF_jetzt) {
+[[gnu::always_inline]] inline float p_amb_mit_GF(float Pt, const AB_Typ& AB, float GF_jetzt) {
     const long double GF = GF_jetzt, A = AB.A;
     return static_cast<float>((Pt - GF * A) / (GF / AB.B - GF + 1));
 }
@@ -284,7 +285,7 @@ struct Ceiling_Merker {
 };
 std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
 
-float Ceiling_Kompartiment(int i, bool mit_GF, float GF) {
+[[gnu::always_inline]] inline float Ceiling_Kompartiment(int i, bool mit_GF, float GF) {
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
@@ -327,14 +328,26 @@ void Gewebe_Grenzwerte(int i) {
     Gewebe_Grenzwerte(i, GF_aktuell());
 }
 
-void Gewebe_Grenzwerte(int i, float GF) {
-    Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
+namespace {
+// Inlined into the loop over all compartments: a call per compartment costs as much as its sums.
+[[gnu::always_inline]] inline void Grenzwerte_setzen(int i, float GF, Unit_UI::Oberflaeche& ui) {
     const Grenzdruck_Typ M = p_ig_berechnen(i, GF);
     W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
     W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
     W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
-    Unit_UI::UI().Kompartiment_geaendert(i);
+    ui.Kompartiment_geaendert(i);
     if (Dekounfall_hier(i)) Dekounfall_festhalten();
+}
+} // namespace
+
+void Gewebe_Grenzwerte(int i, float GF) {
+    Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
+    Grenzwerte_setzen(i, GF, Unit_UI::UI());
+}
+
+void Grenzwerte_aller_Kompartimente(float GF) {
+    auto& ui = Unit_UI::UI();
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Grenzwerte_setzen(i, GF, ui);
 }
 
 float Uebersaettigung_Prozent(int i) {

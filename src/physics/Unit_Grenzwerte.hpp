@@ -47,6 +47,8 @@ bool Dekounfall_irgendwo();
 void Gewebe_Grenzwerte(int i);
 // The same with the gradient factor in force, taken once for all compartments of a step.
 void Gewebe_Grenzwerte(int i, float GF);
+// Gewebe_Grenzwerte(i, GF) for i = 1 to 16, after a step advanced them all.
+void Grenzwerte_aller_Kompartimente(float GF);
 // Installed by the dive calculation: shows the accident waypoint (its number) in log and graph.
 extern std::function<void(int32_t)> Dekounfall_anzeigen;
 

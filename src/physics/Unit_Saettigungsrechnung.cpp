@@ -62,29 +62,33 @@ struct Faktor_Merker {
 };
 std::array<Faktor_Merker, W::Gewebe_Anzahl + 1> Faktor_N2, Faktor_He;
 
-// Both gases of compartment i at constant pressure, then its limits and its sample entry.
-void Kompartiment_Haldane(int i, long double t, float GF) {
+// Both gases of compartment i at constant pressure.
+void Kompartiment_Haldane(int i, long double t) {
     auto& N2 = W::p_N2_Gewebe[i];
     auto& He = W::p_He_Gewebe[i];
     N2 += Faktor_N2[static_cast<std::size_t>(i)].Faktor(t, t_halb_N2(i)) * (p_N2_atmen - N2);
     He += Faktor_He[static_cast<std::size_t>(i)].Faktor(t, t_halb_He(i)) * (p_He_atmen - He);
-    Unit_Grenzwerte::Gewebe_Grenzwerte(i, GF);
 }
 
-void Kompartiment_Schreiner(int i, long double t, float GF) {
+void Kompartiment_Schreiner(int i, long double t) {
     const int a = Algorithmus == 3 ? 3 : 2;
     Schreiner(W::p_N2_Gewebe[i], p_N2_atmen, p_N2_atmen_vorher, t, t_halb_N2(i), a);
     Schreiner(W::p_He_Gewebe[i], p_He_atmen, p_He_atmen_vorher, t, t_halb_He(i), a);
-    Unit_Grenzwerte::Gewebe_Grenzwerte(i, GF);
+}
+
+// The limits of every compartment and the sample entry, once all have been advanced: the limits
+// of one compartment read no other, so the order of the two loops changes nothing.
+void Grenzwerte_und_Sample() {
+    Unit_Grenzwerte::Grenzwerte_aller_Kompartimente(Unit_Grenzwerte::GF_aktuell());
+    W::Sample_speichern();
 }
 
 // One sample at constant pressure over t (runtime advanced by the caller).
 void Sample_Haldane(float t_Atmung, long double t_Gewebe) {
     Atemgas_Schritt(t_Atmung);
     W::sData_weiter();
-    const float GF = Unit_Grenzwerte::GF_aktuell(); // the depth stays for the whole sample
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Haldane(i, t_Gewebe, GF);
-    W::Sample_speichern();
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Haldane(i, t_Gewebe);
+    Grenzwerte_und_Sample();
 }
 
 // Depth from the pressure; a change below 0.1 mm keeps a constant depth exactly constant.
@@ -191,9 +195,8 @@ void Gewebe_Schritt() {
         W::min_Runtime += W::min_dt;
         Atemgas_Schritt(W::min_dt);
         W::sData_weiter();
-        const float GF = Unit_Grenzwerte::GF_aktuell();
-        for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Schreiner(i, W::min_dt, GF);
-        W::Sample_speichern();
+        for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Schreiner(i, W::min_dt);
+        Grenzwerte_und_Sample();
         break;
     }
     default:
