@@ -2,6 +2,8 @@
 
 #include "core/Unit_UI.hpp"
 
+#include <utility>
+
 namespace Unit_Textpuffer {
 
 Textpuffer Memo_Tauchgangsberechnung{"Memo_Tauchgangsberechnung", {}};
@@ -19,8 +21,8 @@ void Textpuffer::Leeren() {
     Unit_UI::UI().Textpuffer_geaendert(Name);
 }
 
-void Textpuffer::Zeile_anfuegen(const std::string& Zeile) {
-    Zeilen.push_back(Zeile);
+void Textpuffer::Zeile_anfuegen(std::string Zeile) {
+    Zeilen.push_back(std::move(Zeile));
     Unit_UI::UI().Textpuffer_geaendert(Name);
 }
 

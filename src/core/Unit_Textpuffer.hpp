@@ -12,7 +12,7 @@ struct Textpuffer {
     std::vector<std::string> Zeilen;
 
     void Leeren();
-    void Zeile_anfuegen(const std::string& Zeile);
+    void Zeile_anfuegen(std::string Zeile);
     // All lines joined with CR LF, as the memo controls hand them over.
     std::string Text() const;
 };

@@ -118,38 +118,53 @@ std::string Festkomma(long double Wert, int Nachkommastellen) {
 }
 } // namespace
 
+namespace {
 // The common case in a few integer operations: a value well inside the range and not close to a
-// half at the last decimal gives the same digits as the full conversion.
-bool Festkomma_schnell(long double Wert, int Nachkommastellen, std::string& Text) {
+// half at the last decimal gives the same digits as the full conversion. Writes backwards and
+// ends at the puffer's end; returns the first character, or nullptr for the full conversion.
+char* Festkomma_schnell(long double Wert, int Nachkommastellen, char* Ende) {
     static constexpr long double Zehner[] = {1, 10, 100, 1e3L, 1e4L, 1e5L, 1e6L};
-    if (Nachkommastellen > 6 || !std::isfinite(Wert)) return false;
+    if (Nachkommastellen > 6 || !std::isfinite(Wert)) return nullptr;
     // Below 1e12 the product is off by less than 1e-7 and the 18-digit conversion moves the
     // decimal after the last one kept by less than 1e-5: only near a half can they disagree.
     const long double r = std::fabs(Wert) * Zehner[Nachkommastellen];
-    if (!(r < 1e12L)) return false;
+    if (!(r < 1e12L)) return nullptr;
     const long double ganz = std::floor(r);
     const long double Rest = r - ganz;
-    if (std::fabs(Rest - 0.5L) < 1e-4L) return false;
+    if (std::fabs(Rest - 0.5L) < 1e-4L) return nullptr;
     auto k = static_cast<unsigned long long>(ganz) + (Rest > 0.5L ? 1 : 0);
-    char Puffer[48];
-    char* e = Puffer + sizeof Puffer;
-    char* p = e;
+    // A value that rounds to zero is shown without a sign: "-0.0" means nothing to a diver.
+    const bool null = k == 0;
+    char* p = Ende;
     for (int s = 0; s < Nachkommastellen; ++s, k /= 10) *--p = static_cast<char>('0' + k % 10);
     if (Nachkommastellen > 0) *--p = '.';
     do *--p = static_cast<char>('0' + k % 10);
     while ((k /= 10) > 0);
-    const bool null = std::find_if(p, e, [](char c) { return c >= '1' && c <= '9'; }) == e;
     if (Wert < 0 && !null) *--p = '-';
-    Text.assign(p, e);
-    return true;
+    return p;
+}
+} // namespace
+
+void Zahl_anhaengen_Punkt(std::string& Text, int Breite, int Nachkommastellen, long double Wert) {
+    Nachkommastellen = std::clamp(Nachkommastellen, 0, 18);
+    char Puffer[48];
+    char* const Ende = Puffer + sizeof Puffer;
+    const char* Anfang = Festkomma_schnell(Wert, Nachkommastellen, Ende);
+    if (!Anfang) {
+        const std::string Voll = Festkomma(Wert, Nachkommastellen);
+        if (static_cast<int>(Voll.size()) < Breite)
+            Text.append(static_cast<std::size_t>(Breite) - Voll.size(), ' ');
+        Text += Voll;
+        return;
+    }
+    const auto Laenge = static_cast<int>(Ende - Anfang);
+    if (Laenge < Breite) Text.append(static_cast<std::size_t>(Breite - Laenge), ' ');
+    Text.append(Anfang, static_cast<std::size_t>(Laenge));
 }
 
 std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert) {
-    Nachkommastellen = std::clamp(Nachkommastellen, 0, 18);
     std::string Text;
-    if (!Festkomma_schnell(Wert, Nachkommastellen, Text)) Text = Festkomma(Wert, Nachkommastellen);
-    if (static_cast<int>(Text.size()) < Breite)
-        Text.insert(0, static_cast<std::size_t>(Breite) - Text.size(), ' ');
+    Zahl_anhaengen_Punkt(Text, Breite, Nachkommastellen, Wert);
     return Text;
 }
 

@@ -28,6 +28,8 @@ void Dezimaltrennzeichen_setzen(char Zeichen);
 std::string Zahl_formatieren(int Breite, int Nachkommastellen, long double Wert);
 // The same with a point as separator (exchange files).
 std::string Zahl_formatieren_Punkt(int Breite, int Nachkommastellen, long double Wert);
+// The same appended to a text: a report of thousands of rows builds no text per number.
+void Zahl_anhaengen_Punkt(std::string& Text, int Breite, int Nachkommastellen, long double Wert);
 
 // Reads a point or a comma; text that is no number gives 0 and an error box, empty text 0.
 long double Zahl_lesen(const std::string& Text);

@@ -246,16 +246,27 @@ std::string CSV_Kopf() {
 }
 
 std::string CSV_Zeile(const W::sData_Type& s) {
-    std::string z =
-        Zahl_formatieren_Punkt(6, 1, s.min_Runtime) + "," + Zahl_formatieren_Punkt(6, 2, s.m_Wasser) + "," +
-        Zahl_formatieren_Punkt(6, 3, Unit_Formeln::bar_Umgebung_aus(s.m_Wasser)) + "," + Gas_CSV(s.Gas_Nr) +
-        "," + Geraet_CSV(s.Tauchgeraet) + "," + Zahl_formatieren_Punkt(4, 2, s.bar_pO2) + "," +
-        Zahl_formatieren_Punkt(5, 1, s.CNS_Prozent) + "," +
-        Zahl_formatieren_Punkt(6, 2, static_cast<long double>(s.f_O2_atmen) * 100) + "," +
-        Zahl_formatieren_Punkt(6, 2, static_cast<long double>(s.f_N2_atmen) * 100) + "," +
-        Zahl_formatieren_Punkt(6, 2, static_cast<long double>(s.f_He_atmen) * 100);
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i)
-        z += "," + Zahl_formatieren_Punkt(5, 3, relative_Saettigung(s, i));
+    using Unit_Tools::Zahl_anhaengen_Punkt;
+    std::string z;
+    z.reserve(200);
+    const auto Zahl = [&z](int Breite, int Nachkommastellen, long double Wert) {
+        Zahl_anhaengen_Punkt(z, Breite, Nachkommastellen, Wert);
+        z += ',';
+    };
+    Zahl(6, 1, s.min_Runtime);
+    Zahl(6, 2, s.m_Wasser);
+    Zahl(6, 3, Unit_Formeln::bar_Umgebung_aus(s.m_Wasser));
+    z += Gas_CSV(s.Gas_Nr);
+    z += ',';
+    z += Geraet_CSV(s.Tauchgeraet);
+    z += ',';
+    Zahl(4, 2, s.bar_pO2);
+    Zahl(5, 1, s.CNS_Prozent);
+    Zahl(6, 2, static_cast<long double>(s.f_O2_atmen) * 100);
+    Zahl(6, 2, static_cast<long double>(s.f_N2_atmen) * 100);
+    Zahl(6, 2, static_cast<long double>(s.f_He_atmen) * 100);
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Zahl(5, 3, relative_Saettigung(s, i));
+    z.pop_back(); // the comma after the last value
     return z;
 }
 
