@@ -42,6 +42,7 @@ void Start() {
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
     Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
     M::Berichte_schreiben = nullptr;
+    Unit_AustauchPlanung::Aufstieg_Gaswechsel_OK = false; // each dive breathes only its own gases
     M::Neuer_Tauchgang();
 }
 
@@ -101,6 +102,7 @@ BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)->Unit(benchmark::kMillisecond);
 // sample table.
 static void BM_Austauchen_1400_min(benchmark::State& state) {
     Start();
+    M::Gas_waehlen(0);
     // Entered points stop at 900 min; a loaded dive may be longer, so the rows are laid out
     // directly, as loading a file does.
     Unit_Tauchgangsberechnung::Segment_anhaengen(0, false, false, 0, 0, 12, 1);
