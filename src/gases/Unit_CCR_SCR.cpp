@@ -96,55 +96,65 @@ void atmen_wie_Gas() {
     W::f_He_atmen = G::f_He;
 }
 
-void CCR_nach_Zugabe(long double x, bool& zugegeben) {
-    Summe_neu(CCR);
-    auf_Volumen_ablassen(CCR);
-    pO2_neu(CCR);
+void CCR_nach_Zugabe(CCR_Type& k, long double x, bool& zugegeben) {
+    Summe_neu(k);
+    auf_Volumen_ablassen(k);
+    pO2_neu(k);
     if (x > 0) zugegeben = true;
 }
 
-void O2_zugeben(long double x) {
-    CCR.barL_O2 += x;
-    CCR.barL_O2_Zugabe += x;
-    CCR_nach_Zugabe(x, CCR_O2_zugegeben);
+void O2_zugeben(CCR_Type& k, long double x, bool& zugegeben) {
+    k.barL_O2 += x;
+    k.barL_O2_Zugabe += x;
+    CCR_nach_Zugabe(k, x, zugegeben);
 }
 
-void Diluent_zugeben(long double x) {
-    Gas_einleiten(CCR, x);
-    CCR.barL_Dil_Zugabe += x;
-    CCR_nach_Zugabe(x, CCR_Dil_zugegeben);
+void Diluent_zugeben(CCR_Type& k, long double x, bool& zugegeben) {
+    Gas_einleiten(k, x);
+    k.barL_Dil_Zugabe += x;
+    CCR_nach_Zugabe(k, x, zugegeben);
 }
 
 // An amount that is zero (or too small to change the total) leaves the loop as it is, so every
 // further increment would be the same: the loop ends there.
-bool wirkungslos(long double x) {
-    return !(CCR.barL_Summe + x > CCR.barL_Summe);
+bool wirkungslos(const CCR_Type& k, long double x) {
+    return !(k.barL_Summe + x > k.barL_Summe);
 }
 
+// The increments run on a copy of the loop, which the compiler keeps in registers: a step may
+// take a hundred of them.
 void Sauerstoff_einspritzen(long double i_O2) {
-    const long double P = P_Kreislauf(), V = P * CCR.L;
-    const long double Soll = CCR.Setpoint, Genauigkeit = CCR.Setpoint_Genauigkeit;
+    CCR_Type k = CCR;
+    bool zugegeben = CCR_O2_zugegeben;
+    const long double P = P_Kreislauf(), V = P * k.L;
+    const long double Soll = k.Setpoint, Genauigkeit = k.Setpoint_Genauigkeit;
     for (int n = 0; n < Zugaben_max; ++n) {
-        const bool weiter = P > Soll ? CCR.pO2_Kreislauf < Soll - Genauigkeit
-                                     : std::fabs(CCR.pO2_Kreislauf - P) > Genauigkeit;
-        if (!weiter) return;
+        const bool weiter =
+            P > Soll ? k.pO2_Kreislauf < Soll - Genauigkeit : std::fabs(k.pO2_Kreislauf - P) > Genauigkeit;
+        if (!weiter) break;
         const long double x =
-            CCR.barL_Summe + i_O2 <= V || CCR.pO2_Kreislauf < Soll - Genauigkeit ? i_O2 : V - CCR.barL_Summe;
-        if (wirkungslos(x)) return;
-        O2_zugeben(x);
+            k.barL_Summe + i_O2 <= V || k.pO2_Kreislauf < Soll - Genauigkeit ? i_O2 : V - k.barL_Summe;
+        if (wirkungslos(k, x)) break;
+        O2_zugeben(k, x, zugegeben);
     }
+    CCR = k;
+    CCR_O2_zugegeben = zugegeben;
 }
 
 void Diluent_nachfuellen(long double i_Dil) {
-    const long double P = P_Kreislauf(), V = P * CCR.L;
-    const long double Soll = CCR.Setpoint, Genauigkeit = CCR.Setpoint_Genauigkeit;
+    CCR_Type k = CCR;
+    bool zugegeben = CCR_Dil_zugegeben;
+    const long double P = P_Kreislauf(), V = P * k.L;
+    const long double Soll = k.Setpoint, Genauigkeit = k.Setpoint_Genauigkeit;
     for (int n = 0; n < Zugaben_max; ++n) {
-        const bool zu_viel_O2 = CCR.pO2_Kreislauf > Soll + Genauigkeit && P * G::f_O2 < CCR.pO2_Kreislauf;
-        if (!zu_viel_O2 && CCR.barL_Summe >= Volumen_barL(CCR)) return;
-        const long double x = CCR.barL_Summe + i_Dil > V ? V - CCR.barL_Summe : i_Dil;
-        if (wirkungslos(x)) return;
-        Diluent_zugeben(x);
+        const bool zu_viel_O2 = k.pO2_Kreislauf > Soll + Genauigkeit && P * G::f_O2 < k.pO2_Kreislauf;
+        if (!zu_viel_O2 && k.barL_Summe >= Volumen_barL(k)) break;
+        const long double x = k.barL_Summe + i_Dil > V ? V - k.barL_Summe : i_Dil;
+        if (wirkungslos(k, x)) break;
+        Diluent_zugeben(k, x, zugegeben);
     }
+    CCR = k;
+    CCR_Dil_zugegeben = zugegeben;
 }
 
 struct Kreislaufanteile {
@@ -194,7 +204,7 @@ Spuelung_Type CCR_spuelen() {
     const int32_t n = Spuelungen(CCR.Spuelen_Anzahl);
     if (n == 0) return {false, 0, "CCR"};
     CCR.barL_O2_Zugabe = CCR.barL_Dil_Zugabe = 0;
-    for (int32_t k = 0; k < n; ++k) Diluent_zugeben(P_Kreislauf() * CCR.L);
+    for (int32_t k = 0; k < n; ++k) Diluent_zugeben(CCR, P_Kreislauf() * CCR.L, CCR_Dil_zugegeben);
     atmen_wie_Kreislauf(CCR);
     Unit_Gasverbrauch::Verbrauch_buchen(G::Gas_O2, CCR.barL_O2_Zugabe);
     Unit_Gasverbrauch::Verbrauch_buchen(G::Gasgemisch_num, CCR.barL_Dil_Zugabe);
