@@ -201,19 +201,20 @@ bool kaputt(const AB_Typ& AB) {
 
 // The bodies below take a compartment number already checked: they run for every compartment of
 // every step, the public functions check first.
-[[gnu::always_inline]] inline AB_Typ AB_berechnen(int i) {
-    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
-    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
+[[gnu::always_inline]] inline AB_Typ AB_gemeldet(int i, float pN2, float pHe) {
     const AB_Typ AB = AB_ohne_Meldung(i, pN2, pHe);
     // A broken set is reported at every use.
     if (kaputt(AB)) AB_Problem_melden(i, AB.A, AB.B, pN2, pHe);
     return AB;
 }
 
+[[gnu::always_inline]] inline AB_Typ AB_berechnen(int i) {
+    return AB_gemeldet(i, static_cast<float>(W::p_N2_Gewebe[i]), static_cast<float>(W::p_He_Gewebe[i]));
+}
+
 // Computed afresh each time: its inputs change with nearly every step of a mix, and telling a
 // kept result apart costs more than its two divisions.
-[[gnu::always_inline]] inline Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
-    const AB_Typ AB = AB_berechnen(i);
+[[gnu::always_inline]] inline Grenzdruck_Typ p_ig_aus(const AB_Typ& AB, float GF_jetzt) {
     if (nahe_Null(AB.B)) {
         Meldung_Problem("ERNSTES PROBLEM Berechnung p_ig: Modellparamter B <= 0.00001",
                         "SERIOUS PROBLEM calculation p_ig: model parameter B < 0.00001");
@@ -222,6 +223,10 @@ bool kaputt(const AB_Typ& AB) {
     const long double GF = GF_jetzt, A = AB.A, B = AB.B, P = W::bar_Umgebung;
     const long double GF_B = GF / B;
     return in_Kraft((GF_B - GF + 1) * P + A * GF, P / B + A);
+}
+
+[[gnu::always_inline]] inline Grenzdruck_Typ p_ig_berechnen(int i, float GF_jetzt) {
+    return p_ig_aus(AB_berechnen(i), GF_jetzt);
 }
 
 [[gnu::always_inline]] inline AB_Typ AB_fuer_p_amb(int i) {
@@ -285,21 +290,30 @@ struct Ceiling_Merker {
 };
 std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
 
+Ceiling_Merker Ceiling_Schluessel(int i, float pN2, float pHe, bool mit_GF, float GF) {
+    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
+    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
+    return {true, Bits(pN2, pHe), Bits(n.a, n.b), Bits(h.a, h.b), mit_GF ? Bits(1.0f, GF) : 0};
+}
+
+[[gnu::always_inline]] inline float Ceiling_eintragen(int i, float pN2, float pHe, const AB_Typ& AB,
+                                                      bool mit_GF, float GF) {
+    Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
+    m = Ceiling_Schluessel(i, pN2, pHe, mit_GF, GF);
+    const float Pt = pN2 + pHe;
+    m.Ceiling = mit_GF ? p_amb_mit_GF(Pt, AB, GF) : static_cast<float>(p_amb_ohne_GF(Pt, AB));
+    // A broken set is reported at every use, so it is never kept.
+    m.gueltig = !kaputt(AB);
+    return m.Ceiling;
+}
+
 [[gnu::always_inline]] inline float Ceiling_Kompartiment(int i, bool mit_GF, float GF) {
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
-    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
-    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    Ceiling_Merker Neu{true, Bits(pN2, pHe), Bits(n.a, n.b), Bits(h.a, h.b), mit_GF ? Bits(1.0f, GF) : 0};
-    Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
+    const Ceiling_Merker Neu = Ceiling_Schluessel(i, pN2, pHe, mit_GF, GF);
+    const Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
     if (m.gueltig && m.p == Neu.p && m.N2 == Neu.N2 && m.He == Neu.He && m.GF == Neu.GF) return m.Ceiling;
-    const AB_Typ AB = AB_fuer_p_amb(i);
-    const float Pt = Pt_einfach(i);
-    Neu.Ceiling = mit_GF ? p_amb_mit_GF(Pt, AB, GF) : static_cast<float>(p_amb_ohne_GF(Pt, AB));
-    // A broken set is reported at every use, so it is never kept.
-    Neu.gueltig = !kaputt(AB);
-    m = Neu;
-    return Neu.Ceiling;
+    return Ceiling_eintragen(i, pN2, pHe, AB_fuer_p_amb(i), mit_GF, GF);
 }
 } // namespace
 
@@ -330,11 +344,16 @@ void Gewebe_Grenzwerte(int i) {
 
 namespace {
 // Inlined into the loop over all compartments: a call per compartment costs as much as its sums.
+// The ceiling part of the compartment is entered too: the step asks for the ceiling right after.
 [[gnu::always_inline]] inline void Grenzwerte_setzen(int i, float GF, Unit_UI::Oberflaeche& ui) {
-    const Grenzdruck_Typ M = p_ig_berechnen(i, GF);
+    const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
+    const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
+    const AB_Typ AB = AB_gemeldet(i, pN2, pHe);
+    const Grenzdruck_Typ M = p_ig_aus(AB, GF);
     W::p_N2He_Gewebe_MAX[i] = M.in_Kraft;
     W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
     W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
+    Ceiling_eintragen(i, pN2, pHe, AB, S::GF_verwenden, GF);
     ui.Kompartiment_geaendert(i);
     if (Dekounfall_hier(i)) Dekounfall_festhalten();
 }
