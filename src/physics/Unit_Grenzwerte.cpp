@@ -8,9 +8,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -151,7 +152,20 @@ bool nur_ein_Gas(float p, float p_anderes) {
 // Inputs as bit patterns: equal patterns are equal values, so a kept result is found with
 // integer tests, and keeping it needs no extended store.
 uint64_t Bits(float x, float y) {
-    return static_cast<uint64_t>(std::bit_cast<uint32_t>(x)) << 32 | std::bit_cast<uint32_t>(y);
+    // Laid out as one 8-byte word (y low, x high), read with a single load.
+    const std::array<float, 2> Paar{y, x};
+    uint64_t u;
+    std::memcpy(&u, Paar.data(), sizeof u);
+    return u;
+}
+static_assert(sizeof(std::array<float, 2>) == sizeof(uint64_t));
+
+// The coefficient pair a, b of a compartment, which lie side by side, as one word.
+uint64_t Bits(const S::Kompartiment_Typ& k) {
+    static_assert(offsetof(S::Kompartiment_Typ, b) == offsetof(S::Kompartiment_Typ, a) + sizeof(float));
+    uint64_t u;
+    std::memcpy(&u, reinterpret_cast<const unsigned char*>(&k) + offsetof(S::Kompartiment_Typ, a), sizeof u);
+    return u;
 }
 
 [[gnu::always_inline]] inline AB_Typ Mischung_berechnen(float pN2, float pHe, const S::Kompartiment_Typ& n,
@@ -189,7 +203,7 @@ std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
     if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return {n.a, n.b};
     if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return {h.a, h.b};
     AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    const uint64_t p = Bits(pN2, pHe), N2 = Bits(n.a, n.b), He = Bits(h.a, h.b);
+    const uint64_t p = Bits(pN2, pHe), N2 = Bits(n), He = Bits(h);
     if (!m.gueltig || m.p != p || m.N2 != N2 || m.He != He)
         m = {true, p, N2, He, Mischung_berechnen(pN2, pHe, n, h)};
     return m.AB;
@@ -293,7 +307,7 @@ std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
 Ceiling_Merker Ceiling_Schluessel(int i, float pN2, float pHe, bool mit_GF, float GF) {
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    return {true, Bits(pN2, pHe), Bits(n.a, n.b), Bits(h.a, h.b), mit_GF ? Bits(1.0f, GF) : 0};
+    return {true, Bits(pN2, pHe), Bits(n), Bits(h), mit_GF ? Bits(1.0f, GF) : 0};
 }
 
 [[gnu::always_inline]] inline float Ceiling_eintragen(int i, float pN2, float pHe, const AB_Typ& AB,
