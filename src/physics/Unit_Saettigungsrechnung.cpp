@@ -15,7 +15,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace Unit_Saettigungsrechnung {
 
@@ -47,15 +50,31 @@ long double t_halb_He(int i) {
     return M::Modell_He.Kompartiment[i].t_halb;
 }
 
+// A step length with its bytes: equal bytes are the same length, told apart without the FPU.
+struct Schrittlaenge {
+    long double t;
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    explicit Schrittlaenge(long double x) : t(x) {
+        static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended: 8 + 2 bytes");
+        std::memcpy(&Mantisse, &t, sizeof Mantisse);
+        std::memcpy(&Exponent, reinterpret_cast<const unsigned char*>(&t) + sizeof Mantisse, sizeof Exponent);
+    }
+};
+
 // The constant-pressure factor 1 - 2^(-t / t_halb) depends on nothing else: each compartment
 // and gas keeps the last one, so a run of equal steps takes its exponentials once.
 struct Faktor_Merker {
-    long double t = -1, t_halb = -1, f = 0;
-    long double Faktor(long double t_neu, long double t_halb_neu) {
-        if (t_neu != t || t_halb_neu != t_halb) {
-            t = t_neu;
-            t_halb = t_halb_neu;
-            f = 1.0L - std::exp2(-t / t_halb);
+    bool gueltig = false;
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    uint32_t t_halb = 0;
+    long double f = 0;
+    long double Faktor(const Schrittlaenge& s, float t_halb_neu) {
+        const uint32_t h = std::bit_cast<uint32_t>(t_halb_neu);
+        if (!gueltig || s.Mantisse != Mantisse || s.Exponent != Exponent || h != t_halb) {
+            *this = {true, s.Mantisse, s.Exponent, h,
+                     1.0L - std::exp2(-s.t / static_cast<long double>(t_halb_neu))};
         }
         return f;
     }
@@ -63,11 +82,13 @@ struct Faktor_Merker {
 std::array<Faktor_Merker, W::Gewebe_Anzahl + 1> Faktor_N2, Faktor_He;
 
 // Both gases of compartment i at constant pressure.
-void Kompartiment_Haldane(int i, long double t) {
+void Kompartiment_Haldane(int i, const Schrittlaenge& t) {
     auto& N2 = W::p_N2_Gewebe[i];
     auto& He = W::p_He_Gewebe[i];
-    N2 += Faktor_N2[static_cast<std::size_t>(i)].Faktor(t, t_halb_N2(i)) * (p_N2_atmen - N2);
-    He += Faktor_He[static_cast<std::size_t>(i)].Faktor(t, t_halb_He(i)) * (p_He_atmen - He);
+    N2 += Faktor_N2[static_cast<std::size_t>(i)].Faktor(t, M::Modell_N2.Kompartiment[i].t_halb) *
+          (p_N2_atmen - N2);
+    He += Faktor_He[static_cast<std::size_t>(i)].Faktor(t, M::Modell_He.Kompartiment[i].t_halb) *
+          (p_He_atmen - He);
 }
 
 void Kompartiment_Schreiner(int i, long double t) {
@@ -87,7 +108,8 @@ void Grenzwerte_und_Sample() {
 void Sample_Haldane(float t_Atmung, long double t_Gewebe) {
     Atemgas_Schritt(t_Atmung);
     W::sData_weiter();
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Haldane(i, t_Gewebe);
+    const Schrittlaenge t(t_Gewebe);
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Haldane(i, t);
     Grenzwerte_und_Sample();
 }
 
