@@ -185,15 +185,6 @@ uint64_t Bits(const S::Kompartiment_Typ& k) {
     return AB;
 }
 
-// The coefficients of a mix with the inputs they came from: the ceiling asks for them again right
-// after the limits of the same step, and two extended divisions are worth keeping for that.
-struct AB_Merker {
-    bool gueltig = false;
-    uint64_t p = 0, N2 = 0, He = 0;
-    AB_Typ AB{};
-};
-std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
-
 [[gnu::always_inline]] inline AB_Typ AB_ohne_Meldung(int i, float pN2, float pHe) {
     const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
     const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
@@ -202,11 +193,7 @@ std::array<AB_Merker, W::Gewebe_Anzahl + 1> AB_gemerkt;
     // sum is that one pressure, so its near-zero test reads the same on the float.
     if (nur_ein_Gas(pN2, pHe) && !nahe_Null(pN2)) return {n.a, n.b};
     if (nur_ein_Gas(pHe, pN2) && !nahe_Null(pHe)) return {h.a, h.b};
-    AB_Merker& m = AB_gemerkt[static_cast<std::size_t>(i)];
-    const uint64_t p = Bits(pN2, pHe), N2 = Bits(n), He = Bits(h);
-    if (!m.gueltig || m.p != p || m.N2 != N2 || m.He != He)
-        m = {true, p, N2, He, Mischung_berechnen(pN2, pHe, n, h)};
-    return m.AB;
+    return Mischung_berechnen(pN2, pHe, n, h);
 }
 
 bool kaputt(const AB_Typ& AB) {
