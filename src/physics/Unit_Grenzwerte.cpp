@@ -355,8 +355,9 @@ namespace {
     W::p_N2He_Gewebe_MAX_GF[i] = M.GF;
     W::p_N2He_Gewebe_MAX_ZH[i] = M.ZH;
     Ceiling_eintragen(i, pN2, pHe, AB, S::GF_verwenden, GF);
+    // The tolerated pressure in force is the one just stored.
+    if (Pt_Gewebe(i) > static_cast<long double>(M.in_Kraft)) Dekounfall_festhalten();
     ui.Kompartiment_geaendert(i);
-    if (Dekounfall_hier(i)) Dekounfall_festhalten();
 }
 } // namespace
 
