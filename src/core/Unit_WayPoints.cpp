@@ -42,9 +42,9 @@ long double OTU = 0;
 std::string Warntext;
 Gewebe_Array p_N2_Gewebe{};
 Gewebe_Array p_He_Gewebe{};
-Gewebe_Array p_N2He_Gewebe_MAX{};
-Gewebe_Array p_N2He_Gewebe_MAX_GF{};
-Gewebe_Array p_N2He_Gewebe_MAX_ZH{};
+Grenz_Array p_N2He_Gewebe_MAX{};
+Grenz_Array p_N2He_Gewebe_MAX_GF{};
+Grenz_Array p_N2He_Gewebe_MAX_ZH{};
 bool Uebersaettigt = false;
 float m_Dekozone = 0;
 float min_Dekozone = 0;
@@ -287,7 +287,7 @@ bool uebersaettigt(int i) {
     return p_N2_Gewebe[i] + p_He_Gewebe[i] > bar_Umgebung;
 }
 
-void Gewebe_kopieren(const Gewebe_Array& von, Gewebe_Array& nach, int i_von, int i_bis) {
+template <typename Array> void Gewebe_kopieren(const Array& von, Array& nach, int i_von, int i_bis) {
     std::copy(von.begin() + i_von, von.begin() + i_bis + 1, nach.begin() + i_von);
 }
 
@@ -377,8 +377,8 @@ void sData_holen(float min_Runtime_gesucht) {
     m_Wasser = Ungueltig;
     Unit_Gewebe_barL::barL_O2 = Unit_Gewebe_barL::barL_N2 = Unit_Gewebe_barL::barL_He = Ungueltig;
     Unit_Gewebe_barL::barL_N2He = Ungueltig;
-    for (Gewebe_Array* a :
-         {&p_N2_Gewebe, &p_He_Gewebe, &p_N2He_Gewebe_MAX, &p_N2He_Gewebe_MAX_GF, &p_N2He_Gewebe_MAX_ZH})
+    for (Gewebe_Array* a : {&p_N2_Gewebe, &p_He_Gewebe}) a->fill(Ungueltig);
+    for (Grenz_Array* a : {&p_N2He_Gewebe_MAX, &p_N2He_Gewebe_MAX_GF, &p_N2He_Gewebe_MAX_ZH})
         a->fill(Ungueltig);
     Uebersaettigt = false;
 }

@@ -14,6 +14,8 @@ constexpr int Gewebe_Anzahl = 16;
 
 // Compartments are numbered 1 to 16 as everywhere in decompression tables; entry 0 is unused.
 using Gewebe_Array = std::array<long double, Gewebe_Anzahl + 1>;
+// The tolerated pressures are computed as floats and kept as such.
+using Grenz_Array = std::array<float, Gewebe_Anzahl + 1>;
 
 struct WayPoint_Type {
     float min_Runtime = 0;
@@ -37,9 +39,9 @@ struct WayPoint_Type {
 struct sData_Type : WayPoint_Type {
     Gewebe_Array p_N2_Gewebe{};
     Gewebe_Array p_He_Gewebe{};
-    Gewebe_Array p_N2He_Gewebe_MAX{};
-    Gewebe_Array p_N2He_Gewebe_MAX_GF{};
-    Gewebe_Array p_N2He_Gewebe_MAX_ZH{};
+    Grenz_Array p_N2He_Gewebe_MAX{};
+    Grenz_Array p_N2He_Gewebe_MAX_GF{};
+    Grenz_Array p_N2He_Gewebe_MAX_ZH{};
     bool Uebersaettigt = false;
     float f_O2_atmen = 0;
     float f_N2_atmen = 0;
@@ -71,9 +73,9 @@ extern long double OTU;
 extern std::string Warntext;
 extern Gewebe_Array p_N2_Gewebe;
 extern Gewebe_Array p_He_Gewebe;
-extern Gewebe_Array p_N2He_Gewebe_MAX;
-extern Gewebe_Array p_N2He_Gewebe_MAX_GF;
-extern Gewebe_Array p_N2He_Gewebe_MAX_ZH;
+extern Grenz_Array p_N2He_Gewebe_MAX;
+extern Grenz_Array p_N2He_Gewebe_MAX_GF;
+extern Grenz_Array p_N2He_Gewebe_MAX_ZH;
 extern bool Uebersaettigt;
 extern float m_Dekozone;
 extern float min_Dekozone;
@@ -97,9 +99,9 @@ extern bool Warnungen_reduziert;
 struct Startzustand_Type {
     Gewebe_Array p_N2_Gewebe{};
     Gewebe_Array p_He_Gewebe{};
-    Gewebe_Array p_N2He_Gewebe_MAX{};
-    Gewebe_Array p_N2He_Gewebe_MAX_GF{};
-    Gewebe_Array p_N2He_Gewebe_MAX_ZH{};
+    Grenz_Array p_N2He_Gewebe_MAX{};
+    Grenz_Array p_N2He_Gewebe_MAX_GF{};
+    Grenz_Array p_N2He_Gewebe_MAX_ZH{};
     long double CNS_Prozent = 0;
     long double OTU = 0;
 };

@@ -28,7 +28,7 @@ float p_He_atmen = 0;
 float p_N2_atmen_vorher = 0;
 float p_He_atmen_vorher = 0;
 long double bar_Ueberdruck = 0;
-Unit_WayPoints::Gewebe_Array p_N2He_Gewebe_MAX_0{};
+Unit_WayPoints::Grenz_Array p_N2He_Gewebe_MAX_0{};
 float Ceiling_MAX = 0;
 float min_Ceiling_MAX = 0;
 
@@ -297,7 +297,8 @@ std::string Flugverbotszeit(float p_max) {
     namespace T = Unit_Tauchgangsberechnung;
     const long double CNS = W::CNS_Prozent, OTU = W::OTU, Runtime = W::min_Runtime;
     const int32_t WP_Anzahl = W::WayPoint_Anzahl, sD_Anzahl = W::sData_Anzahl;
-    const auto N2 = W::p_N2_Gewebe, He = W::p_He_Gewebe, MAX = W::p_N2He_Gewebe_MAX;
+    const auto N2 = W::p_N2_Gewebe, He = W::p_He_Gewebe;
+    const auto MAX = W::p_N2He_Gewebe_MAX;
     const auto MAX_GF = W::p_N2He_Gewebe_MAX_GF, MAX_ZH = W::p_N2He_Gewebe_MAX_ZH;
     const long double Verbrauch_Luft = G::Gasgemisch[0].barL_gesamt;
     const Beiseite b = beiseite_legen();

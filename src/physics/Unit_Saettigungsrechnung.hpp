@@ -25,7 +25,7 @@ extern float min_Ceiling_MAX;
 void Ceiling_MAX_zuruecksetzen();
 
 // Tolerated pressures right after the start saturation or a surface interval.
-extern Unit_WayPoints::Gewebe_Array p_N2He_Gewebe_MAX_0;
+extern Unit_WayPoints::Grenz_Array p_N2He_Gewebe_MAX_0;
 
 // Constant pressure: p moves toward p_atmen, half the gap per half-time.
 void Haldane(long double& p, long double p_atmen, long double t, long double t_halb);

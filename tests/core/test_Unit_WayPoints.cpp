@@ -317,7 +317,7 @@ TEST_F(WayPoints, Warnungen_loeschen_leert_alles) {
 TEST_F(WayPoints, Startzustand_hin_und_zurueck) {
     p_N2_Gewebe[2] = 1.5L;
     p_He_Gewebe[15] = 0.3L;
-    p_N2He_Gewebe_MAX_GF[8] = 2.2L;
+    p_N2He_Gewebe_MAX_GF[8] = 2.2f;
     CNS_Prozent = 12;
     OTU = 40;
     Startzustand_sichern();
@@ -328,7 +328,7 @@ TEST_F(WayPoints, Startzustand_hin_und_zurueck) {
     Startzustand_holen();
     EXPECT_EQ(p_N2_Gewebe[2], 1.5L);
     EXPECT_EQ(p_He_Gewebe[15], 0.3L);
-    EXPECT_EQ(p_N2He_Gewebe_MAX_GF[8], 2.2L);
+    EXPECT_EQ(p_N2He_Gewebe_MAX_GF[8], 2.2f);
     EXPECT_EQ(p_N2_Gewebe[3], 0.0L);
     EXPECT_EQ(CNS_Prozent, 12);
     EXPECT_EQ(OTU, 40);
