@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -284,23 +285,45 @@ Grenzdruck_Typ p_amb(int i) {
 namespace {
 // The ceiling part of a compartment with everything it came from: the planner asks for the
 // ceiling again and again between two steps.
+// The tissue pressures by their bytes: equal bytes are equal pressures, compared without the FPU.
+struct Druck_Bytes {
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    bool operator==(const Druck_Bytes&) const = default;
+};
+static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended: 8 + 2 bytes");
+Druck_Bytes Bytes(const long double& x) {
+    Druck_Bytes b;
+    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
+    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
+                sizeof b.Exponent);
+    return b;
+}
+
 struct Ceiling_Merker {
     bool gueltig = false;
-    uint64_t p = 0, N2 = 0, He = 0, GF = 0;
+    Druck_Bytes N2{}, He{};
+    uint64_t a_b_N2 = 0, a_b_He = 0, GF = 0;
     float Ceiling = 0;
+    bool passt(const Ceiling_Merker& k) const {
+        return gueltig && N2 == k.N2 && He == k.He && a_b_N2 == k.a_b_N2 && a_b_He == k.a_b_He && GF == k.GF;
+    }
 };
 std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
 
-Ceiling_Merker Ceiling_Schluessel(int i, float pN2, float pHe, bool mit_GF, float GF) {
-    const S::Kompartiment_Typ& n = S::Modell_N2.Kompartiment[i];
-    const S::Kompartiment_Typ& h = S::Modell_He.Kompartiment[i];
-    return {true, Bits(pN2, pHe), Bits(n), Bits(h), mit_GF ? Bits(1.0f, GF) : 0};
+Ceiling_Merker Ceiling_Schluessel(int i, bool mit_GF, float GF) {
+    return {true,
+            Bytes(W::p_N2_Gewebe[i]),
+            Bytes(W::p_He_Gewebe[i]),
+            Bits(S::Modell_N2.Kompartiment[i]),
+            Bits(S::Modell_He.Kompartiment[i]),
+            mit_GF ? Bits(1.0f, GF) : 0};
 }
 
 [[gnu::always_inline]] inline float Ceiling_eintragen(int i, float pN2, float pHe, const AB_Typ& AB,
                                                       bool mit_GF, float GF) {
     Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
-    m = Ceiling_Schluessel(i, pN2, pHe, mit_GF, GF);
+    m = Ceiling_Schluessel(i, mit_GF, GF);
     const float Pt = pN2 + pHe;
     m.Ceiling = mit_GF ? p_amb_mit_GF(Pt, AB, GF) : static_cast<float>(p_amb_ohne_GF(Pt, AB));
     // A broken set is reported at every use, so it is never kept.
@@ -309,11 +332,10 @@ Ceiling_Merker Ceiling_Schluessel(int i, float pN2, float pHe, bool mit_GF, floa
 }
 
 [[gnu::always_inline]] inline float Ceiling_Kompartiment(int i, bool mit_GF, float GF) {
+    const Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
+    if (m.passt(Ceiling_Schluessel(i, mit_GF, GF))) return m.Ceiling;
     const float pN2 = static_cast<float>(W::p_N2_Gewebe[i]);
     const float pHe = static_cast<float>(W::p_He_Gewebe[i]);
-    const Ceiling_Merker Neu = Ceiling_Schluessel(i, pN2, pHe, mit_GF, GF);
-    const Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
-    if (m.gueltig && m.p == Neu.p && m.N2 == Neu.N2 && m.He == Neu.He && m.GF == Neu.GF) return m.Ceiling;
     return Ceiling_eintragen(i, pN2, pHe, AB_fuer_p_amb(i), mit_GF, GF);
 }
 } // namespace
