@@ -63,20 +63,30 @@ struct Schrittlaenge {
 };
 
 // The constant-pressure factor 1 - 2^(-t / t_halb) depends on nothing else: each compartment
-// and gas keeps the last one, so a run of equal steps takes its exponentials once.
-struct Faktor_Merker {
+// and gas keeps the last two, so a run of equal steps, also one broken by the shorter last step
+// of a segment, takes its exponentials once.
+struct Faktor_Eintrag {
     bool gueltig = false;
     uint64_t Mantisse = 0;
     uint16_t Exponent = 0;
     uint32_t t_halb = 0;
     long double f = 0;
+    bool passt(const Schrittlaenge& s, uint32_t h) const {
+        return gueltig && s.Mantisse == Mantisse && s.Exponent == Exponent && h == t_halb;
+    }
+};
+struct Faktor_Merker {
+    std::array<Faktor_Eintrag, 2> Eintrag{};
+    std::size_t zuletzt = 0;
     long double Faktor(const Schrittlaenge& s, float t_halb_neu) {
         const uint32_t h = std::bit_cast<uint32_t>(t_halb_neu);
-        if (!gueltig || s.Mantisse != Mantisse || s.Exponent != Exponent || h != t_halb) {
-            *this = {true, s.Mantisse, s.Exponent, h,
-                     1.0L - std::exp2(-s.t / static_cast<long double>(t_halb_neu))};
-        }
-        return f;
+        if (Eintrag[zuletzt].passt(s, h)) return Eintrag[zuletzt].f;
+        zuletzt = 1 - zuletzt;
+        Faktor_Eintrag& e = Eintrag[zuletzt];
+        if (!e.passt(s, h))
+            e = {true, s.Mantisse, s.Exponent, h,
+                 1.0L - std::exp2(-s.t / static_cast<long double>(t_halb_neu))};
+        return e.f;
     }
 };
 std::array<Faktor_Merker, W::Gewebe_Anzahl + 1> Faktor_N2, Faktor_He;
