@@ -4,6 +4,7 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Unit_Graph_Utilities {
@@ -18,6 +19,11 @@ std::array<Punkt, 3> Cursor{};
 float Cursor_min_Runtime = 0;
 std::array<std::string, Unit_WayPoints::WayPointMax + 1> Annotation;
 std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
+
+namespace {
+// The highest row that may carry an annotation: clearing the graph walks no further.
+int32_t Annotation_bis = Unit_WayPoints::WayPointMax;
+} // namespace
 std::vector<Punkt>& Live_Kurve = Plots[Plot_Samples];
 
 namespace {
@@ -43,8 +49,11 @@ void Plot_loeschen(int Plot) {
 void Graph_loeschen(bool X_Achse_zuruecksetzen) {
     for (auto& p : Plots) p.clear();
     if (X_Achse_zuruecksetzen) Achse_X = {0, 60};
-    for (auto& a : Annotation) a.clear();
-    for (auto& a : Warnung_Annotation) a.clear();
+    for (int32_t i = 0; i <= Annotation_bis; ++i) {
+        Annotation[static_cast<std::size_t>(i)].clear();
+        Warnung_Annotation[static_cast<std::size_t>(i)].clear();
+    }
+    Annotation_bis = 0;
     Annotation_zeichnen(true, 0);
     Unit_UI::UI().Graph_geaendert();
 }
@@ -67,6 +76,7 @@ void Annotation_zeichnen(bool zeichnen, int32_t i) {
         Warnung.clear();
         return;
     }
+    Annotation_bis = std::max(Annotation_bis, i);
     const W::WayPoint_Type& w = W::WayPoint[static_cast<std::size_t>(i)];
     const W::WayPoint_Type* v = i > 0 ? &W::WayPoint[static_cast<std::size_t>(i - 1)] : nullptr;
     auto setzen = [&Text](const std::string& Kandidat) {
