@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -383,14 +384,48 @@ namespace {
 }
 } // namespace
 
+namespace {
+// The ceiling folded from the parts the last loop over all compartments entered.
+struct Schritt_Ceiling_Typ {
+    uint64_t Lauf = 0;
+    bool gueltig = false, mit_GF = false;
+    uint32_t GF = 0;
+    float Wert = 0;
+};
+Schritt_Ceiling_Typ Schritt_Ceiling;
+} // namespace
+
 void Gewebe_Grenzwerte(int i, float GF) {
     Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
+    Schritt_Ceiling.gueltig = false;
     Grenzwerte_setzen(i, GF, Unit_UI::UI());
 }
 
 void Grenzwerte_aller_Kompartimente(float GF) {
     auto& ui = Unit_UI::UI();
+    Schritt_Ceiling.gueltig = false;
     for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Grenzwerte_setzen(i, GF, ui);
+    // Folded as p_amb_MAX folds them; a part not kept (a broken set) leaves the ceiling to it.
+    bool alle = true;
+    float Ceiling = -2147483648.0f;
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        const Ceiling_Merker& m = Ceiling_gemerkt[static_cast<std::size_t>(i)];
+        alle = alle && m.gueltig;
+        Ceiling = std::max(Ceiling, m.Ceiling);
+    }
+    Schritt_Ceiling = {Schritt_Ceiling.Lauf + 1, alle, S::GF_verwenden, std::bit_cast<uint32_t>(GF), Ceiling};
+}
+
+uint64_t Grenzwerte_Laeufe() {
+    return Schritt_Ceiling.Lauf;
+}
+
+float p_amb_MAX_nach_Schritt(uint64_t Lauf_vorher) {
+    const Schritt_Ceiling_Typ& c = Schritt_Ceiling;
+    const bool GF_gleich =
+        c.mit_GF == S::GF_verwenden && (!c.mit_GF || c.GF == std::bit_cast<uint32_t>(GF_aktuell()));
+    if (c.Lauf != Lauf_vorher && c.gueltig && GF_gleich) return c.Wert;
+    return p_amb_MAX();
 }
 
 float Uebersaettigung_Prozent(int i) {

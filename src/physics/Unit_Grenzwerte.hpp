@@ -49,6 +49,12 @@ void Gewebe_Grenzwerte(int i);
 void Gewebe_Grenzwerte(int i, float GF);
 // Gewebe_Grenzwerte(i, GF) for i = 1 to 16, after a step advanced them all.
 void Grenzwerte_aller_Kompartimente(float GF);
+// Counts the runs of Grenzwerte_aller_Kompartimente.
+uint64_t Grenzwerte_Laeufe();
+// p_amb_MAX() right after a step, when Grenzwerte_aller_Kompartimente ran since run Lauf_vorher and
+// nothing has changed the tissues since: folded from the parts its last run entered while the
+// gradient factor in force is the one it used.
+float p_amb_MAX_nach_Schritt(uint64_t Lauf_vorher);
 // Installed by the dive calculation: shows the accident waypoint (its number) in log and graph.
 extern std::function<void(int32_t)> Dekounfall_anzeigen;
 

@@ -217,6 +217,7 @@ void Schreiner(long double& p, long double p_atmen_Ende, long double p_atmen_Anf
 
 void Gewebe_Schritt() {
     if (W::min_Schritt * 0.5f > W::min_dt || std::fabs(W::min_Schritt) <= 0.001f) return;
+    const uint64_t Lauf_vorher = Unit_Grenzwerte::Grenzwerte_Laeufe();
     switch (Algorithmus) {
     case 0:
         W::min_Runtime += W::min_dt;
@@ -235,7 +236,8 @@ void Gewebe_Schritt() {
         Multilevel_Schritt();
         break;
     }
-    const float Ceiling = Unit_Grenzwerte::p_amb_MAX();
+    // Nothing touches the tissues between their last sample and here.
+    const float Ceiling = Unit_Grenzwerte::p_amb_MAX_nach_Schritt(Lauf_vorher);
     if (Ceiling > Ceiling_MAX) {
         Ceiling_MAX = Ceiling;
         min_Ceiling_MAX = static_cast<float>(W::min_Runtime);

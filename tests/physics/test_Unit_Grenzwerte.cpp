@@ -632,6 +632,11 @@ class Gemerkte_Quotienten : public Grenzwerte, public ::testing::WithParamInterf
             EXPECT_EQ(Uebersaettigung_Prozent(i), Uebersaettigung_direkt(i)) << i;
         }
         EXPECT_EQ(p_amb_MAX(), p_amb_MAX_direkt());
+        // The ceiling a step folds from the parts it entered, and the plain one without a step.
+        const uint64_t vorher = Grenzwerte_Laeufe();
+        Grenzwerte_aller_Kompartimente(GF_aktuell());
+        EXPECT_EQ(p_amb_MAX_nach_Schritt(vorher), p_amb_MAX_direkt());
+        EXPECT_EQ(p_amb_MAX_nach_Schritt(Grenzwerte_Laeufe()), p_amb_MAX_direkt());
     }
 };
 
@@ -642,6 +647,17 @@ TEST_P(Gemerkte_Quotienten, nach_der_Aenderung_wie_die_Formel) {
     GetParam().anwenden();
     vergleichen();
     vergleichen(); // asked again without a change
+}
+
+TEST_F(Gemerkte_Quotienten, Ceiling_nach_dem_Schritt_mit_anderem_GF_wie_die_Formel) {
+    const uint64_t vorher = Grenzwerte_Laeufe();
+    Grenzwerte_aller_Kompartimente(GF_aktuell());
+    const float mit_035 = p_amb_MAX_direkt();
+    GF_aktuell_setzen(0.8f);
+    EXPECT_NE(p_amb_MAX_nach_Schritt(vorher), mit_035);
+    EXPECT_EQ(p_amb_MAX_nach_Schritt(vorher), p_amb_MAX_direkt());
+    S::GF_verwenden = false;
+    EXPECT_EQ(p_amb_MAX_nach_Schritt(vorher), p_amb_MAX_direkt());
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Gemerkte_Quotienten, ::testing::ValuesIn(Aenderungen),
