@@ -401,10 +401,34 @@ void Gewebe_Grenzwerte(int i, float GF) {
     Grenzwerte_setzen(i, GF, Unit_UI::UI());
 }
 
+namespace {
+void Schritt_Ceiling_falten(float GF);
+}
+
 void Grenzwerte_aller_Kompartimente(float GF) {
     auto& ui = Unit_UI::UI();
     Schritt_Ceiling.gueltig = false;
     for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Grenzwerte_setzen(i, GF, ui);
+    Schritt_Ceiling_falten(GF);
+}
+
+void Haldane_mit_Grenzwerten(const Haldane_Schritt& h, float GF) {
+    auto& ui = Unit_UI::UI();
+    Schritt_Ceiling.gueltig = false;
+    // Each compartment advanced and at once limited: its new pressures are still at hand.
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        auto& N2 = W::p_N2_Gewebe[k];
+        auto& He = W::p_He_Gewebe[k];
+        N2 += *h.Faktor_N2[k] * (h.p_N2_atmen - N2);
+        He += *h.Faktor_He[k] * (h.p_He_atmen - He);
+        Grenzwerte_setzen(i, GF, ui);
+    }
+    Schritt_Ceiling_falten(GF);
+}
+
+namespace {
+void Schritt_Ceiling_falten(float GF) {
     // Folded as p_amb_MAX folds them; a part not kept (a broken set) leaves the ceiling to it.
     bool alle = true;
     float Ceiling = -2147483648.0f;
@@ -415,6 +439,7 @@ void Grenzwerte_aller_Kompartimente(float GF) {
     }
     Schritt_Ceiling = {Schritt_Ceiling.Lauf + 1, alle, S::GF_verwenden, std::bit_cast<uint32_t>(GF), Ceiling};
 }
+} // namespace
 
 uint64_t Grenzwerte_Laeufe() {
     return Schritt_Ceiling.Lauf;

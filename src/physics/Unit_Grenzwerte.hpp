@@ -2,8 +2,10 @@
 // accident test, over-saturation, differential pressures and critical counter-diffusion.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
 #include "physics/Unit_Formeln.hpp"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -49,6 +51,13 @@ void Gewebe_Grenzwerte(int i);
 void Gewebe_Grenzwerte(int i, float GF);
 // Gewebe_Grenzwerte(i, GF) for i = 1 to 16, after a step advanced them all.
 void Grenzwerte_aller_Kompartimente(float GF);
+// One step at constant pressure: each compartment's gases advance by p += f x (p_atmen - p), with
+// the constant-pressure factors f of the step, and its limits follow as in the loop above.
+struct Haldane_Schritt {
+    std::array<const long double*, Unit_WayPoints::Gewebe_Anzahl + 1> Faktor_N2{}, Faktor_He{};
+    float p_N2_atmen = 0, p_He_atmen = 0;
+};
+void Haldane_mit_Grenzwerten(const Haldane_Schritt& h, float GF);
 // Counts the runs of Grenzwerte_aller_Kompartimente.
 uint64_t Grenzwerte_Laeufe();
 // p_amb_MAX() right after a step, when Grenzwerte_aller_Kompartimente ran since run Lauf_vorher and

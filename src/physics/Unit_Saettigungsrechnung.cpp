@@ -78,7 +78,7 @@ struct Faktor_Eintrag {
 struct Faktor_Merker {
     std::array<Faktor_Eintrag, 2> Eintrag{};
     std::size_t zuletzt = 0;
-    long double Faktor(const Schrittlaenge& s, float t_halb_neu) {
+    const long double& Faktor(const Schrittlaenge& s, float t_halb_neu) {
         const uint32_t h = std::bit_cast<uint32_t>(t_halb_neu);
         if (Eintrag[zuletzt].passt(s, h)) return Eintrag[zuletzt].f;
         zuletzt = 1 - zuletzt;
@@ -90,16 +90,6 @@ struct Faktor_Merker {
     }
 };
 std::array<Faktor_Merker, W::Gewebe_Anzahl + 1> Faktor_N2, Faktor_He;
-
-// Both gases of compartment i at constant pressure.
-void Kompartiment_Haldane(int i, const Schrittlaenge& t) {
-    auto& N2 = W::p_N2_Gewebe[i];
-    auto& He = W::p_He_Gewebe[i];
-    N2 += Faktor_N2[static_cast<std::size_t>(i)].Faktor(t, M::Modell_N2.Kompartiment[i].t_halb) *
-          (p_N2_atmen - N2);
-    He += Faktor_He[static_cast<std::size_t>(i)].Faktor(t, M::Modell_He.Kompartiment[i].t_halb) *
-          (p_He_atmen - He);
-}
 
 void Kompartiment_Schreiner(int i, long double t) {
     const int a = Algorithmus == 3 ? 3 : 2;
@@ -119,8 +109,15 @@ void Sample_Haldane(float t_Atmung, long double t_Gewebe) {
     Atemgas_Schritt(t_Atmung);
     W::sData_weiter();
     const Schrittlaenge t(t_Gewebe);
-    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Haldane(i, t);
-    Grenzwerte_und_Sample();
+    Unit_Grenzwerte::Haldane_Schritt h;
+    for (std::size_t i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        h.Faktor_N2[i] = &Faktor_N2[i].Faktor(t, M::Modell_N2.Kompartiment[i].t_halb);
+        h.Faktor_He[i] = &Faktor_He[i].Faktor(t, M::Modell_He.Kompartiment[i].t_halb);
+    }
+    h.p_N2_atmen = p_N2_atmen;
+    h.p_He_atmen = p_He_atmen;
+    Unit_Grenzwerte::Haldane_mit_Grenzwerten(h, Unit_Grenzwerte::GF_aktuell());
+    W::Sample_speichern();
 }
 
 // Depth from the pressure; a change below 0.1 mm keeps a constant depth exactly constant.
