@@ -362,10 +362,6 @@ bool Dekounfall_irgendwo() {
     return false;
 }
 
-void Gewebe_Grenzwerte(int i) {
-    Gewebe_Grenzwerte(i, GF_aktuell());
-}
-
 namespace {
 // Inlined into the loop over all compartments: a call per compartment costs as much as its sums.
 // The ceiling part of the compartment is entered too: the step asks for the ceiling right after.
@@ -382,9 +378,7 @@ namespace {
     if (Pt_Gewebe(i) > static_cast<long double>(M.in_Kraft)) Dekounfall_festhalten();
     ui.Kompartiment_geaendert(i);
 }
-} // namespace
 
-namespace {
 // The ceiling folded from the parts the last loop over all compartments entered.
 struct Schritt_Ceiling_Typ {
     uint64_t Lauf = 0;
@@ -395,10 +389,10 @@ struct Schritt_Ceiling_Typ {
 Schritt_Ceiling_Typ Schritt_Ceiling;
 } // namespace
 
-void Gewebe_Grenzwerte(int i, float GF) {
+void Gewebe_Grenzwerte(int i) {
     Kompartiment_pruefen(i, "Gewebe_Grenzwerte");
     Schritt_Ceiling.gueltig = false;
-    Grenzwerte_setzen(i, GF, Unit_UI::UI());
+    Grenzwerte_setzen(i, GF_aktuell(), Unit_UI::UI());
 }
 
 namespace {

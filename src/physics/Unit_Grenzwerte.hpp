@@ -47,9 +47,7 @@ bool Dekounfall_irgendwo();
 // After compartment i was advanced: stores its tolerated pressures, asks for its bar to be redrawn
 // and handles a new decompression accident (warning text, waypoint, error box).
 void Gewebe_Grenzwerte(int i);
-// The same with the gradient factor in force, taken once for all compartments of a step.
-void Gewebe_Grenzwerte(int i, float GF);
-// Gewebe_Grenzwerte(i, GF) for i = 1 to 16, after a step advanced them all.
+// Gewebe_Grenzwerte(i) for i = 1 to 16 with the gradient factor GF, after a step advanced them all.
 void Grenzwerte_aller_Kompartimente(float GF);
 // One step at constant pressure: each compartment's gases advance by p += f x (p_atmen - p), with
 // the constant-pressure factors f of the step, and its limits follow as in the loop above.
