@@ -3,10 +3,28 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <string>
 #include <utility>
 
 namespace Unit_Tools {
+
+// The bytes of an 80-bit extended number: equal bytes are the same value, so kept results are
+// found with integer tests, without loading the number into the FPU.
+struct Bytes80 {
+    uint64_t Mantisse = 0;
+    uint16_t Exponent = 0;
+    bool operator==(const Bytes80&) const = default;
+};
+static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended: 8 + 2 bytes");
+inline Bytes80 Bytes_von(const long double& x) {
+    Bytes80 b;
+    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
+    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
+                sizeof b.Exponent);
+    return b;
+}
 
 // 0 = German (default), 1 = English.
 extern int32_t Sprache;

@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <optional>
 
 namespace Unit_Grenzwerte {
@@ -286,24 +285,10 @@ Grenzdruck_Typ p_amb(int i) {
 namespace {
 // The ceiling part of a compartment with everything it came from: the planner asks for the
 // ceiling again and again between two steps.
-// The tissue pressures by their bytes: equal bytes are equal pressures, compared without the FPU.
-struct Druck_Bytes {
-    uint64_t Mantisse = 0;
-    uint16_t Exponent = 0;
-    bool operator==(const Druck_Bytes&) const = default;
-};
-static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended: 8 + 2 bytes");
-Druck_Bytes Bytes(const long double& x) {
-    Druck_Bytes b;
-    std::memcpy(&b.Mantisse, &x, sizeof b.Mantisse);
-    std::memcpy(&b.Exponent, reinterpret_cast<const unsigned char*>(&x) + sizeof b.Mantisse,
-                sizeof b.Exponent);
-    return b;
-}
-
 struct Ceiling_Merker {
     bool gueltig = false;
-    Druck_Bytes N2{}, He{};
+    // The tissue pressures by their bytes: compared without the FPU.
+    Unit_Tools::Bytes80 N2{}, He{};
     uint64_t a_b_N2 = 0, a_b_He = 0, GF = 0;
     float Ceiling = 0;
     bool passt(const Ceiling_Merker& k) const {
@@ -314,8 +299,8 @@ std::array<Ceiling_Merker, W::Gewebe_Anzahl + 1> Ceiling_gemerkt;
 
 Ceiling_Merker Ceiling_Schluessel(int i, bool mit_GF, float GF) {
     return {true,
-            Bytes(W::p_N2_Gewebe[i]),
-            Bytes(W::p_He_Gewebe[i]),
+            Unit_Tools::Bytes_von(W::p_N2_Gewebe[i]),
+            Unit_Tools::Bytes_von(W::p_He_Gewebe[i]),
             Bits(S::Modell_N2.Kompartiment[i]),
             Bits(S::Modell_He.Kompartiment[i]),
             mit_GF ? Bits(1.0f, GF) : 0};

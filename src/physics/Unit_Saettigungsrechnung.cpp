@@ -17,8 +17,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstring>
-#include <limits>
 
 namespace Unit_Saettigungsrechnung {
 
@@ -50,16 +48,11 @@ long double t_halb_He(int i) {
     return M::Modell_He.Kompartiment[i].t_halb;
 }
 
-// A step length with its bytes: equal bytes are the same length, told apart without the FPU.
+// A step length with its bytes.
 struct Schrittlaenge {
     long double t;
-    uint64_t Mantisse = 0;
-    uint16_t Exponent = 0;
-    explicit Schrittlaenge(long double x) : t(x) {
-        static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended: 8 + 2 bytes");
-        std::memcpy(&Mantisse, &t, sizeof Mantisse);
-        std::memcpy(&Exponent, reinterpret_cast<const unsigned char*>(&t) + sizeof Mantisse, sizeof Exponent);
-    }
+    Unit_Tools::Bytes80 Bytes;
+    explicit Schrittlaenge(long double x) : t(x), Bytes(Unit_Tools::Bytes_von(t)) {}
 };
 
 // The constant-pressure factor 1 - 2^(-t / t_halb) depends on nothing else: each compartment
@@ -67,13 +60,10 @@ struct Schrittlaenge {
 // of a segment, takes its exponentials once.
 struct Faktor_Eintrag {
     bool gueltig = false;
-    uint64_t Mantisse = 0;
-    uint16_t Exponent = 0;
+    Unit_Tools::Bytes80 t{};
     uint32_t t_halb = 0;
     long double f = 0;
-    bool passt(const Schrittlaenge& s, uint32_t h) const {
-        return gueltig && s.Mantisse == Mantisse && s.Exponent == Exponent && h == t_halb;
-    }
+    bool passt(const Schrittlaenge& s, uint32_t h) const { return gueltig && s.Bytes == t && h == t_halb; }
 };
 struct Faktor_Merker {
     std::array<Faktor_Eintrag, 2> Eintrag{};
@@ -84,8 +74,7 @@ struct Faktor_Merker {
         zuletzt = 1 - zuletzt;
         Faktor_Eintrag& e = Eintrag[zuletzt];
         if (!e.passt(s, h))
-            e = {true, s.Mantisse, s.Exponent, h,
-                 1.0L - std::exp2(-s.t / static_cast<long double>(t_halb_neu))};
+            e = {true, s.Bytes, h, 1.0L - std::exp2(-s.t / static_cast<long double>(t_halb_neu))};
         return e.f;
     }
 };
@@ -95,13 +84,6 @@ void Kompartiment_Schreiner(int i, long double t) {
     const int a = Algorithmus == 3 ? 3 : 2;
     Schreiner(W::p_N2_Gewebe[i], p_N2_atmen, p_N2_atmen_vorher, t, t_halb_N2(i), a);
     Schreiner(W::p_He_Gewebe[i], p_He_atmen, p_He_atmen_vorher, t, t_halb_He(i), a);
-}
-
-// The limits of every compartment and the sample entry, once all have been advanced: the limits
-// of one compartment read no other, so the order of the two loops changes nothing.
-void Grenzwerte_und_Sample() {
-    Unit_Grenzwerte::Grenzwerte_aller_Kompartimente(Unit_Grenzwerte::GF_aktuell());
-    W::Sample_speichern();
 }
 
 // One sample at constant pressure over t (runtime advanced by the caller).
@@ -226,7 +208,8 @@ void Gewebe_Schritt() {
         Atemgas_Schritt(W::min_dt);
         W::sData_weiter();
         for (int i = 1; i <= W::Gewebe_Anzahl; ++i) Kompartiment_Schreiner(i, W::min_dt);
-        Grenzwerte_und_Sample();
+        Unit_Grenzwerte::Grenzwerte_aller_Kompartimente(Unit_Grenzwerte::GF_aktuell());
+        W::Sample_speichern();
         break;
     }
     default:
