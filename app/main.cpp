@@ -1,5 +1,5 @@
-#include "core/Unit_UI.hpp"
-#include "reports/Unit_Report.hpp"
+#include "commands/Unit_Main.hpp"
+#include "lang/Unit_UI.hpp"
 #include "ui/Qt_Oberflaeche.hpp"
 #include "ui/T_Form_main.hpp"
 
@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     QApplication App(argc, argv);
     QApplication::setApplicationName("Brelune");
-    Unit_Report::Berichte_anmelden();
+    Unit_Main::Berichte_anmelden();
     T_Form_main Hauptfenster;
     Qt_Oberflaeche Oberflaeche(&Hauptfenster);
     Unit_UI::UI_setzen(&Oberflaeche);

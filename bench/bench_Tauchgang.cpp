@@ -1,11 +1,11 @@
 // Calculation speed: one step of the tissue engine, whole Ascend commands, heap use.
+#include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "reports/Unit_Report.hpp"
 
@@ -90,7 +90,7 @@ BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 // The same with the runtime table, the report and the CSV report built afterwards.
 static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
     Start();
-    Unit_Report::Berichte_anmelden();
+    Unit_Main::Berichte_anmelden();
     Aufstiegsgase();
     Tauchen(3, 60, 11);
     Tauchen(25, 60);
@@ -108,7 +108,7 @@ static void BM_Austauchen_1400_min(benchmark::State& state) {
     Unit_Tauchgangsberechnung::Segment_anhaengen(0, false, false, 0, 0, 12, 1);
     Unit_Tauchgangsberechnung::Segment_anhaengen(1, false, false, 12, 1, 12, 1030);
     M::Eingabemarke = M::WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
-    Unit_Report::Berichte_anmelden();
+    Unit_Main::Berichte_anmelden();
     for (auto _ : state) M::Austauchen_Klick();
     state.counters["Samples"] = W::sData_Anzahl;
     state.counters["abgebrochen"] = Unit_Tauchgangsberechnung::Berechnung_abgebrochen;

@@ -1,10 +1,11 @@
 // How long the store needs for the operations that run once per calculation step.
 #include "core/Unit_WayPoints.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include <benchmark/benchmark.h>
 
 static void BM_Sample_schreiben(benchmark::State& state) {
-    Unit_WayPoints::Tauchgang_zuruecksetzen(true, true);
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
     for (auto _ : state) {
         if (Unit_WayPoints::sData_Anzahl >= Unit_WayPoints::sDataMax) Unit_WayPoints::sData_Anzahl = 0;
         Unit_WayPoints::sData_weiter();

@@ -1,13 +1,13 @@
 #include "Cli_Ausgabe.hpp"
 
-#include "core/Unit_Main.hpp"
+#include "commands/Unit_Main.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "physics/Unit_Formeln.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // What brelune-cli prints: the text buffers by name and the JSON summary.
 #pragma once
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <ostream>
 #include <string>

@@ -1,7 +1,7 @@
 #include "Cli_Planung.hpp"
 
-#include "core/Unit_Main.hpp"
-#include "core/Unit_UI.hpp"
+#include "commands/Unit_Main.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "files/Unit_Save_Read_CSV.hpp"
@@ -9,11 +9,11 @@
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "reports/Unit_Report.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_IniDatei.hpp"
@@ -68,7 +68,7 @@ void Programm_starten() {
     Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
     Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
-    Unit_Report::Berichte_anmelden();
+    Unit_Main::Berichte_anmelden();
     Unit_Main::Neuer_Tauchgang();
 }
 
@@ -131,10 +131,8 @@ std::string Format_aus_Endung(const std::string& Pfad) {
 bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
                            std::string& Fehler) {
     namespace A = Unit_Tauchgang_analysieren;
-    const bool gelesen =
-        Format == "uddf"
-            ? Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Pfad, A::Tauchgang_gelesen)
-            : Unit_Save_Read_CSV::CSV_Tauchgang_importieren(Pfad, Voreinstellung, A::Tauchgang_gelesen);
+    const bool gelesen = Format == "uddf" ? A::UDDF_Tauchgang_importieren(Pfad)
+                                          : A::CSV_Tauchgang_importieren(Pfad, Voreinstellung);
     if (!gelesen) Fehler = Pfad + ": no dive could be imported from the file";
     return gelesen;
 }

@@ -2,10 +2,10 @@
 #include "Cli_Ausgabe.hpp"
 #include "Cli_Planung.hpp"
 
+#include "commands/Unit_Main.hpp"
 #include "core/Brelune_ProgrammVersion.hpp"
-#include "core/Unit_Main.hpp"
-#include "core/Unit_UI.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
 #include <CLI/CLI.hpp>

@@ -1,8 +1,7 @@
 #include "core/Unit_Graph_Utilities.hpp"
 
-#include "core/Unit_UI.hpp"
-#include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -32,10 +31,6 @@ float erweitert(float Wert) {
     return std::ceil(Wert / 10.0f) * 10.0f + 10.0f;
 }
 
-std::string Gasname(int32_t Gas_Nr) {
-    if (Gas_Nr < 0 || Gas_Nr > Unit_Gasgemisch_BestMix::GasGemisch_NumMaxUeberhaupt) return "";
-    return Unit_Gasgemisch_BestMix::Gasgemisch[static_cast<std::size_t>(Gas_Nr)].Name;
-}
 } // namespace
 
 void Live_Kurve_loeschen() {
@@ -54,7 +49,6 @@ void Graph_loeschen(bool X_Achse_zuruecksetzen) {
         Warnung_Annotation[static_cast<std::size_t>(i)].clear();
     }
     Annotation_bis = 0;
-    Annotation_zeichnen(true, 0);
     Unit_UI::UI().Graph_geaendert();
 }
 
@@ -66,30 +60,18 @@ void Punkt_hinzufuegen(int Plot, float min_Runtime, float m_Wasser) {
     Unit_UI::UI().Graph_geaendert();
 }
 
-void Annotation_zeichnen(bool zeichnen, int32_t i) {
-    namespace W = Unit_WayPoints;
-    if (i < 0 || i > W::WayPointMax) return;
-    auto& Text = Annotation[static_cast<std::size_t>(i)];
-    auto& Warnung = Warnung_Annotation[static_cast<std::size_t>(i)];
-    if (!zeichnen) {
-        Text.clear();
-        Warnung.clear();
-        return;
-    }
+void Annotation_setzen(int32_t i, const std::string& Text, const std::string& Warnung) {
+    if (i < 0 || i > Unit_WayPoints::WayPointMax) return;
     Annotation_bis = std::max(Annotation_bis, i);
-    const W::WayPoint_Type& w = W::WayPoint[static_cast<std::size_t>(i)];
-    const W::WayPoint_Type* v = i > 0 ? &W::WayPoint[static_cast<std::size_t>(i - 1)] : nullptr;
-    auto setzen = [&Text](const std::string& Kandidat) {
-        if (!Kandidat.empty()) Text = Kandidat;
-    };
-    if (!v || w.Gas_Nr != v->Gas_Nr) setzen(Gasname(w.Gas_Nr));
-    if (w.Aktion == "Bubble check") setzen("Bubble check");
-    if (v && w.Tauchgeraet != v->Tauchgeraet) setzen(w.Tauchgeraet == 0 ? "Bail Out" : "Systemwechsel");
-    if (v && Setpoint_Annotation_erlaubt && w.Tauchgeraet == 1 && v->Tauchgeraet == 1 &&
-        w.CCR_Setpoint != v->CCR_Setpoint)
-        setzen("CCR pO2 = " + Unit_Tools::Zahl_formatieren(4, 2, w.CCR_Setpoint));
-    Warnung = w.Warnung;
+    Annotation[static_cast<std::size_t>(i)] = Text;
+    Warnung_Annotation[static_cast<std::size_t>(i)] = Warnung;
     Unit_UI::UI().Graph_geaendert();
+}
+
+void Annotation_entfernen(int32_t i) {
+    if (i < 0 || i > Unit_WayPoints::WayPointMax) return;
+    Annotation[static_cast<std::size_t>(i)].clear();
+    Warnung_Annotation[static_cast<std::size_t>(i)].clear();
 }
 
 } // namespace Unit_Graph_Utilities

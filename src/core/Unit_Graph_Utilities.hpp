@@ -46,14 +46,14 @@ extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotati
 extern std::vector<Punkt>& Live_Kurve;
 void Live_Kurve_loeschen();
 
-// Removes all plot data and annotations, optionally sets the X axis to 0 .. 60, then draws the
-// annotations of waypoint 0 again.
+// Removes all plot data and annotations, optionally sets the X axis to 0 .. 60.
 void Graph_loeschen(bool X_Achse_zuruecksetzen);
 void Plot_loeschen(int Plot);
 // Adds a point; an axis is extended when the point lies beyond it.
 void Punkt_hinzufuegen(int Plot, float min_Runtime, float m_Wasser);
-// Draws (or removes) the annotations of waypoint i by the rules of the graph.
-void Annotation_zeichnen(bool zeichnen, int32_t i);
+// The annotation and the warning shown at waypoint i; an index outside the table is ignored.
+void Annotation_setzen(int32_t i, const std::string& Text, const std::string& Warnung);
+void Annotation_entfernen(int32_t i);
 
 } // namespace Unit_Graph_Utilities
 

@@ -1,6 +1,6 @@
 #include "core/Unit_Textpuffer.hpp"
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <utility>
 

@@ -83,6 +83,36 @@ extern float f_O2_atmen;
 extern float f_N2_atmen;
 extern float f_He_atmen;
 
+// Index of the last waypoint the user entered; rows behind it are the computed ascent.
+extern int32_t Eingabemarke;
+// Index of the last entered waypoint as the overview and the analysis know it.
+extern int32_t WayPoint_letzter_Eingabe;
+// 1 while entering (input cursor), 2 after a calculation (time cursor).
+extern int32_t Grafikmodus;
+// The dive needs no saving.
+extern bool Tauchgang_gespeichert;
+// The dive in memory is a dive analysis (the waypoints carry "Dive analysis" instead of the
+// safety remark).
+extern bool Tauchgang_ist_Analyse;
+
+// Folder (ending in a separator) and name of the dive's file; a failed or cancelled save leaves
+// the name "Not_Saved".
+extern std::string Pfad_Tauchgang;
+extern std::string Datei_Tauchgang;
+inline const std::string Nicht_gespeichert = "Not_Saved";
+// The dive comment per language; "*" stands for a line break.
+extern std::string Kommentar;
+extern std::string Comment;
+
+// Repetition dive (section "Wiederholungstauchgang").
+extern bool Wiederholungstauchgang;
+extern std::string Vortauchgang;
+extern float Oberflaechenpause_h;
+
+// Start runtime and depth of every new dive.
+extern float min_Runtime_Start;
+extern float m_Wasser_Start;
+
 // Start values of a new dive (settings).
 extern int32_t Gas_Nr_Start;
 extern uint8_t Tauchgeraet_Start;
@@ -108,20 +138,15 @@ struct Startzustand_Type {
 extern Startzustand_Type Startzustand;
 
 void WayPoints_loeschen();
-void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen);
-// Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
-void WayPoint_anhaengen(const std::string& Aktion);
+// The message of a full table (its name and size), then Unit_UI::Befehl_abgebrochen.
+[[noreturn]] void Tabelle_voll(const std::string& Name, int32_t Max);
 // Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
 void sData_weiter();
 void sData_speichern(int i);
 // All compartments at once, as sData_speichern(1) to sData_speichern(16) in a row.
 void Sample_speichern();
-void sData_holen(float min_Runtime_gesucht);
-void WayPoint_letzter_holen();
 void Startzustand_sichern();
 void Startzustand_holen();
-void Warnungen_pruefen();
-void WayPoint_Warnung_setzen(int32_t i);
 void Warnungen_loeschen();
 void WayPoints_normalisieren();
 

@@ -2,6 +2,7 @@
 // the settings file's sectioned form; saving, loading, the example dives and the overview rows.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 
 #include <functional>
@@ -10,19 +11,14 @@
 
 namespace Unit_Save_Read {
 
-// Folder (ending in a separator) and name of the last dive file; a failed or cancelled save
-// leaves the name "Not_Saved".
-extern std::string Pfad_Tauchgang;
-extern std::string Datei_Tauchgang;
-// The dive comment per language; "*" stands for a line break.
-extern std::string Kommentar;
-extern std::string Comment;
+// Folder and name of the last dive file, kept with the dive in memory.
+using Unit_WayPoints::Comment;
+using Unit_WayPoints::Datei_Tauchgang;
+using Unit_WayPoints::Kommentar;
+using Unit_WayPoints::Nicht_gespeichert;
+using Unit_WayPoints::Pfad_Tauchgang;
 
-inline const std::string Nicht_gespeichert = "Not_Saved";
 inline const std::string Dateifilter = "Tauchgangsprofil|*.dec|Alle Dateien|*.*";
-
-// Sections "Tauchgang" (the count) and "Tauchgang#0" .. "Tauchgang#n" (one per waypoint).
-void WayPoints_durchlaufen(Unit_Einstellungsdatei::Zugriff& Z);
 
 // The comment of the current language.
 std::string& Kommentar_der_Sprache();

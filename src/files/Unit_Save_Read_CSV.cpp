@@ -2,7 +2,6 @@
 
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
-#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
 #include "files/Unit_aXML.hpp"
@@ -10,8 +9,8 @@
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "reports/Unit_Report.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <algorithm>
 #include <array>
@@ -559,7 +558,6 @@ bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k) {
 
 bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
                                const std::function<void()>& Tauchgang_geladen) {
-    Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
     if (!CSV_importieren_Datei(Dateiname, k)) return false;
     Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
     if (Tauchgang_geladen) Tauchgang_geladen();

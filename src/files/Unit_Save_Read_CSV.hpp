@@ -79,8 +79,7 @@ bool Setzen();
 // The main-menu imports: the file, preset k, converted.
 bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k);
 bool CSV_importieren(int32_t k);
-// The main-menu import of a file with preset k: the analysis window closed, the file converted,
-// then the hook (the dive is loaded).
+// The import of a file with preset k: the file converted, then the hook (the dive is loaded).
 bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
                                const std::function<void()>& Tauchgang_geladen);
 // The export: the CSV report of the dive in memory rebuilt and written to the file (the old file

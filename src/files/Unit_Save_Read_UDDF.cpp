@@ -2,7 +2,6 @@
 
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
-#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_aXML.hpp"
 #include "files/Unit_iWayPoint.hpp"
@@ -10,9 +9,10 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
+#include "planning/Unit_Gasnummern.hpp"
 
 #include <algorithm>
 #include <array>
@@ -632,13 +632,12 @@ bool UDDF_importieren_Datei(const std::string& Dateiname) {
 bool UDDF_Tauchgang_importieren(const std::string& Dateiname,
                                 const std::function<void()>& Tauchgang_geladen) {
     G::Gasliste_merken();
-    Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
     const bool gelesen = UDDF_importieren_Datei(Dateiname);
     if (gelesen) {
         Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
         if (Tauchgang_geladen) Tauchgang_geladen();
     }
-    G::Gasliste_zusammenfuehren();
+    Unit_Gasnummern::Gasliste_zusammenfuehren();
     return gelesen;
 }
 

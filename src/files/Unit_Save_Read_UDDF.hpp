@@ -3,9 +3,8 @@
 // schema procedure writes and reads through the symmetric accessors of Unit_aXML.
 #pragma once
 
-#include "core/Unit_Main.hpp"
 #include "files/Unit_Save_Read.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -16,15 +15,15 @@ namespace Unit_Save_Read_UDDF {
 
 // The state the exchange carries, under the names the schema uses; the variables belong to their
 // modules.
-inline float& min_Runtime_Start = Unit_Main::min_Runtime_Start;             // "Aktuell" runtime, min
-inline float& m_Wasser_Start = Unit_Main::m_Wasser_Start;                   // "Aktuell" depth, m
-inline bool& Wiederholungstauchgang_OK = Unit_Main::Wiederholungstauchgang; // a repetition dive
-inline float& h_Oberflaechenpause = Unit_Main::Oberflaechenpause_h;         // surface interval, hours
-inline int32_t& Algorithmus = Unit_Saettigungsrechnung::Algorithmus;        // calculation method 0 .. 3
-inline std::string& Pfad_Tauchgang = Unit_Save_Read::Pfad_Tauchgang;        // folder of the dive files
-inline std::string& Datei_Tauchgang = Unit_Save_Read::Datei_Tauchgang;      // name of the dive file
-inline std::string& Kommentar = Unit_Save_Read::Kommentar;                  // German dive comment
-inline std::string& Comment = Unit_Save_Read::Comment;                      // English dive comment
+inline float& min_Runtime_Start = Unit_WayPoints::min_Runtime_Start;             // "Aktuell" runtime, min
+inline float& m_Wasser_Start = Unit_WayPoints::m_Wasser_Start;                   // "Aktuell" depth, m
+inline bool& Wiederholungstauchgang_OK = Unit_WayPoints::Wiederholungstauchgang; // a repetition dive
+inline float& h_Oberflaechenpause = Unit_WayPoints::Oberflaechenpause_h;         // surface interval, hours
+inline int32_t& Algorithmus = Unit_Saettigungsrechnung::Algorithmus;             // calculation method 0 .. 3
+inline std::string& Pfad_Tauchgang = Unit_Save_Read::Pfad_Tauchgang;             // folder of the dive files
+inline std::string& Datei_Tauchgang = Unit_Save_Read::Datei_Tauchgang;           // name of the dive file
+inline std::string& Kommentar = Unit_Save_Read::Kommentar;                       // German dive comment
+inline std::string& Comment = Unit_Save_Read::Comment;                           // English dive comment
 
 extern const std::string Programmname;    // "Brelune"
 extern const std::string Programmversion; // "4.10 ~ 30.1.2024"
@@ -50,8 +49,8 @@ bool UDDF_exportieren();
 // (Gasliste_zusammenfuehren), then recomputes the dive.
 bool UDDF_lesen();
 bool UDDF_importieren_Datei(const std::string& Dateiname);
-// The main-menu import of a file: the user's gas list kept aside, the analysis window closed,
-// the file read, then the hook (the dive is loaded) and the gases merged into the user's list.
+// The import of a file: the user's gas list kept aside, the file read, then the hook (the dive
+// is loaded) and the gases merged into the user's list.
 bool UDDF_Tauchgang_importieren(const std::string& Dateiname, const std::function<void()>& Tauchgang_geladen);
 // With the open dialog; a cancelled dialog returns false.
 bool UDDF_importieren();

@@ -1,7 +1,7 @@
 #include "files/Unit_aXML.hpp"
 
-#include "core/Unit_UI.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <cctype>
 #include <cfloat>

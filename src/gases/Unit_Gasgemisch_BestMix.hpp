@@ -67,19 +67,8 @@ std::string Gasname_aus_Anteilen(float O2, float N2, float He);
 // table full, entry 40 is replaced after an error box.
 void Gasgemisch_hinzufuegen(const std::string& Name, float O2_prozent, float N2_prozent, float He_prozent);
 
-// Whether a waypoint, a gas change of the descent or ascent plan or the gas break uses gas i.
-bool Gasgemisch_verwendet(int32_t i);
-// Deletes user gas i (above 16) unless it is in use; everything that refers to a later gas
-// follows it down.
-void Gasgemisch_loeschen(int32_t i);
-// Deletes every user gas not in use, closing the gaps.
-void Gasgemische_unbenutzt_loeschen();
-
 // Before a dive file is loaded: the user's list is put aside.
 void Gasliste_merken();
-// After a dive file was loaded (or failed to load): the user's list comes back, the dive's gases
-// are found in it or appended, and every gas index of the dive is translated.
-void Gasliste_zusammenfuehren();
 // "Luft" becomes "Air" in English and back in German.
 void Gasnamen_Sprache_anpassen();
 

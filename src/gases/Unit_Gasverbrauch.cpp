@@ -5,7 +5,7 @@
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
-#include "planning/Unit_AustauchPlanung.hpp"
+#include "physics/Unit_Grenzwerte.hpp"
 
 #include <algorithm>
 #include <array>
@@ -124,7 +124,7 @@ void Gasverbrauch_Schritt_buchen(int32_t Gas, long double bar_vorher, long doubl
     namespace K = Unit_CCR_SCR;
     switch (W::Tauchgeraet) {
     case 0: {
-        const int32_t RMV = m_Tiefe > Unit_AustauchPlanung::m_ErsterStop ? AMV : AMV_Deko;
+        const int32_t RMV = m_Tiefe > Unit_Grenzwerte::m_ErsterStop ? AMV : AMV_Deko;
         Verbrauch_buchen(Gas, RMV * static_cast<long double>(min_dt) * std::fabs(bar_vorher + bar) * 0.5L);
         break;
     }

@@ -1,6 +1,6 @@
 #include "lang/Unit_Tools.hpp"
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "physics/Unit_Formeln.hpp"
 
-#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "physics/Unit_Gewebe_barL.hpp"
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <cstring>
 

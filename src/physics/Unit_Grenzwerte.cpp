@@ -1,10 +1,9 @@
 #include "physics/Unit_Grenzwerte.hpp"
 
-#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "planning/Unit_AustauchPlanung.hpp"
 
 #include <algorithm>
 #include <array>
@@ -23,6 +22,9 @@ using Unit_Tools::Meldung_Problem;
 using Unit_Tools::Zahl_formatieren;
 
 bool Gegendiffusion = false;
+float m_ErsterStop = 0;
+float m_DekoZuletzt = 3;
+std::function<void(const std::string&)> Dekounfall_eintragen;
 std::function<void(int32_t)> Dekounfall_anzeigen;
 Gegendiffusion_Extreme_Type Gegendiffusion_Extreme;
 
@@ -90,7 +92,7 @@ void Dekounfall_festhalten() {
         W::Warntext.insert(0, Unit_Tools::Text_waehlen("DEKOUNFALL. ", "DECO ACCIDENT. "));
     // A copy: appending the waypoint composes the warning text anew.
     const std::string Aktion = W::Warntext;
-    W::WayPoint_anhaengen(Aktion);
+    if (Dekounfall_eintragen) Dekounfall_eintragen(Aktion);
     if (Dekounfall_anzeigen) Dekounfall_anzeigen(W::WayPoint_Anzahl);
     Unit_Tools::Meldung_Problem("DEKOMPRESSIONSUNFALL", "DECOMPRESSION ACCIDENT");
 }
@@ -131,10 +133,19 @@ void Extreme_erfassen(int i, long double dneg, long double Pt, long double M, bo
     }
 }
 
+// Between the first stop (GF Lo) and the last one (GF Hi) the factor runs linearly with depth.
+float GF_der_Tiefe() {
+    const float a = S::GF_Lo_last_deco_stop ? m_DekoZuletzt : 0.0f;
+    const float m = W::m_Wasser;
+    if (std::fabs(m_ErsterStop) <= 0.01f) return S::GF_Lo;
+    if (m >= m_ErsterStop) return std::fabs(m_ErsterStop - m_DekoZuletzt) <= 0.01f ? S::GF_Hi : S::GF_Lo;
+    if (m >= a) return S::GF_Hi + (S::GF_Hi - S::GF_Lo) / (a - m_ErsterStop) * (m - a);
+    return S::GF_Hi;
+}
 } // namespace
 
 float GF_aktuell() {
-    return GF_gesetzt ? *GF_gesetzt : Unit_AustauchPlanung::GF_aktuell();
+    return GF_gesetzt ? *GF_gesetzt : GF_der_Tiefe();
 }
 
 void GF_aktuell_setzen(float GF) {

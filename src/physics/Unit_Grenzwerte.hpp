@@ -8,13 +8,18 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace Unit_Grenzwerte {
 
 // Critical counter-diffusion found at the last evaluation.
 extern bool Gegendiffusion;
 
-// The gradient factor in force: the ascent planner's, unless a value is set (for a what-if).
+// The anchors of the gradient factor's slope, set by the ascent planner: the first stop (0 when
+// there is none) and the last stop depth of its grid.
+extern float m_ErsterStop;
+extern float m_DekoZuletzt;
+// The gradient factor in force at the current depth, unless a value is set (for a what-if).
 float GF_aktuell();
 void GF_aktuell_setzen(float GF);
 void GF_aktuell_loeschen();
@@ -62,6 +67,8 @@ uint64_t Grenzwerte_Laeufe();
 // nothing has changed the tissues since: folded from the parts its last run entered while the
 // gradient factor in force is the one it used.
 float p_amb_MAX_nach_Schritt(uint64_t Lauf_vorher);
+// Installed by the dive calculation: appends the accident as a waypoint with the given action.
+extern std::function<void(const std::string&)> Dekounfall_eintragen;
 // Installed by the dive calculation: shows the accident waypoint (its number) in log and graph.
 extern std::function<void(int32_t)> Dekounfall_anzeigen;
 

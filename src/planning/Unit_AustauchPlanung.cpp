@@ -1,4 +1,5 @@
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_WayPoints.hpp"
@@ -29,7 +30,6 @@ int32_t AirBreak_minAbstand;
 int32_t AirBreak_minDauer;
 bool Gaswechsel_warten_OK = false;
 int32_t min_Gaswechsel_warten = 1;
-float m_DekoZuletzt = 3;
 float m_DekoStep = 3;
 bool Stops_volle_Minuten = true;
 bool Stops_volle_RunTime_Minuten = false;
@@ -38,7 +38,6 @@ bool Bail_Out = false;
 
 float v_Aufstieg = 10;
 float m_Stop = 0;
-float m_ErsterStop = 0;
 float min_Stopzeit = 0;
 float min_Grundzeit = 0;
 float min_Aufstiegszeit = 0;
@@ -99,9 +98,9 @@ bool letzte_Zeile_ist_Aufstieg() {
 
 // Appends a row of the current state and shows it in the calculated profile.
 void Zeile(const std::string& Aktion, bool Notiz = false) {
-    W::WayPoint_anhaengen(Aktion);
+    Unit_Tauchgangszustand::WayPoint_anhaengen(Aktion);
     T::WayPoint_anzeigen(Aktion, W::WayPoint_Anzahl, Unit_Graph_Utilities::Plot_Berechnet, true);
-    if (Notiz) Unit_Graph_Utilities::Annotation_zeichnen(true, W::WayPoint_Anzahl);
+    if (Notiz) T::Annotation_zeichnen(true, W::WayPoint_Anzahl);
 }
 
 std::string Aufstiegszeile() {
@@ -199,15 +198,6 @@ float m_Stufe_unter(int n, float x) {
     while (d > x) d -= Abstand();
     for (int k = 1; k < n; ++k) d -= Abstand();
     return d <= m_DekoZuletzt ? 0.0f : d;
-}
-
-float GF_aktuell() {
-    const float a = S::GF_Lo_last_deco_stop ? m_DekoZuletzt : 0.0f;
-    const float m = W::m_Wasser;
-    if (std::fabs(m_ErsterStop) <= 0.01f) return S::GF_Lo;
-    if (m >= m_ErsterStop) return std::fabs(m_ErsterStop - m_DekoZuletzt) <= 0.01f ? S::GF_Hi : S::GF_Lo;
-    if (m >= a) return S::GF_Hi + (S::GF_Hi - S::GF_Lo) / (a - m_ErsterStop) * (m - a);
-    return S::GF_Hi;
 }
 
 void Aufsteigen_bis_Stop(float& m_Stop_neu) {
@@ -333,10 +323,10 @@ void Aufstieg_Gaswechsel_pruefen() {
     Gas_waehlen(Gas);
     Unit_CCR_SCR::Sollwerte_uebernehmen();
     W::bar_pO2 = Unit_CCR_SCR::bar_pO2_Anzeige();
-    W::WayPoint_anhaengen("Gaswechsel");
+    Unit_Tauchgangszustand::WayPoint_anhaengen("Gaswechsel");
     T::WayPoint_anzeigen(Text_waehlen("Gaswechsel", "Gas switch"), W::WayPoint_Anzahl,
                          Unit_Graph_Utilities::Plot_Berechnet, true);
-    Unit_Graph_Utilities::Annotation_zeichnen(true, W::WayPoint_Anzahl);
+    T::Annotation_zeichnen(true, W::WayPoint_Anzahl);
     Spuelzeile();
     if (Gaswechsel_warten_OK && min_Gaswechsel_warten > 0) {
         am_Stop_rechnen(static_cast<float>(min_Gaswechsel_warten));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Unit_Textpuffer.hpp"
+#include "physics/Unit_Grenzwerte.hpp"
 #include "planning/Unit_Tiefentabelle.hpp"
 
 #include <array>
@@ -32,7 +33,7 @@ extern bool Gaswechsel_warten_OK;
 extern int32_t min_Gaswechsel_warten;
 
 // The stop grid: m_DekoZuletzt + k x m_DekoStep.
-extern float m_DekoZuletzt;
+using Unit_Grenzwerte::m_DekoZuletzt;
 extern float m_DekoStep;
 extern bool Stops_volle_Minuten;         // "Stops auf volle min ausdehnen"
 extern bool Stops_volle_RunTime_Minuten; // "Stops auf volle RunTime Minuten ausdehnen"
@@ -42,7 +43,7 @@ extern bool Bail_Out;                    // switch a CCR to open circuit at the 
 // State of the last ascent.
 extern float v_Aufstieg;
 extern float m_Stop;
-extern float m_ErsterStop; // 0 when there is none
+using Unit_Grenzwerte::m_ErsterStop; // 0 when there is none
 extern float min_Stopzeit;
 extern float min_Grundzeit;
 extern float min_Aufstiegszeit;
@@ -56,8 +57,7 @@ void Tabellen_zuruecksetzen();
 
 float m_Stop_aus_Ceiling(float p);
 float m_Stufe_unter(int n, float x);
-// The gradient factor in force at the current depth.
-float GF_aktuell();
+using Unit_Grenzwerte::GF_aktuell;
 // Ascent velocity at depth m; a row without velocity counts as the constant velocity.
 float v_Aufstieg_bei(float m);
 

@@ -1,22 +1,21 @@
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
-#include "core/Unit_UI.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tiefentabelle.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +24,7 @@ namespace Unit_Tauchgangsberechnung {
 
 bool Berechnung_abgebrochen = false;
 float m_Wasser_MAX = 0;
+std::array<float, Unit_WayPoints::WayPointMax + 1> GF_Spitze{};
 bool Sofortabstieg = false;
 
 namespace {
@@ -83,7 +83,7 @@ void Zustand_auffrischen() {
 
 void Zeile_anhaengen(const std::string& Aktion, bool zeigen) {
     Zustand_auffrischen();
-    W::WayPoint_anhaengen(Aktion);
+    Unit_Tauchgangszustand::WayPoint_anhaengen(Aktion);
     WayPoint_anzeigen(Aktion, W::WayPoint_Anzahl, Graph::Plot_Eingabe, zeigen);
 }
 
@@ -259,11 +259,11 @@ bool ist_Dekounfallzeile(const std::string& Aktion) {
 // Accident rows are results of a calculation: a new calculation finds them again where they belong.
 void Dekounfallzeilen_entfernen() {
     int32_t Ziel = 1;
-    const int32_t Marke = Unit_Main::Eingabemarke;
+    const int32_t Marke = Unit_WayPoints::Eingabemarke;
     for (int32_t k = 1; k <= W::WayPoint_Anzahl; ++k) {
         auto& w = W::WayPoint[static_cast<std::size_t>(k)];
         if (ist_Dekounfallzeile(w.Aktion)) {
-            if (k <= Marke) --Unit_Main::Eingabemarke;
+            if (k <= Marke) --Unit_WayPoints::Eingabemarke;
             continue;
         }
         if (Ziel != k) W::WayPoint[static_cast<std::size_t>(Ziel)] = w;
@@ -280,7 +280,7 @@ int32_t neue_Zeilen_einordnen(int32_t i, int32_t Anzahl_vorher) {
     auto Anfang = W::WayPoint.begin() + i;
     std::rotate(Anfang, W::WayPoint.begin() + Anzahl_vorher + 1,
                 W::WayPoint.begin() + W::WayPoint_Anzahl + 1);
-    if (i <= Unit_Main::Eingabemarke) Unit_Main::Eingabemarke += neu;
+    if (i <= Unit_WayPoints::Eingabemarke) Unit_WayPoints::Eingabemarke += neu;
     return neu;
 }
 
@@ -328,7 +328,7 @@ void WayPoint_anzeigen(const std::string& Text, int32_t i, int Plot, bool Protok
 
     w.Aktion = Text;
     if (!w.Warnung.empty()) {
-        Graph::Annotation_zeichnen(true, i);
+        Annotation_zeichnen(true, i);
         W::Warntext = w.Warnung;
         if (!enthaelt_Dekounfall(W::Warntext)) W::Warntext.clear();
     }
@@ -372,14 +372,14 @@ void Segment_anhaengen(int32_t marke, bool mit_Plan, bool zeigen, float m_von, f
 }
 
 void Systemwechsel_pruefen(bool zeigen) {
-    const int32_t marke = Unit_Main::Eingabemarke;
+    const int32_t marke = Unit_WayPoints::Eingabemarke;
     if (marke < 2 || marke > W::WayPointMax) return;
     if (W::Tauchgeraet == W::WayPoint[static_cast<std::size_t>(marke)].Tauchgeraet) return;
     Zeile_anhaengen(W::Tauchgeraet == 0 ? "Bail Out" : "Systemwechsel", zeigen);
 }
 
 void Gaswechsel_pruefen(bool zeigen) {
-    const int32_t marke = Unit_Main::Eingabemarke;
+    const int32_t marke = Unit_WayPoints::Eingabemarke;
     if (marke < 2 || marke > W::WayPointMax) return;
     if (W::Gas_Nr == W::WayPoint[static_cast<std::size_t>(marke)].Gas_Nr) return;
     Zeile_anhaengen("Gaswechsel", zeigen);
@@ -387,7 +387,7 @@ void Gaswechsel_pruefen(bool zeigen) {
 }
 
 void pO2_Wechsel_pruefen(bool zeigen) {
-    const int32_t marke = Unit_Main::Eingabemarke;
+    const int32_t marke = Unit_WayPoints::Eingabemarke;
     if (marke < 2 || marke > W::WayPointMax) return;
     if (W::Tauchgeraet != 1 || W::CCR_Setpoint == W::WayPoint[static_cast<std::size_t>(marke)].CCR_Setpoint)
         return;
@@ -406,7 +406,7 @@ void Tauchgang_nachrechnen() {
     T::Memo_Tauchgangsberechnung.Zeile_anfuegen("*** Tauchgangsberechnung ***");
     for (int p : {Graph::Plot_Start, Graph::Plot_Berechnet, Graph::Plot_Samples}) Graph::Plot_loeschen(p);
     Graph::Punkt_hinzufuegen(Graph::Plot_Start, 0, 0);
-    Unit_Main::Grafikmodus = 2;
+    Unit_WayPoints::Grafikmodus = 2;
     // Row 0 becomes "START" in the calculated profile; its log line and its warning follow once,
     // below, when its values are known (shown here too they stood twice in both lists).
     W::WayPoint[0].Aktion = "START";
@@ -436,8 +436,8 @@ void Tauchgang_nachrechnen() {
 
     W::m_END = 0;
     W::Warntext.clear();
-    W::WayPoint_Warnung_setzen(0);
-    Unit_Tauchgang_analysieren::GF_Spitze[0] = GF_Spitze_jetzt();
+    Unit_Tauchgangszustand::WayPoint_Warnung_setzen(0);
+    GF_Spitze[0] = GF_Spitze_jetzt();
     WayPoint_anzeigen(w0.Aktion, 0, Graph::Plot_Berechnet, true);
     if (W::Tauchgeraet >= 1 && W::Tauchgeraet <= 3) Unit_CCR_SCR::Kreislauf_spuelen();
 
@@ -453,7 +453,7 @@ void Tauchgang_nachrechnen() {
                             Ziel.m_Wasser);
         i += neue_Zeilen_einordnen(i, Anzahl_vorher);
         W::WayPoint_Type& w = W::WayPoint[static_cast<std::size_t>(i)];
-        Unit_Tauchgang_analysieren::GF_Spitze[static_cast<std::size_t>(i)] = GF_Spitze_jetzt();
+        GF_Spitze[static_cast<std::size_t>(i)] = GF_Spitze_jetzt();
         if (ist_Spuelzeile(w.Aktion)) Unit_CCR_SCR::Kreislauf_spuelen();
         if (Berechnung_abgebrochen) break;
         // A row recorded with a pO2 instead of a setpoint keeps its record: the next row reads it.
@@ -462,14 +462,36 @@ void Tauchgang_nachrechnen() {
         w.OTU = static_cast<float>(W::OTU);
         w.m_END = W::m_END;
         W::CCR_Setpoint = w.CCR_Setpoint;
-        W::WayPoint_Warnung_setzen(i);
+        Unit_Tauchgangszustand::WayPoint_Warnung_setzen(i);
         WayPoint_anzeigen(w.Aktion, i, Graph::Plot_Berechnet, true);
-        Graph::Annotation_zeichnen(true, i);
+        Annotation_zeichnen(true, i);
     }
 
     W::WayPoint_Type& letzte = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     if (Setpoint_aus_pO2(letzte)) letzte.CCR_Setpoint = letzte.bar_pO2;
     Atemgeraet_von(letzte);
+}
+
+void Annotation_zeichnen(bool zeichnen, int32_t i) {
+    if (i < 0 || i > W::WayPointMax) return;
+    if (!zeichnen) {
+        Graph::Annotation_entfernen(i);
+        return;
+    }
+    const W::WayPoint_Type& w = W::WayPoint[static_cast<std::size_t>(i)];
+    const W::WayPoint_Type* v = i > 0 ? &W::WayPoint[static_cast<std::size_t>(i - 1)] : nullptr;
+    // A rule that yields nothing leaves what the waypoint showed before.
+    std::string Text = Graph::Annotation[static_cast<std::size_t>(i)];
+    auto setzen = [&Text](const std::string& Kandidat) {
+        if (!Kandidat.empty()) Text = Kandidat;
+    };
+    if (!v || w.Gas_Nr != v->Gas_Nr) setzen(Gasname(w.Gas_Nr));
+    if (w.Aktion == "Bubble check") setzen("Bubble check");
+    if (v && w.Tauchgeraet != v->Tauchgeraet) setzen(w.Tauchgeraet == 0 ? "Bail Out" : "Systemwechsel");
+    if (v && Graph::Setpoint_Annotation_erlaubt && w.Tauchgeraet == 1 && v->Tauchgeraet == 1 &&
+        w.CCR_Setpoint != v->CCR_Setpoint)
+        setzen("CCR pO2 = " + Zahl_formatieren(4, 2, w.CCR_Setpoint));
+    Graph::Annotation_setzen(i, Text, w.Warnung);
 }
 
 } // namespace Unit_Tauchgangsberechnung

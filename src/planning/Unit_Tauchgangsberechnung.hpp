@@ -2,6 +2,9 @@
 // whole dive through the physics.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
+
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +17,8 @@ extern bool Berechnung_abgebrochen;
 extern float m_Wasser_MAX;
 // The first segment from the surface is descended within one calculation step.
 extern bool Sofortabstieg;
+// Largest gradient factor of the 16 compartments after the step that reached each waypoint, %.
+extern std::array<float, Unit_WayPoints::WayPointMax + 1> GF_Spitze;
 
 // Advances by dt minutes while the depth changes linearly to m.
 void Zeitschritt_rechnen(float dt, float m);
@@ -27,6 +32,10 @@ void Gaswechsel_pruefen(bool zeigen);
 void pO2_Wechsel_pruefen(bool zeigen);
 // Replays rows 0 .. WayPoint_Anzahl with the physics.
 void Tauchgang_nachrechnen();
+
+// Draws (or removes) the annotations of waypoint i by the rules of the graph: the gas at a
+// switch, a bubble check, a change of apparatus, a new CCR setpoint.
+void Annotation_zeichnen(bool zeichnen, int32_t i);
 
 // The log line of row i (without adding it anywhere).
 std::string Protokollzeile(int32_t i, const std::string& Annotation);

@@ -2,10 +2,8 @@
 
 #include "core/Brelune_ProgrammVersion.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
-#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Sprache_Brelune.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -172,8 +170,8 @@ void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Berechnet mit ", "Calculated with ") + Programmname + " (Version " +
                      Brelune_ProgrammVersion::Version_Text + Text_waehlen(") am ", ") on ") +
                      Datum_Text(Datum_heute ? Datum_heute() : Datum_der_Uhr()));
-    const std::string& Name = Unit_Save_Read::Datei_Tauchgang;
-    const bool hat_Datei = !Name.empty() && Name != Unit_Save_Read::Nicht_gespeichert;
+    const std::string& Name = Unit_WayPoints::Datei_Tauchgang;
+    const bool hat_Datei = !Name.empty() && Name != Unit_WayPoints::Nicht_gespeichert;
     p.Zeile_anfuegen(Text_waehlen("Tauchgang = ", "Dive = ") +
                      (hat_Datei ? Name : Text_waehlen("(nicht gespeichert)", "(not saved)")));
     p.Zeile_anfuegen("");
@@ -360,10 +358,6 @@ void Hoehlenprofil_CSV_schreiben(bool mit_Kopf) {
         c.Zeile_anfuegen(Hoehlen_Kopf());
     }
     for (int32_t i = 0; i <= letzter_WayPoint(); ++i) c.Zeile_anfuegen(Hoehlen_Zeile(WayPoint(i)));
-}
-
-void Berichte_anmelden() {
-    Unit_Main::Berichte_schreiben = [] { Runtime_Tabelle_schreiben(); };
 }
 
 } // namespace Unit_Report

@@ -44,7 +44,4 @@ void Report_CSV_schreiben();
 // begins with a header line, otherwise the lines are appended.
 void Hoehlenprofil_CSV_schreiben(bool mit_Kopf);
 
-// Lets Ascend write the runtime table, report and CSV report (installs the hook of Unit_Main).
-void Berichte_anmelden();
-
 } // namespace Unit_Report

@@ -2,10 +2,8 @@
 
 #include "core/Brelune_ProgrammVersion.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Programm.hpp"
 #include "core/Unit_WayPoints.hpp"
-#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
@@ -13,10 +11,10 @@
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "reports/Unit_Report.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_Textdatei.hpp"
@@ -237,7 +235,7 @@ namespace {
 void Programm_durchlaufen(Zugriff& Z) {
     namespace P = Unit_Programm;
     namespace F = Unit_Formeln;
-    namespace S = Unit_Save_Read;
+    namespace S = Unit_WayPoints;
     namespace D = Unit_Graph_Utilities;
     Z.Abschnitt("Programm", "Program");
     Z.Info_Zeile("Version", Brelune_ProgrammVersion::Version_Text);
@@ -284,16 +282,14 @@ void Programm_durchlaufen(Zugriff& Z) {
 }
 
 void Wiederholung_durchlaufen(Zugriff& Z) {
-    namespace M = Unit_Main;
     Z.Abschnitt("Wiederholungstauchgang", "Repetition dive");
-    Z.Wahrheitswert("OK", "OK", M::Wiederholungstauchgang, false);
-    Z.Text("Vortauchgang", "Pre dive", M::Vortauchgang, "");
-    Z.Gleitzahl("Oberflächenpause (h)", "Surface time (h)", M::Oberflaechenpause_h, 0, 2, 5,
+    Z.Wahrheitswert("OK", "OK", W::Wiederholungstauchgang, false);
+    Z.Text("Vortauchgang", "Pre dive", W::Vortauchgang, "");
+    Z.Gleitzahl("Oberflächenpause (h)", "Surface time (h)", W::Oberflaechenpause_h, 0, 2, 5,
                 Grenzen{0, 10000});
 }
 
 void Aktuell_durchlaufen(Zugriff& Z) {
-    namespace M = Unit_Main;
     Z.Abschnitt("Aktuell", "Actual");
     std::string Geraet = Tauchgeraet_Dateitext(W::Tauchgeraet_Start);
     Z.Text("Tauchgeraet", "Dive gear", Geraet, "OC");
@@ -302,15 +298,15 @@ void Aktuell_durchlaufen(Zugriff& Z) {
     Z.Gleitzahl("SCR flow (l/min)", "SCR flow (l/min)", W::SCR_Flow_Start, 15.6f, 1, 4);
     Z.Ganzzahl("pSCR dump ratio (%)", "pSCR dump ratio (%)", W::pSCR_DumpRatio_Start, 10, Grenzen{5, 100});
     Z.Ganzzahl("Atemgas", "Gas", W::Gas_Nr_Start, 0);
-    Z.Gleitzahl("Runtime (min)", "Runtime (min)", M::min_Runtime_Start, 30, 1, 6, Grenzen{0, 900});
-    Z.Gleitzahl("Tiefe (m)", "Depth (m)", M::m_Wasser_Start, 25, 1, 5, Grenzen{0, 350});
+    Z.Gleitzahl("Runtime (min)", "Runtime (min)", W::min_Runtime_Start, 30, 1, 6, Grenzen{0, 900});
+    Z.Gleitzahl("Tiefe (m)", "Depth (m)", W::m_Wasser_Start, 25, 1, 5, Grenzen{0, 350});
     if (Z.lesen()) {
         W::CCR_Setpoint = W::CCR_Setpoint_Start;
         W::SCR_Flow = W::SCR_Flow_Start;
         W::pSCR_DumpRatio = W::pSCR_DumpRatio_Start;
         W::Gas_Nr = G::Gasgemisch_num = W::Gas_Nr_Start;
-        W::min_Runtime = M::min_Runtime_Start;
-        W::m_Wasser = M::m_Wasser_Start;
+        W::min_Runtime = W::min_Runtime_Start;
+        W::m_Wasser = W::m_Wasser_Start;
     }
 }
 
@@ -544,6 +540,66 @@ void Grenzwerte_durchlaufen(Zugriff& Z) {
 }
 } // namespace
 
+namespace {
+void Wegpunkt_durchlaufen(Zugriff& Z, int32_t k) {
+    auto& w = W::WayPoint[static_cast<std::size_t>(k)];
+    const std::string Name = "Tauchgang#" + std::to_string(k);
+    Z.Abschnitt(Name, Name);
+    Z.Gleitzahl("Runtime (min) ***************", "Runtime (min) ***************", w.min_Runtime, 0, 2, 7,
+                Grenzen{0, 1.0e6L});
+    Z.Gleitzahl("Tiefe (m)", "Tiefe (m)", w.m_Wasser, 0, 2, 6, Grenzen{0, 1000});
+    std::string Geraet = Tauchgeraet_Dateitext(w.Tauchgeraet);
+    Z.Text("Tauchgeraet", "Tauchgeraet", Geraet, "");
+    if (Z.lesen()) {
+        const auto Code = Tauchgeraet_aus_Dateitext(Geraet);
+        bool Kreislauf = false;
+        // Files written before the apparatus key knew only closed circuit or not.
+        if (!Code) Z.Wahrheitswert("Kreislaufsystem", "Kreislaufsystem", Kreislauf, false);
+        w.Tauchgeraet = Code ? *Code : (Kreislauf ? 1 : 0);
+    }
+    Z.Ganzzahl("Atemgas", "Atemgas", w.Gas_Nr, 0);
+    Z.Gleitzahl("CCR p(O2) (bar)", "CCR p(O2) (bar)", w.CCR_Setpoint, 1.3f, 2, 5);
+    Z.Gleitzahl("SCR flow (l/min)", "SCR flow (l/min)", w.SCR_Flow, 15.6f, 1, 4);
+    Z.Ganzzahl("pSCR dump ratio (%)", "pSCR dump ratio (%)", w.pSCR_DumpRatio, 10, Grenzen{5, 100});
+    Z.Gleitzahl("p(O2) (bar)", "p(O2) (bar)", w.bar_pO2, 1.3f, 2, 5);
+    Z.Gleitzahl("CNS (%)", "CNS (%)", w.CNS_Prozent, 0, 2, 6);
+    Z.Gleitzahl("OTU", "OTU", w.OTU, 0, 1, 5);
+    Z.Gleitzahl("END (m)", "END (m)", w.m_END, 0, 2, 6);
+    Z.Text("Aktion", "Aktion", w.Aktion, "");
+    Z.Text("Warnung", "Warnung", w.Warnung, "");
+    Z.Wahrheitswert("austauchen", "austauchen", w.austauchen, false);
+}
+
+// Time runs forward: a waypoint earlier than the one before it would make the replay run backwards.
+void Runtimes_ordnen(Zugriff& Z) {
+    for (int32_t k = 1; k <= W::WayPoint_Anzahl; ++k) {
+        auto& w = W::WayPoint[static_cast<std::size_t>(k)];
+        const float vorher = W::WayPoint[static_cast<std::size_t>(k - 1)].min_Runtime;
+        if (w.min_Runtime >= vorher) continue;
+        w.min_Runtime = vorher;
+        const std::string Wert = Unit_Tools::Zahl_formatieren(0, 2, vorher);
+        Z.Problem_melden("Runtime-Reihenfolge",
+                         "Wegpunkt " + std::to_string(k) +
+                             ": Runtime kleiner als beim vorigen Wegpunkt.\r-> wird gesetzt auf " + Wert,
+                         "Waypoint " + std::to_string(k) +
+                             ": runtime below that of the previous waypoint.\r-> will be set to " + Wert);
+    }
+}
+
+} // namespace
+
+void WayPoints_durchlaufen(Zugriff& Z) {
+    Z.Abschnitt("Tauchgang", "Tauchgang");
+    int32_t n = std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax);
+    Z.Ganzzahl("Wegpunkte max", "Wegpunkte max", n, 0, Grenzen{0, W::WayPointMax * 1.0L});
+    if (Z.lesen()) {
+        W::WayPoints_loeschen();
+        W::WayPoint_Anzahl = n;
+    }
+    for (int32_t k = 0; k <= n; ++k) Wegpunkt_durchlaufen(Z, k);
+    if (Z.lesen()) Runtimes_ordnen(Z);
+}
+
 void Sprache_durchlaufen(Zugriff& Z) {
     if (!Z.lesen()) {
         Z.Ganzzahl("Sprache", "Language", Sprache, 0);
@@ -643,7 +699,7 @@ bool Einstellungsordner_anlegen(const std::string& Programmordner) {
 std::vector<std::string> Einstellungsdatei_Zeilen() {
     Zugriff Z(Modus::saveX);
     Einstellungen_durchlaufen(Z);
-    Unit_Save_Read::WayPoints_durchlaufen(Z);
+    WayPoints_durchlaufen(Z);
     return Z.Zeilen;
 }
 
@@ -661,7 +717,7 @@ void Einstellungen_aus_Zeilen(const std::vector<std::string>& Zeilen) {
     Zugriff Z(Modus::read);
     Z.Ini = Unit_IniDatei::IniDatei::aus_Zeilen(Zeilen);
     Einstellungen_durchlaufen(Z);
-    Unit_Save_Read::WayPoints_durchlaufen(Z);
+    WayPoints_durchlaufen(Z);
     Gasnummern_pruefen();
 }
 
@@ -672,8 +728,8 @@ bool Einstellungsdatei_lesen() {
         return false;
     }
     Einstellungen_aus_Zeilen(Datei.Zeilen);
-    W::min_Runtime = Unit_Main::min_Runtime_Start;
-    W::m_Wasser = Unit_Main::m_Wasser_Start;
+    W::min_Runtime = Unit_WayPoints::min_Runtime_Start;
+    W::m_Wasser = Unit_WayPoints::m_Wasser_Start;
     return true;
 }
 

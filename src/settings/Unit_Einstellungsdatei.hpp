@@ -93,6 +93,9 @@ void Schreibfehler_melden(const std::string& Pfad, const std::string& Grund);
 
 // The whole walk over the settings sections, "Programm" to "Grenzwertueberschreitung".
 void Einstellungen_durchlaufen(Zugriff& Z);
+// Sections "Tauchgang" (the count) and "Tauchgang#0" .. "Tauchgang#n" (one per waypoint): the
+// dive file and the settings file both carry the waypoints.
+void WayPoints_durchlaufen(Zugriff& Z);
 // The language step alone: reading takes "Sprache" of "Programm" and "Language" of "Program".
 void Sprache_durchlaufen(Zugriff& Z);
 // After reading: every gas index (start and current gas, plan tables, gas break, waypoints) that

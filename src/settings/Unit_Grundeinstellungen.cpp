@@ -1,16 +1,15 @@
 #include "settings/Unit_Grundeinstellungen.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Programm.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
 #include <array>
@@ -69,8 +68,8 @@ void Gemeinsame_Werte() {
     Unit_Formeln::p_H2O_verwenden = true;
     Unit_Formeln::p_H2O_setzen(true);
     Unit_Saettigungsrechnung::Algorithmus = 1;
-    Unit_Main::min_Runtime_Start = 30;
-    Unit_Main::m_Wasser_Start = 25;
+    Unit_WayPoints::min_Runtime_Start = 30;
+    Unit_WayPoints::m_Wasser_Start = 25;
     W::Gas_Nr_Start = 0;
     W::CCR_Setpoint_Start = 1.3f;
 }

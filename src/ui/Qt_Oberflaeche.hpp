@@ -2,7 +2,7 @@
 // redraw notices only mark what must be repainted at the next event processing.
 #pragma once
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,3 @@
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -189,7 +188,7 @@ TEST_F(Tauchgangsdatei, UTF8_Datei_wird_ebenso_gelesen) {
 
 TEST_F(Tauchgangsdatei, Laden_setzt_Pfad_Startwerte_und_leert_die_Textseiten) {
     Unit_Textpuffer::Memo_Report.Zeile_anfuegen("alt");
-    Unit_Main::Tauchgang_gespeichert = false;
+    Unit_WayPoints::Tauchgang_gespeichert = false;
     Datei({"[Aktuell]", "Runtime (min)=  12.0", "Tiefe (m)= 18.0", "[Tauchgang]", "Wegpunkte max=0"});
     ASSERT_TRUE(Tauchgangsdatei_lesen(Pfad.string()));
     EXPECT_EQ(Pfad_Tauchgang, Ordner.string() + "/");
@@ -197,7 +196,7 @@ TEST_F(Tauchgangsdatei, Laden_setzt_Pfad_Startwerte_und_leert_die_Textseiten) {
     EXPECT_EQ(W::min_Runtime, 12.0L);
     EXPECT_EQ(W::m_Wasser, 18.0f);
     EXPECT_TRUE(Unit_Textpuffer::Memo_Report.Zeilen.empty());
-    EXPECT_TRUE(Unit_Main::Tauchgang_gespeichert);
+    EXPECT_TRUE(Unit_WayPoints::Tauchgang_gespeichert);
 }
 
 // Regression: loading someone else's dive used to switch the program to that person's language.
@@ -318,13 +317,13 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Unbrauchbare_Datei,
 
 TEST_F(Tauchgangsdatei, Speichern_schreibt_Tauchgang_und_Einstellungsdatei) {
     Drei_Wegpunkte();
-    Unit_Main::Tauchgang_gespeichert = false;
+    Unit_WayPoints::Tauchgang_gespeichert = false;
     Oberflaeche.Antwort_Datei = Pfad.string();
     ASSERT_TRUE(Tauchgang_speichern("Wrack* Nordseite"));
     EXPECT_EQ(Kommentar, "Wrack* Nordseite");
     EXPECT_EQ(Pfad_Tauchgang, Ordner.string() + "/");
     EXPECT_EQ(Datei_Tauchgang, "Tauchgang.dec");
-    EXPECT_TRUE(Unit_Main::Tauchgang_gespeichert);
+    EXPECT_TRUE(Unit_WayPoints::Tauchgang_gespeichert);
     const auto z = Auf_Platte();
     EXPECT_EQ(z.front(), "[Programm]");
     EXPECT_NE(std::find(z.begin(), z.end(), "Kommentar=Wrack* Nordseite"), z.end());
@@ -348,13 +347,13 @@ TEST_F(Tauchgangsdatei, Speichern_im_englischen_Lauf_legt_den_englischen_Komment
 TEST_F(Tauchgangsdatei, Abbruch_heisst_Not_Saved_und_schreibt_nichts) {
     Pfad_Tauchgang = "/irgendwo/";
     Datei_Tauchgang = "alt.dec";
-    Unit_Main::Tauchgang_gespeichert = false;
+    Unit_WayPoints::Tauchgang_gespeichert = false;
     EXPECT_FALSE(Tauchgang_speichern(""));
     EXPECT_EQ(Pfad_Tauchgang, "");
     EXPECT_EQ(Datei_Tauchgang, "Not_Saved");
     ASSERT_EQ(Oberflaeche.Meldungen.size(), 1u);
     EXPECT_EQ(Oberflaeche.Meldungen[0].Text, "Abbruch");
-    EXPECT_FALSE(Unit_Main::Tauchgang_gespeichert);
+    EXPECT_FALSE(Unit_WayPoints::Tauchgang_gespeichert);
     EXPECT_FALSE(fs::exists(E::Einstellungsdatei()));
 }
 
@@ -364,11 +363,11 @@ TEST_F(Tauchgangsdatei, Schreibfehler_behaelt_die_vorige_Datei) {
     fs::create_directories(Unit_Textdatei::Temporaere_Datei(Pfad.string()) + "/voll");
     Drei_Wegpunkte();
     Oberflaeche.Antwort_Datei = Pfad.string();
-    Unit_Main::Tauchgang_gespeichert = false;
+    Unit_WayPoints::Tauchgang_gespeichert = false;
     EXPECT_FALSE(Tauchgang_speichern(""));
     EXPECT_EQ(Bytes(Pfad), "[Tauchgang]\r\nWegpunkte max=0\r\n");
     EXPECT_EQ(Datei_Tauchgang, "Not_Saved");
-    EXPECT_FALSE(Unit_Main::Tauchgang_gespeichert);
+    EXPECT_FALSE(Unit_WayPoints::Tauchgang_gespeichert);
     EXPECT_EQ(Oberflaeche.Anzahl("kann nicht geschrieben werden"), 1);
     EXPECT_FALSE(fs::exists(E::Einstellungsdatei()));
 }

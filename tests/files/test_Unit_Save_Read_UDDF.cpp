@@ -7,6 +7,8 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_Gasnummern.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include <algorithm>
 
@@ -85,11 +87,11 @@ class UDDF : public Dateiumgebung {
     static void Hin_und_zurueck() {
         UDDF_schreiben();
         const std::string Text = X::Dokument_als_Text();
-        W::Tauchgang_zuruecksetzen(true, true);
+        Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
         G::Gasliste_merken();
         X::Dokument_aus_Text(Text);
         ASSERT_TRUE(UDDF_lesen());
-        G::Gasliste_zusammenfuehren();
+        Unit_Gasnummern::Gasliste_zusammenfuehren();
     }
 };
 

@@ -1,12 +1,10 @@
-// Fixture of the gas tests: the shared environment plus a fresh gas table, plan tables and loops.
+// Fixture of the gas tests: the shared environment plus a fresh gas table and loops.
 #pragma once
 
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "physics/Unit_Formeln.hpp"
-#include "planning/Unit_AbtauchPlanung.hpp"
-#include "planning/Unit_AustauchPlanung.hpp"
 #include "support/Testumgebung.hpp"
 
 #include <string>
@@ -20,8 +18,6 @@ class Gasumgebung : public Testumgebung {
   protected:
     void SetUp() override {
         Unit_Gasgemisch_BestMix::Gasgemische_initialisieren();
-        Unit_AbtauchPlanung::Tabellen_zuruecksetzen();
-        Unit_AustauchPlanung::Tabellen_zuruecksetzen();
         Unit_CCR_SCR::Ereignis_anhaengen = nullptr;
         Testumgebung::SetUp();
         Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
@@ -36,6 +32,16 @@ class Gasumgebung : public Testumgebung {
         W::Gas_Nr = Gas;
         W::min_dt = W::min_Schritt;
         Unit_Gasgemisch_BestMix::Gasgemisch_waehlen(Gas);
+    }
+
+    // User gases 17 .. 16 + n, named "U17", "U18", ...; all distinct trimixes.
+    static void Benutzergase(int n) {
+        namespace G = Unit_Gasgemisch_BestMix;
+        for (int k = 0; k < n; ++k) {
+            const int i = G::Gasgemisch_NumMax + 1;
+            G::Gasgemisch_hinzufuegen("U" + std::to_string(i), 10, static_cast<float>(50 - k),
+                                      static_cast<float>(40 + k));
+        }
     }
 
     // P = ambient minus water vapour, as the loops compute it.

@@ -32,16 +32,6 @@ TEST_F(Kreislauf, Initialisieren_fuellt_mit_dem_aktuellen_Gas) {
     EXPECT_EQ(CCR.L, 4);
 }
 
-// Regression: with a CCR as start apparatus the dive reset showed the setpoint pO2 first, which
-// replaced the gas fractions by loop values, and then filled every loop with pure oxygen.
-TEST_F(Kreislauf, Start_mit_CCR_fuellt_die_Kreislaeufe_mit_Diluent) {
-    W::Tauchgeraet_Start = 1;
-    W::Tauchgang_zuruecksetzen(true, true);
-    EXPECT_NEAR(CCR.barL_O2 / CCR.barL_Summe, 0.20948, 1e-6);
-    EXPECT_NEAR(SCR.barL_N2 / SCR.barL_Summe, 0.7902, 1e-6);
-    EXPECT_NEAR(pSCR.barL_O2 / pSCR.barL_Summe, 0.20948, 1e-6);
-}
-
 // At 3 m P = 1.31325 - 0.0627 = 1.25055 bar lies below the setpoint 1.3: oxygen goes in until the
 // loop pO2 is within 0.003 of P. From an air loop one step cannot get there: all 1000
 // increments of 10 l/min x 0.1 min x 0.001 = 0.001 barL are used.

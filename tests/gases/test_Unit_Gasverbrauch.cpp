@@ -2,6 +2,7 @@
 #include "gases/Gasumgebung.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Grenzwerte.hpp"
 
 using namespace Unit_Gasverbrauch;
 namespace G = Unit_Gasgemisch_BestMix;
@@ -32,7 +33,7 @@ class OC_buchen : public Verbrauch, public ::testing::WithParamInterface<OC_Fall
 // RMV x dt x (p0 + p1) / 2, with the deco RMV at and above the first stop.
 TEST_P(OC_buchen, nach_mittlerem_Druck) {
     const OC_Fall f = GetParam();
-    Unit_AustauchPlanung::m_ErsterStop = f.m_ErsterStop;
+    Unit_Grenzwerte::m_ErsterStop = f.m_ErsterStop;
     AMV_Deko = f.AMV_Deko;
     W::Tauchgeraet = 0;
     Gasverbrauch_Schritt_buchen(2, f.p0, f.p1, f.dt, f.m);

@@ -83,8 +83,6 @@ TEST_F(Formeln, eingeatmete_Inertgasdruecke_und_ihre_Maxima) {
     p_inert_atmen();
     EXPECT_NEAR(static_cast<double>(p_N2_atmen_MAX), (5.01325 - 0.0627) * 0.44, 1e-5); // kept
     EXPECT_NEAR(static_cast<double>(p_He_atmen_MAX), (5.01325 - 0.0627) * 0.35, 1e-5);
-    W::Tauchgang_zuruecksetzen(true, true);
-    EXPECT_LT(p_He_atmen_MAX, 1e-9L); // the reset starts again with the air of gas 0
 }
 
 TEST_F(Formeln, Wasserdichte_und_Tiefenkalibrierung) {

@@ -28,6 +28,7 @@ class Grenzwerte : public Testumgebung {
         S::GF_Lo = 0.4f;
         GF_aktuell_loeschen();
         Dekounfall_anzeigen = nullptr;
+        Dekounfall_eintragen = nullptr;
         Gegendiffusion_Extreme_zuruecksetzen();
         Gegendiffusion = false;
         W::bar_Umgebung = 1.01325L;
@@ -37,6 +38,7 @@ class Grenzwerte : public Testumgebung {
     }
     void TearDown() override {
         Dekounfall_anzeigen = nullptr;
+        Dekounfall_eintragen = nullptr;
         S::GF_verwenden = false;
         GF_aktuell_loeschen();
         Testumgebung::TearDown();
@@ -249,34 +251,42 @@ TEST_F(Grenzwerte, Dekounfall_prueft_mit_GF_gegen_den_GF_Wert) {
     EXPECT_FALSE(Dekounfall(17));
 }
 
-TEST_F(Grenzwerte, Dekounfall_wird_Wegpunkt_und_Meldung_einmal_je_Episode) {
+// The limits find the accident; the dive calculation enters it as a waypoint through its hook,
+// which is shown after it was entered.
+TEST_F(Grenzwerte, Dekounfall_wird_eingetragen_und_gemeldet_einmal_je_Episode) {
+    std::vector<std::string> eingetragen;
+    Dekounfall_eintragen = [&](const std::string& Aktion) {
+        eingetragen.push_back(Aktion);
+        ++W::WayPoint_Anzahl;
+    };
     std::vector<int32_t> gezeigt;
     Dekounfall_anzeigen = [&](int32_t Nr) { gezeigt.push_back(Nr); };
     const int32_t vorher = W::WayPoint_Anzahl;
     Gewebe(2, 2.5L, 0); // compartment 2 tolerates 1.01325 / 0.6514 + 1.0 = 2.555 bar at the surface
     alle_Grenzwerte();
-    EXPECT_EQ(W::WayPoint_Anzahl, vorher);
+    EXPECT_TRUE(eingetragen.empty());
     Gewebe(2, 2.6L, 0);
     W::Warntext.clear();
     Gewebe_Grenzwerte(2);
-    ASSERT_EQ(W::WayPoint_Anzahl, vorher + 1);
-    EXPECT_EQ(W::WayPoint[W::WayPoint_Anzahl].Aktion, "DEKOUNFALL");
+    EXPECT_EQ(eingetragen, std::vector<std::string>{"DEKOUNFALL"});
     EXPECT_NE(W::Warntext.find("DEKOUNFALL"), std::string::npos);
     EXPECT_EQ(gezeigt, std::vector<int32_t>{vorher + 1});
     EXPECT_EQ(Oberflaeche.Anzahl("DEKOMPRESSIONSUNFALL"), 1);
     // While the warning text carries the accident, later steps add nothing.
     Gewebe_Grenzwerte(2);
     Gewebe_Grenzwerte(2);
-    EXPECT_EQ(W::WayPoint_Anzahl, vorher + 1);
+    EXPECT_EQ(eingetragen.size(), 1u);
     EXPECT_EQ(Oberflaeche.Anzahl("DEKOMPRESSIONSUNFALL"), 1);
 }
 
 TEST_F(Grenzwerte, Dekounfall_vor_vorhandener_Warnung_auf_Englisch) {
+    std::string eingetragen;
+    Dekounfall_eintragen = [&](const std::string& Aktion) { eingetragen = Aktion; };
     Unit_Tools::Sprache = 1;
     Gewebe(2, 2.6L, 0);
     W::Warntext = "END > 50 m. ";
     Gewebe_Grenzwerte(2);
-    EXPECT_EQ(W::WayPoint[W::WayPoint_Anzahl].Aktion, "DECO ACCIDENT. END > 50 m. ");
+    EXPECT_EQ(eingetragen, "DECO ACCIDENT. END > 50 m. ");
     EXPECT_EQ(Oberflaeche.Anzahl("DECOMPRESSION ACCIDENT"), 1);
 }
 

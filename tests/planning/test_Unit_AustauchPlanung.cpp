@@ -1,13 +1,13 @@
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 #include "support/Testumgebung.hpp"
 
 #include <cmath>
@@ -33,14 +33,14 @@ class Aufstieg : public Testumgebung {
     // Enters the points and runs the Ascend command's calculation up to "STOP".
     static void Tauchgang(const std::vector<std::pair<float, float>>& Punkte) {
         for (const auto& [min, m] : Punkte) {
-            const auto& letzter = W::WayPoint[static_cast<std::size_t>(Unit_Main::Eingabemarke)];
-            T::Segment_anhaengen(Unit_Main::Eingabemarke, false, false, letzter.m_Wasser, letzter.min_Runtime,
-                                 m, min);
-            Unit_Main::Eingabemarke = W::WayPoint_Anzahl;
+            const auto& letzter = W::WayPoint[static_cast<std::size_t>(Unit_WayPoints::Eingabemarke)];
+            T::Segment_anhaengen(Unit_WayPoints::Eingabemarke, false, false, letzter.m_Wasser,
+                                 letzter.min_Runtime, m, min);
+            Unit_WayPoints::Eingabemarke = W::WayPoint_Anzahl;
         }
         T::Tauchgang_nachrechnen();
         Austauchen_planen();
-        W::WayPoint_anhaengen("STOP");
+        Unit_Tauchgangszustand::WayPoint_anhaengen("STOP");
         T::WayPoint_anzeigen("STOP", W::WayPoint_Anzahl, 3, true);
     }
 
@@ -48,7 +48,7 @@ class Aufstieg : public Testumgebung {
 
     static std::vector<int> Zeilen_mit(const char* Anfang) {
         std::vector<int> z;
-        for (int i = Unit_Main::Eingabemarke + 1; i <= W::WayPoint_Anzahl; ++i)
+        for (int i = Unit_WayPoints::Eingabemarke + 1; i <= W::WayPoint_Anzahl; ++i)
             if (Zeile(i).Aktion.rfind(Anfang, 0) == 0) z.push_back(i);
         return z;
     }
@@ -303,8 +303,8 @@ TEST_F(Aufstieg, Bail_Out_zu_Beginn) {
     W::WayPoint[0].Tauchgeraet = 1;
     Bail_Out = true;
     Tauchgang({{2, 30}, {20, 30}});
-    ASSERT_EQ(Zeile(Unit_Main::Eingabemarke + 1).Aktion, "Bail Out");
-    EXPECT_EQ(Zeile(Unit_Main::Eingabemarke + 1).Tauchgeraet, 0);
+    ASSERT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).Aktion, "Bail Out");
+    EXPECT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).Tauchgeraet, 0);
     EXPECT_EQ(Zeile(W::WayPoint_Anzahl).Tauchgeraet, 0);
     EXPECT_FALSE(Freigaben_berechnen().Setpoint_Tabelle);
 }
@@ -343,6 +343,6 @@ TEST_F(Aufstieg, pSCR_spuelt_zu_Beginn_des_Aufstiegs) {
     W::Tauchgeraet = 3;
     W::WayPoint[0].Tauchgeraet = 3;
     Tauchgang({{2, 20}, {20, 20}});
-    EXPECT_EQ(Zeile(Unit_Main::Eingabemarke + 1).Aktion, "pSCR spülen");
-    EXPECT_FLOAT_EQ(Zeile(Unit_Main::Eingabemarke + 1).m_Wasser, 20);
+    EXPECT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).Aktion, "pSCR spülen");
+    EXPECT_FLOAT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).m_Wasser, 20);
 }

@@ -1,13 +1,12 @@
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "support/Testumgebung.hpp"
 
@@ -28,10 +27,10 @@ class Tauchgang : public Testumgebung {
 
     // The Dive command: from the last entered row to (min, m).
     static void Tauchen(float min, float m, bool mit_Plan = false) {
-        const auto& letzter = W::WayPoint[static_cast<std::size_t>(Unit_Main::Eingabemarke)];
-        Segment_anhaengen(Unit_Main::Eingabemarke, mit_Plan, true, letzter.m_Wasser, letzter.min_Runtime, m,
-                          min);
-        Unit_Main::Eingabemarke = W::WayPoint_Anzahl;
+        const auto& letzter = W::WayPoint[static_cast<std::size_t>(Unit_WayPoints::Eingabemarke)];
+        Segment_anhaengen(Unit_WayPoints::Eingabemarke, mit_Plan, true, letzter.m_Wasser, letzter.min_Runtime,
+                          m, min);
+        Unit_WayPoints::Eingabemarke = W::WayPoint_Anzahl;
     }
 
     static const W::WayPoint_Type& Zeile(int i) { return W::WayPoint[static_cast<std::size_t>(i)]; }
@@ -295,10 +294,53 @@ TEST_F(Tauchgang, Dekounfall_wird_an_seiner_Stelle_eingeordnet) {
     }
     ASSERT_EQ(Unfaelle, 1);
     EXPECT_EQ(Zeile(Flaeche - 1).Aktion.rfind("DEKOUNFALL", 0), 0u); // just before the surfacing row
-    EXPECT_EQ(Unit_Main::Eingabemarke, W::WayPoint_Anzahl);
+    EXPECT_EQ(Unit_WayPoints::Eingabemarke, W::WayPoint_Anzahl);
     EXPECT_EQ(Oberflaeche.Anzahl("DEKOMPRESSIONSUNFALL"), 1);
     const int32_t Anzahl = W::WayPoint_Anzahl;
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     Tauchgang_nachrechnen(); // a second calculation finds the same accident once
     EXPECT_EQ(W::WayPoint_Anzahl, Anzahl);
+}
+
+// The graph's labels at the waypoints.
+class Annotationen : public Testumgebung {
+  protected:
+    // Waypoint i with gas, apparatus and setpoint.
+    static void setzen(int i, int Gas, uint8_t Geraet, float Setpoint, const char* Aktion = "") {
+        W::WayPoint[i].Gas_Nr = Gas;
+        W::WayPoint[i].Tauchgeraet = Geraet;
+        W::WayPoint[i].CCR_Setpoint = Setpoint;
+        W::WayPoint[i].Aktion = Aktion;
+    }
+};
+
+TEST_F(Annotationen, Annotationen_folgen_den_Wechseln) {
+    setzen(0, 0, 0, 1.3f);
+    setzen(1, 0, 0, 1.3f); // nothing changes: no label
+    setzen(2, 1, 0, 1.3f); // gas switch: the gas name
+    setzen(3, 1, 1, 1.3f); // OC to CCR
+    setzen(4, 1, 1, 1.2f); // setpoint change on CCR
+    setzen(5, 1, 0, 1.2f); // CCR to OC
+    setzen(6, 1, 0, 1.2f, "Bubble check");
+    for (int i = 0; i <= 6; ++i) Unit_Tauchgangsberechnung::Annotation_zeichnen(true, i);
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[0], "Luft");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[1], "");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[2], "EAN32");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[3], "Systemwechsel");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[4], "CCR pO2 = 1.20");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[5], "Bail Out");
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[6], "Bubble check");
+    Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
+    Unit_Graph_Utilities::Annotation[4].clear();
+    Unit_Tauchgangsberechnung::Annotation_zeichnen(true, 4);
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[4], "");
+    Unit_Tauchgangsberechnung::Annotation_zeichnen(false, 2);
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[2], "");
+    Unit_Tauchgangsberechnung::Annotation_zeichnen(true, W::WayPointMax + 1); // outside the table: ignored
+}
+
+TEST_F(Annotationen, Warnung_als_zweite_Annotation) {
+    W::WayPoint[1].Warnung = "pO2 > 1.60 bar. ";
+    Unit_Tauchgangsberechnung::Annotation_zeichnen(true, 1);
+    EXPECT_EQ(Unit_Graph_Utilities::Warnung_Annotation[1], "pO2 > 1.60 bar. ");
 }

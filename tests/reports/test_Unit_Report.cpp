@@ -3,10 +3,8 @@
 #include "reports/Unit_Report.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
-#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
@@ -49,7 +47,7 @@ class Bericht : public Testumgebung {
             R::RunTimeTable_mitpO2 = R::RunTimeTable_mitCNS_prozent = false;
         R::RunTimeTable_mitSystem = true;
         R::RunTimeTable_NachKomma = 2;
-        Unit_Save_Read::Datei_Tauchgang.clear();
+        Unit_WayPoints::Datei_Tauchgang.clear();
         Unit_Graph_Utilities::Startzeit = {};
         Unit_Tauchgangsberechnung::Berechnung_abgebrochen = false;
     }
@@ -117,15 +115,15 @@ TEST_F(Bericht, Kopf_mit_Programm_Version_Datum_und_Tauchgang) {
     EXPECT_EQ(z[4], "   (m)   (min) " + Blanks(13 + 28 + 9 + 9));
     EXPECT_EQ(z[5], "------ ------- ------------ --------------------------- -------- ---------");
 
-    Unit_Save_Read::Pfad_Tauchgang = "/home/taucher/Tauchgaenge/";
-    Unit_Save_Read::Datei_Tauchgang = "Wrack 21m.dec";
+    Unit_WayPoints::Pfad_Tauchgang = "/home/taucher/Tauchgaenge/";
+    Unit_WayPoints::Datei_Tauchgang = "Wrack 21m.dec";
     Unit_Tools::Sprache = 1;
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(z[0], "Calculated with Brelune (Version 4.10 ~ 30.1.2024) on 2026-02-01");
     EXPECT_EQ(z[1], "Dive = Wrack 21m.dec");
     EXPECT_EQ(z[3], " Depth Runtime Gas          Action                      System   Warning  ");
 
-    Unit_Save_Read::Datei_Tauchgang = "Not_Saved"; // a cancelled save
+    Unit_WayPoints::Datei_Tauchgang = "Not_Saved"; // a cancelled save
     R::Runtime_Tabelle_schreiben();
     EXPECT_EQ(z[1], "Dive = (not saved)");
 }
@@ -470,14 +468,4 @@ TEST_F(Bericht, Hoehlenprofil_ohne_Kopf_wird_angehaengt) {
                   "\" Brelune cave profile: distance(m),velocity(m/min),depth(m),gas,", 0),
               0u);
     EXPECT_EQ(Memo::Memo_CSV.Zeilen.size(), 2u);
-}
-
-TEST_F(Bericht, Berichte_anmelden_laesst_Austauchen_die_Texte_schreiben) {
-    Beispiel();
-    Unit_Main::Berichte_schreiben = nullptr;
-    R::Berichte_anmelden();
-    ASSERT_TRUE(Unit_Main::Berichte_schreiben);
-    Unit_Main::Berichte_schreiben();
-    EXPECT_EQ(Tabelle_Zeilen().size(), 6u + 9u);
-    EXPECT_FALSE(Memo::Memo_Report.Zeilen.empty());
 }

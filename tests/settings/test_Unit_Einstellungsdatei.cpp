@@ -1,14 +1,12 @@
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Programm.hpp"
-#include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "reports/Unit_Report.hpp"
 #include "settings/Einstellungsumgebung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
@@ -133,7 +131,7 @@ TEST_F(Einstellungen, drei_Leerzeichen_nur_im_Aufstieg) {
 }
 
 TEST_F(Einstellungen, Zeilenumbruch_im_Text_wird_Stern) {
-    Unit_Save_Read::Kommentar = "erste\r\nzweite\ndritte";
+    Unit_WayPoints::Kommentar = "erste\r\nzweite\ndritte";
     const auto z = Abschnitt(Datei_Zeilen(), "Programm");
     EXPECT_NE(std::find(z.begin(), z.end(), "Kommentar=erste*zweite*dritte"), z.end());
 }
@@ -363,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         Unsinnsfall{"negative_Oberflaechenpause",
                     {"[Wiederholungstauchgang]", "Oberflächenpause (h)=-5"},
-                    [] { return Unit_Main::Oberflaechenpause_h; },
+                    [] { return Unit_WayPoints::Oberflaechenpause_h; },
                     0,
                     1},
         Unsinnsfall{
@@ -529,7 +527,7 @@ void Tabelle_setzen(Tiefentabelle_Type& t, std::initializer_list<Tiefenzeile> Ze
 // format keeps exactly.
 void Alles_anders_setzen() {
     namespace P = Unit_Programm;
-    namespace M = Unit_Main;
+    namespace M = Unit_WayPoints;
     namespace R = Unit_Report;
     namespace V = Unit_Gasverbrauch;
     namespace B = Unit_Gewebe_barL;
@@ -543,10 +541,10 @@ void Alles_anders_setzen() {
     F::bar_Luft = 0.95f;
     F::m_NN = 450;
     F::m_pro_bar = 10.2f;
-    Unit_Save_Read::Pfad_Tauchgang = "/tmp/Tauchgänge/";
-    Unit_Save_Read::Datei_Tauchgang = "a.dec";
-    Unit_Save_Read::Kommentar = "Hallo* Welt";
-    Unit_Save_Read::Comment = "Hi";
+    Unit_WayPoints::Pfad_Tauchgang = "/tmp/Tauchgänge/";
+    Unit_WayPoints::Datei_Tauchgang = "a.dec";
+    Unit_WayPoints::Kommentar = "Hallo* Welt";
+    Unit_WayPoints::Comment = "Hi";
     P::Modelle_zeigen = true;
     D::Tauchgangsgraphik_zeigen = false;
     D::Taucher_zeigen = true;

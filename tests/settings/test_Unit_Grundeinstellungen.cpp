@@ -1,10 +1,9 @@
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Programm.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "settings/Einstellungsumgebung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
@@ -110,8 +109,8 @@ TEST_P(Jede_Grundeinstellung, setzt_die_gemeinsamen_und_ihre_Werte) {
     Unit_Gasverbrauch::AMV = Unit_Gasverbrauch::AMV_Deko = 30;
     F::p_H2O_setzen(false);
     Unit_Saettigungsrechnung::Algorithmus = 3;
-    Unit_Main::min_Runtime_Start = 5;
-    Unit_Main::m_Wasser_Start = 5;
+    Unit_WayPoints::min_Runtime_Start = 5;
+    Unit_WayPoints::m_Wasser_Start = 5;
     W::Gas_Nr_Start = 2;
     W::CCR_Setpoint_Start = 0.9f;
     U::Aufstieg_Gaswechsel_OK = U::AirBreak_OK = U::Bail_Out = true;
@@ -127,8 +126,8 @@ TEST_P(Jede_Grundeinstellung, setzt_die_gemeinsamen_und_ihre_Werte) {
     EXPECT_EQ(Unit_Gasverbrauch::AMV_Deko, 20);
     EXPECT_EQ(F::p_H2O, 0.0627f);
     EXPECT_EQ(Unit_Saettigungsrechnung::Algorithmus, 1);
-    EXPECT_EQ(Unit_Main::min_Runtime_Start, 30.0f);
-    EXPECT_EQ(Unit_Main::m_Wasser_Start, 25.0f);
+    EXPECT_EQ(Unit_WayPoints::min_Runtime_Start, 30.0f);
+    EXPECT_EQ(Unit_WayPoints::m_Wasser_Start, 25.0f);
     EXPECT_EQ(W::Gas_Nr_Start, 0);
     EXPECT_EQ(W::CCR_Setpoint_Start, 1.3f);
     // Switches that need gases the diver carries stay off.

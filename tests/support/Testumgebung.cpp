@@ -1,13 +1,20 @@
 #include "support/Testumgebung.hpp"
 
-#include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
+
+// The fixture is built into every test folder's executable, which links only its own layer and
+// those below: the calculation's reset is there from the calculation layer up.
+#if BRELUNE_TESTSCHICHT >= BRELUNE_SCHICHT_BERECHNUNG
+#include "planning/Unit_Tauchgangszustand.hpp"
+#endif
 
 void Testumgebung::SetUp() {
     Unit_UI::UI_setzen(&Oberflaeche);
     Unit_Tools::Sprache = 0;
     Unit_Tools::Dezimaltrennzeichen_setzen('.');
-    Unit_WayPoints::Tauchgang_zuruecksetzen(true, true);
+#if BRELUNE_TESTSCHICHT >= BRELUNE_SCHICHT_BERECHNUNG
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
+#endif
     Oberflaeche.Zuruecksetzen();
 }
 

@@ -3,7 +3,7 @@
 // run a test executable directly with --gtest_filter for one test at a time.
 #pragma once
 
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Starts the main window offscreen: proves Qt builds and runs, and that the window is the one
 // the diver expects.
-#include "core/Unit_UI.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "ui/Qt_Oberflaeche.hpp"
 #include "ui/T_Form_main.hpp"
 

@@ -1,14 +1,14 @@
 // Golden files: the runtime table and the report of two dives computed here, in German (decimal
-// comma) and English (decimal point). The files in tests/reports/golden/ were checked by hand
+// comma) and English (decimal point). The files in tests/commands/golden/ were checked by hand
 // against the table layout once; a difference means the texts changed.
 //
 // To re-bless on purpose after a wanted change, run the tests with BRELUNE_GOLDEN_NEU=1, e.g.
-//   BRELUNE_GOLDEN_NEU=1 build/tests/tests_reports --gtest_filter='Golden*'
+//   BRELUNE_GOLDEN_NEU=1 build/tests/tests_commands --gtest_filter='Golden*'
 // then read the diff of the golden files line by line before committing them.
 #include "reports/Unit_Report.hpp"
 
+#include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
@@ -108,7 +108,7 @@ class Golden : public Testumgebung {
             R::RunTimeTable_mitpO2 = R::RunTimeTable_mitCNS_prozent = false;
         R::RunTimeTable_mitSystem = true;
         R::RunTimeTable_NachKomma = 2;
-        R::Berichte_anmelden();
+        Unit_Main::Berichte_anmelden();
         Unit_Save_Read::Datei_Tauchgang.clear();
         Unit_Graph_Utilities::Startzeit = {10, 0, 0};
     }

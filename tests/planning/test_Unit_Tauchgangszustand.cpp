@@ -1,5 +1,6 @@
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
@@ -7,10 +8,11 @@
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 #include "support/Testumgebung.hpp"
 
 using namespace Unit_WayPoints;
+using namespace Unit_Tauchgangszustand;
 
 namespace {
 // Surface with the default air pressure and water vapour: 1.01325 - 0.0627.
@@ -33,7 +35,9 @@ TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Gera
     CCR_Setpoint_Start = 1.3f;
     WayPoint[7].Aktion = "alt";
     sData[9].m_Wasser = 33;
+    Unit_Formeln::p_He_atmen_MAX = 2;
     Tauchgang_zuruecksetzen(true, true);
+    EXPECT_LT(Unit_Formeln::p_He_atmen_MAX, 1e-9L); // the dive's maxima start again
     EXPECT_EQ(WayPoint_Anzahl, 0);
     EXPECT_EQ(sData_Anzahl, 0);
     const WayPoint_Type& w0 = WayPoint[0];
@@ -54,6 +58,19 @@ TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Gera
         EXPECT_FLOAT_EQ(WayPoint[k].cave_horizontal_distance_m, -1.0f);
     }
     EXPECT_EQ(sData[9].m_Wasser, 0);
+}
+
+// Regression: with a CCR as start apparatus the dive reset showed the setpoint pO2 first, which
+// replaced the gas fractions by loop values, and then filled every loop with pure oxygen.
+TEST_F(WayPoints, Start_mit_CCR_fuellt_die_Kreislaeufe_mit_Diluent) {
+    namespace K = Unit_CCR_SCR;
+    Unit_Gasgemisch_BestMix::Gasgemische_initialisieren();
+    K::Kreislaeufe_initialisieren(true);
+    Tauchgeraet_Start = 1;
+    Tauchgang_zuruecksetzen(true, true);
+    EXPECT_NEAR(K::CCR.barL_O2 / K::CCR.barL_Summe, 0.20948, 1e-6);
+    EXPECT_NEAR(K::SCR.barL_N2 / K::SCR.barL_Summe, 0.7902, 1e-6);
+    EXPECT_NEAR(K::pSCR.barL_O2 / K::pSCR.barL_Summe, 0.20948, 1e-6);
 }
 
 TEST_F(WayPoints, Luft_im_offenen_System_an_der_Oberflaeche) {
@@ -296,7 +313,7 @@ TEST_F(WayPoints, Sicherheitsreserve_und_Analyse_auf_Wegpunkt_0) {
     Unit_Tools::Sprache = 1;
     WayPoint_Warnung_setzen(0);
     EXPECT_EQ(WayPoint[0].Warnung, "No safety margin !");
-    Unit_Tauchgang_analysieren::Tauchgang_ist_Analyse = true;
+    Unit_WayPoints::Tauchgang_ist_Analyse = true;
     WayPoint_Warnung_setzen(0);
     EXPECT_EQ(WayPoint[0].Warnung, "Dive analysis");
     WayPoint_Warnung_setzen(WayPointMax + 1); // out of the table: ignored

@@ -12,36 +12,31 @@
 
 namespace Unit_Main {
 
+// The dive state the commands share with the layers below, kept with the dive in memory.
+using Unit_WayPoints::Eingabemarke;
+using Unit_WayPoints::Grafikmodus;
+using Unit_WayPoints::m_Wasser_Start;
+using Unit_WayPoints::min_Runtime_Start;
+using Unit_WayPoints::Oberflaechenpause_h;
+using Unit_WayPoints::Tauchgang_gespeichert;
+using Unit_WayPoints::Vortauchgang;
+using Unit_WayPoints::WayPoint_letzter_Eingabe;
+using Unit_WayPoints::Wiederholungstauchgang;
+
 // Limits of every entered point.
 constexpr float m_Wasser_Grenze = 350;
 constexpr float min_Runtime_Grenze = 900;
 constexpr float v_Abstieg_Grenze = 50;
 constexpr float v_Aufstieg_Grenze = 18;
 
-// Index of the last waypoint the user entered; rows behind it are the computed ascent.
-extern int32_t Eingabemarke;
-// Index of the last entered waypoint as the overview and the analysis know it.
-extern int32_t WayPoint_letzter_Eingabe;
-// 1 while entering (input cursor), 2 after a calculation (time cursor).
-extern int32_t Grafikmodus;
-// The dive needs no saving.
-extern bool Tauchgang_gespeichert;
 // Input locked (computed state) and calculation running.
 extern bool Eingabe_gesperrt;
 extern bool Berechnung_laeuft;
 // The menu entry "Tauchgang analysieren" may be used.
 extern bool Analyse_erlaubt;
 
-// Start values of every new dive besides those of the waypoint store.
-extern float min_Runtime_Start;
-extern float m_Wasser_Start;
 // Waypoint 0 as the first Dive left it.
 extern Unit_WayPoints::WayPoint_Type WayPoint_Start;
-
-// Repetition dive (section "Wiederholungstauchgang").
-extern bool Wiederholungstauchgang;
-extern std::string Vortauchgang;
-extern float Oberflaechenpause_h;
 
 // Time of day of the dive start and of the end of the previous dive, minutes after midnight.
 extern long double Uhrzeit_Start_min;
@@ -102,7 +97,9 @@ void Volumen_und_Dekozone_schreiben(Unit_Textpuffer::Textpuffer& Puffer);
 void Gegendiffusion_Block(Unit_Textpuffer::Textpuffer& Puffer, const std::string& Ueberschrift_de,
                           const std::string& Ueberschrift_en);
 
-// Installed by the reports: runtime table, report and CSV report after a calculation.
+// The runtime table, report and CSV report after a calculation; empty, Ascend writes none.
 extern std::function<void()> Berichte_schreiben;
+// Lets Ascend write them (Unit_Report::Runtime_Tabelle_schreiben).
+void Berichte_anmelden();
 
 } // namespace Unit_Main

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Unit_WayPoints.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
 
 #include <array>
 #include <cstdint>
@@ -12,12 +13,11 @@
 
 namespace Unit_Tauchgang_analysieren {
 
-// The dive in memory is a dive analysis (the waypoints carry "Dive analysis" instead of the
-// safety remark).
-extern bool Tauchgang_ist_Analyse;
+// Kept with the dive in memory.
+using Unit_WayPoints::Tauchgang_ist_Analyse;
 
-// Largest gradient factor of the 16 compartments after the step that reached each waypoint, %.
-extern std::array<float, Unit_WayPoints::WayPointMax + 1> GF_Spitze;
+// Computed by the replay of the dive.
+using Unit_Tauchgangsberechnung::GF_Spitze;
 
 enum Analysemodus : int32_t { Keine_Aktion = 0, Analysieren = 1, Neuer_Aufstieg = 2 };
 // The radio button checked; it stays for the next dive read.
@@ -33,9 +33,6 @@ extern bool Fenster_sichtbar;
 extern float GF_Lo_Schaetzung;
 extern float GF_Hi_Schaetzung;
 
-// Clears the bookkeeping of the analysis at the dive reset.
-void Analyse_zuruecksetzen();
-
 // Marks the waypoints after the end of bottom time x as the ascent and makes the last one before
 // it the last entered waypoint; x within one calculation step of 0 ends the bottom time at the
 // first waypoint of the greatest depth.
@@ -49,6 +46,11 @@ void Analyse_Fenster_zeigen();
 void Analyse_Fenster_schliessen();
 // The hook of the menu commands that read a dive: the dive is loaded, then the window offered.
 void Tauchgang_gelesen();
+// The menu commands that import a logged dive (UDDF, or CSV/TXT with column preset k): the
+// analysis window of the dive before closes, the file is read, and a dive read is offered for
+// analysis. False when nothing was read.
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname);
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k);
 // The radio buttons 0 .. 2.
 void Modus_waehlen(int32_t Modus_neu);
 // "setzen": the field's number as the end of bottom time; false (with a message) when it is no

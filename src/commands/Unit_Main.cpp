@@ -1,41 +1,34 @@
-#include "core/Unit_Main.hpp"
+#include "commands/Unit_Main.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
-#include "core/Unit_UI.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
+#include "reports/Unit_Report.hpp"
 
 #include <algorithm>
 #include <cmath>
 
 namespace Unit_Main {
 
-int32_t Eingabemarke = 0;
-int32_t WayPoint_letzter_Eingabe = 0;
-int32_t Grafikmodus = 1;
-bool Tauchgang_gespeichert = true;
 bool Eingabe_gesperrt = false;
 bool Berechnung_laeuft = false;
 bool Analyse_erlaubt = false;
-float min_Runtime_Start = 30;
-float m_Wasser_Start = 25;
 Unit_WayPoints::WayPoint_Type WayPoint_Start;
-bool Wiederholungstauchgang = false;
-std::string Vortauchgang;
-float Oberflaechenpause_h = 0;
 long double Uhrzeit_Start_min = 0;
 long double Uhrzeit_Ende_min = 0;
 float m_Dekozone_Tauchgang = 0;
@@ -64,6 +57,7 @@ void Anzeigen_leeren() {
         m->Leeren();
     Memo::Memo_Tauchgangsberechnung.Zeile_anfuegen("*** Eingabe Tauchgang ***");
     Graph::Graph_loeschen(true);
+    T::Annotation_zeichnen(true, 0);
     Graph::Positionsmarke = {0, 0};
     Unit_UI::UI().Status_geaendert();
 }
@@ -73,7 +67,7 @@ void WayPoints_zeichnen(int32_t bis) {
     for (int32_t i = 0; i <= bis; ++i) {
         const auto& w = W::WayPoint[static_cast<std::size_t>(i)];
         Graph::Punkt_hinzufuegen(Graph::Plot_Eingabe, w.min_Runtime, w.m_Wasser);
-        Graph::Annotation_zeichnen(true, i);
+        T::Annotation_zeichnen(true, i);
     }
 }
 
@@ -178,7 +172,7 @@ void Tauchgang_berechnen() {
             min_Dekozone_Tauchgang = W::min_Dekozone;
         }
         Unit_Gasverbrauch::Gasverbrauch_Aufstieg_Ende();
-        W::WayPoint_anhaengen("STOP");
+        Unit_Tauchgangszustand::WayPoint_anhaengen("STOP");
         T::WayPoint_anzeigen("STOP", W::WayPoint_Anzahl, Graph::Plot_Berechnet, true);
     } catch (const Unit_UI::Befehl_abgebrochen&) {
         T::Berechnung_abgebrochen = true;
@@ -440,7 +434,7 @@ void Folgetauchgang_starten(float Stunden) {
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     Unit_Saettigungsrechnung::Oberflaechenpause(Stunden);
     Eingabe_beginnen();
-    W::Tauchgang_zuruecksetzen(true, true);
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
     W::WayPoint[0].Aktion = "START";
     Startwerte_uebernehmen();
     W::Startzustand_sichern();
@@ -496,7 +490,7 @@ void Letzten_Wegpunkt_loeschen() {
     Eingabemarke = WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
     Graph::Plot_loeschen(Graph::Plot_Eingabe);
     for (int32_t i = W::WayPoint_Anzahl + 1; i <= std::min(W::WayPoint_Anzahl + 1, W::WayPointMax); ++i)
-        Graph::Annotation_zeichnen(false, i);
+        T::Annotation_zeichnen(false, i);
     WayPoints_zeichnen(W::WayPoint_Anzahl);
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
@@ -518,7 +512,7 @@ void Austauchen_Klick() {
     W::Startzustand_holen();
     Unit_Sauerstofftoxizitaet::pO2_ausserhalb_loeschen();
     Unit_Sauerstofftoxizitaet::pO2_Meldung = true;
-    W::Tauchgang_zuruecksetzen(false, false);
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, false);
     Unit_Gasverbrauch::Gasverbrauch_zuruecksetzen();
     T::Berechnung_abgebrochen = false;
     Berechnung_aktiv(true);
@@ -696,6 +690,10 @@ void Tiefe_eingeben(const std::string& Feld) {
 void Runtime_eingeben(const std::string& Feld) {
     if (Feld.empty() || !Unit_Tools::ist_Zahlzeichen(Feld)) return;
     W::min_Runtime = Unit_Tools::Zahl_lesen(Feld);
+}
+
+void Berichte_anmelden() {
+    Berichte_schreiben = Unit_Report::Runtime_Tabelle_schreiben;
 }
 
 } // namespace Unit_Main

@@ -1,11 +1,12 @@
-#include "physics/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_UI.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
@@ -237,7 +238,7 @@ void Atemgas_Schritt(float t) {
     W::CNS_Prozent = O2::CNS_Schritt(static_cast<float>(W::CNS_Prozent), W::bar_pO2, t);
     W::OTU = O2::OTU_Schritt(static_cast<float>(W::OTU), W::bar_pO2, t);
     W::m_END = Unit_Formeln::m_END_aus_pN2(p_N2_atmen);
-    W::Warnungen_pruefen();
+    Unit_Tauchgangszustand::Warnungen_pruefen();
     Unit_Gasverbrauch::Gasverbrauch_Schritt_buchen(W::Gas_Nr, W::bar_Umgebung_vorher, W::bar_Umgebung, t,
                                                    W::m_Wasser);
     Status_auffrischen();
@@ -270,7 +271,7 @@ void Saettigung_Start(bool WayPoints_zuruecksetzen) {
     p_N2He_Gewebe_MAX_0 = W::p_N2He_Gewebe_MAX;
     Gewebe_neu_zeigen();
     zuruecklegen(b);
-    W::Tauchgang_zuruecksetzen(true, WayPoints_zuruecksetzen);
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, WayPoints_zuruecksetzen);
 }
 
 void Oberflaechenpause(float Stunden) {
@@ -282,7 +283,7 @@ void Oberflaechenpause(float Stunden) {
     p_N2He_Gewebe_MAX_0 = W::p_N2He_Gewebe_MAX;
     Gewebe_neu_zeigen();
     zuruecklegen(b);
-    W::Tauchgang_zuruecksetzen(false, true);
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, true);
 }
 
 std::string Flugverbotszeit(float p_max) {

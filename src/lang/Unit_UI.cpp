@@ -1,4 +1,4 @@
-#include "core/Unit_UI.hpp"
+#include "lang/Unit_UI.hpp"
 
 #include <iostream>
 

@@ -1,4 +1,5 @@
-#include "core/Unit_Main.hpp"
+#include "commands/Unit_Main.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
@@ -46,6 +47,7 @@ TEST_F(Hauptfenster, Neuer_Tauchgang_beginnt_mit_START_und_den_Startwerten) {
     EXPECT_FLOAT_EQ(W::m_Wasser, m_Wasser_Start);
     EXPECT_EQ(Unit_Textpuffer::Memo_Tauchgangsberechnung.Zeilen.back(), "*** Eingabe Tauchgang ***");
     EXPECT_TRUE(Tauchgang_gespeichert);
+    EXPECT_EQ(Unit_Graph_Utilities::Annotation[0], "Luft"); // the graph starts with the start gas
 }
 
 struct Begrenzungsfall {
@@ -140,6 +142,21 @@ TEST_F(Hauptfenster, zweimal_Austauchen_gibt_dasselbe) {
     EXPECT_FLOAT_EQ(Zeile(2).m_Wasser, 40);
     EXPECT_FALSE(Zeile(2).austauchen);
     EXPECT_TRUE(Zeile(3).austauchen);
+}
+
+TEST_F(Hauptfenster, Austauchen_schreibt_die_Berichte_nur_wenn_sie_angemeldet_sind) {
+    namespace Memo = Unit_Textpuffer;
+    Tauchen("3", "40");
+    Tauchen("30", "40");
+    Berichte_schreiben = nullptr;
+    Austauchen_Klick();
+    EXPECT_TRUE(Memo::Memo_RunTimeTabelle.Zeilen.empty());
+    EXPECT_TRUE(Memo::Memo_Report.Zeilen.empty());
+    Berichte_anmelden();
+    Austauchen_Klick();
+    EXPECT_GT(Memo::Memo_RunTimeTabelle.Zeilen.size(), 6u);
+    EXPECT_FALSE(Memo::Memo_Report.Zeilen.empty());
+    EXPECT_FALSE(Memo::Memo_ReportCSV.Zeilen.empty());
 }
 
 TEST_F(Hauptfenster, Zusammenfassung_und_Hinweise) {

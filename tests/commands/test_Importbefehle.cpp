@@ -3,12 +3,12 @@
 #include "files/Unit_Save_Read_CSV.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
 
+#include "commands/Unit_Main.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "files/Dateiumgebung.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "reports/Unit_Tauchgang_analysieren.hpp"
 
 #include <filesystem>
 #include <fstream>
@@ -46,17 +46,13 @@ class Importbefehl : public Dateiumgebung {
 
 TEST_F(Importbefehl, UDDF_Import_laedt_den_Tauchgang_und_fuehrt_die_Gase_zusammen) {
     G::Gasgemisch_hinzufuegen("Mein 25/25", 25, 50, 25); // the user's own gas stays
-    A::Fenster_sichtbar = true;
     Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = true;
-    bool Fenster_beim_Laden = true;
     ASSERT_TRUE(Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(
         Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf"), [&] {
             ++Aufrufe;
-            Fenster_beim_Laden = A::Fenster_sichtbar;
             EXPECT_EQ(W::WayPoint_Anzahl, 436); // the samples are waypoints when the dive is loaded
         }));
     EXPECT_EQ(Aufrufe, 1);
-    EXPECT_FALSE(Fenster_beim_Laden);
     EXPECT_FALSE(Unit_Graph_Utilities::Setpoint_Annotation_erlaubt);
     EXPECT_GE(G::Gasgemisch_finden(0.25f, 0.50f, 0.25f), 0);
     // the dive's trimix 19/34 is in the list and its waypoints name it
@@ -76,6 +72,18 @@ TEST_F(Importbefehl, Misslungener_Import_ruft_nichts_und_laesst_den_Tauchgang) {
     EXPECT_EQ(Aufrufe, 0);
     EXPECT_EQ(Tauchgang_Text(), vorher);
     EXPECT_EQ(Oberflaeche.Meldungen.size(), 2u);
+}
+
+TEST_F(Importbefehl, Import_schliesst_das_Analysefenster_und_bietet_den_gelesenen_Tauchgang_an) {
+    A::Fenster_sichtbar = true;
+    EXPECT_FALSE(A::CSV_Tauchgang_importieren(Testdatei("seemann-xp5-de.txt"), 0));
+    EXPECT_FALSE(A::Fenster_sichtbar);
+    ASSERT_TRUE(A::UDDF_Tauchgang_importieren(Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf")));
+    EXPECT_TRUE(A::Fenster_sichtbar);
+    EXPECT_GE(W::WayPoint_Anzahl, 436);
+    A::Fenster_sichtbar = false;
+    ASSERT_TRUE(A::CSV_Tauchgang_importieren(Testdatei("shearwater-cloud-ccr-perdix-ai.csv"), 0));
+    EXPECT_TRUE(A::Fenster_sichtbar);
 }
 
 TEST_F(Importbefehl, CSV_Import_mit_Voreinstellung) {

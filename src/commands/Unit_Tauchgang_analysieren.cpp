@@ -1,15 +1,17 @@
-#include "reports/Unit_Tauchgang_analysieren.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 
+#include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
-#include "core/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
-#include "core/Unit_UI.hpp"
+#include "files/Unit_Save_Read_CSV.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
-#include "physics/Unit_Saettigungsrechnung.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
+#include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "reports/Unit_Report.hpp"
 
@@ -18,8 +20,6 @@
 
 namespace Unit_Tauchgang_analysieren {
 
-bool Tauchgang_ist_Analyse = false;
-std::array<float, Unit_WayPoints::WayPointMax + 1> GF_Spitze{};
 int32_t Modus = Keine_Aktion;
 float min_EndeGrundzeit = 0;
 std::string Feld_EndeGrundzeit;
@@ -149,10 +149,6 @@ void Analyse_Warnungen(Unit_Textpuffer::Textpuffer& p) {
 
 } // namespace
 
-void Analyse_zuruecksetzen() {
-    GF_Spitze.fill(0);
-}
-
 void Grundzeit_Ende_setzen(float x) {
     const int32_t n = W::WayPoint_Anzahl;
     if (std::fabs(x) < W::min_Schritt) {
@@ -196,6 +192,16 @@ void Analyse_Fenster_schliessen() {
 void Tauchgang_gelesen() {
     M::Tauchgang_geladen();
     Analyse_Fenster_zeigen();
+}
+
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname) {
+    Analyse_Fenster_schliessen();
+    return Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Dateiname, Tauchgang_gelesen);
+}
+
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k) {
+    Analyse_Fenster_schliessen();
+    return Unit_Save_Read_CSV::CSV_Tauchgang_importieren(Dateiname, k, Tauchgang_gelesen);
 }
 
 void Modus_waehlen(int32_t Modus_neu) {

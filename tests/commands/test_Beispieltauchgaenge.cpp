@@ -2,7 +2,7 @@
 // To write them again on purpose (after a change of the file format or of the calculation):
 //   BRELUNE_BEISPIELE_NEU=1 build/tests/tests_files --gtest_filter='Beispiele*'
 // and review the diff of data/ before committing it.
-#include "core/Unit_Main.hpp"
+#include "commands/Unit_Main.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"

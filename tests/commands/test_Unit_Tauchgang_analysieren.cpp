@@ -1,9 +1,9 @@
 // The analysis of a read dive: where the bottom time ends, the three choices of OK, the GF
 // estimates and the analysis report. Small profiles are set up by hand; whole dives are planned
 // first and then treated as read.
-#include "reports/Unit_Tauchgang_analysieren.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 
-#include "core/Unit_Main.hpp"
+#include "commands/Unit_Main.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
@@ -52,7 +52,7 @@ class Analyse : public Testumgebung {
         S::Deep_Stop_verwenden = false;
         S::GF_verwenden = false;
         Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
-        Unit_Report::Berichte_anmelden();
+        Unit_Main::Berichte_anmelden();
         A::Modus = A::Keine_Aktion;
         A::min_EndeGrundzeit = 0;
         M::Neuer_Tauchgang();

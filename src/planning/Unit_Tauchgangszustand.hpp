@@ -1,0 +1,21 @@
+// The current dive state moved as a whole: the reset at the start of a dive, a waypoint appended
+// with the values of the moment, a stored sample made current again, and the warnings the present
+// state gives. The store these work on is Unit_WayPoints.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Unit_Tauchgangszustand {
+
+void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen);
+// Throws Unit_UI::Befehl_abgebrochen (after its message) when the table is full.
+void WayPoint_anhaengen(const std::string& Aktion);
+// The sample at that runtime (within half a step) becomes the current state; none there leaves
+// the state marked invalid.
+void sData_holen(float min_Runtime_gesucht);
+void WayPoint_letzter_holen();
+void Warnungen_pruefen();
+void WayPoint_Warnung_setzen(int32_t i);
+
+} // namespace Unit_Tauchgangszustand
