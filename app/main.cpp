@@ -1,7 +1,7 @@
 #include "commands/Unit_Main.hpp"
 #include "lang/Unit_UI.hpp"
-#include "ui/Qt_Oberflaeche.hpp"
-#include "ui/T_Form_main.hpp"
+#include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/main/T_Form_main.hpp"
 
 #include <QApplication>
 

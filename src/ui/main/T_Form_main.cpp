@@ -1,4 +1,4 @@
-#include "ui/T_Form_main.hpp"
+#include "ui/main/T_Form_main.hpp"
 
 #include "lang/Unit_Tools.hpp"
 

@@ -1,4 +1,4 @@
-#include "ui/Qt_Oberflaeche.hpp"
+#include "ui/adapters/Qt_Oberflaeche.hpp"
 
 #include <QApplication>
 #include <QFileDialog>

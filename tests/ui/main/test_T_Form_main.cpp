@@ -2,8 +2,8 @@
 // the diver expects.
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
-#include "ui/Qt_Oberflaeche.hpp"
-#include "ui/T_Form_main.hpp"
+#include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/main/T_Form_main.hpp"
 
 #include <QAbstractButton>
 #include <QGroupBox>
