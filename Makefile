@@ -5,7 +5,7 @@ BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
 SOURCES    = $(shell find src app cli tests bench -name '*.cpp' -o -name '*.hpp')
 
-.PHONY: run test test-asan bench format format-check setup configure build
+.PHONY: run test test-asan bench format format-check setup configure build screenshots
 
 setup:
 	@scripts/setup
@@ -24,6 +24,10 @@ run: build
 
 test: build format-check
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# PNGs of every finished window, state and language in build/screenshots/.
+screenshots: build
+	@$(BUILD)/tests/brelune-screenshots $(BUILD)/screenshots
 
 test-asan: setup
 	@cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRELUNE_SANITIZE=ON >/dev/null

@@ -28,6 +28,7 @@ namespace Unit_Main {
 bool Eingabe_gesperrt = false;
 bool Berechnung_laeuft = false;
 bool Analyse_erlaubt = false;
+bool Abstiegsplanung_waehlbar = true;
 Unit_WayPoints::WayPoint_Type WayPoint_Start;
 long double Uhrzeit_Start_min = 0;
 long double Uhrzeit_Ende_min = 0;
@@ -94,6 +95,7 @@ void Eingabe_beginnen() {
     Eingabemarke = WayPoint_letzter_Eingabe = 0;
     Grafikmodus = 1;
     Start_beschriften();
+    Abstiegsplanung_waehlbar = true;
     Eingabe_sperren(false);
     Graph::Cursor[1] = {min_Runtime_Start, m_Wasser_Start};
 }
@@ -594,6 +596,7 @@ void Tauchgang_geladen() {
     if (W::WayPoint_Anzahl > 0) {
         Eingabe_sperren(false);
         Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
+        Abstiegsplanung_waehlbar = false;
     }
     Eingabemarke = W::WayPoint_Anzahl;
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(WayPoint_letzter_Eingabe)];

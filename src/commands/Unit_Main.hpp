@@ -34,6 +34,9 @@ extern bool Eingabe_gesperrt;
 extern bool Berechnung_laeuft;
 // The menu entry "Tauchgang analysieren" may be used.
 extern bool Analyse_erlaubt;
+// The descent planning box may be changed: not for a loaded dive, whose points are extended
+// without descent planning.
+extern bool Abstiegsplanung_waehlbar;
 
 // Waypoint 0 as the first Dive left it.
 extern Unit_WayPoints::WayPoint_Type WayPoint_Start;

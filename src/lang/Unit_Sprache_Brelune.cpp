@@ -174,7 +174,7 @@ constexpr Texteintrag Texttabelle[] = {
     {354,
      {"Zwischenablage", "Clipboard", "In die Windows Zwischenablage kopieren", "Copy to Windows clipboard"}},
     {355, {"Tauchgang exportieren -> CSV", "Export dive -> CSV", "", ""}},
-    {362, {"Höhlentauchen", "Höhlentauchen", "", ""}},
+    {362, {"Höhlentauchen", "Cave diving", "", ""}},
     // Settings dialog T_Form_Einstellungen
     {17, {"Pfade", "Paths", "", ""}},
     {18, {"Luftdruck", "Air pressure", "", ""}},

@@ -12,6 +12,16 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
+QString Qt_Filter(const std::string& Filter) {
+    const QStringList Teile = Q(Filter).split('|');
+    QStringList Paare;
+    for (qsizetype i = 0; i + 1 < Teile.size(); i += 2) {
+        QString Muster = Teile[i + 1];
+        Paare << Teile[i] + " (" + Muster.replace(';', ' ') + ")";
+    }
+    return Paare.join(";;");
+}
+
 void Qt_Oberflaeche::Meldung(Unit_UI::Meldungsart Art, const std::string& Text) {
     if (Art == Unit_UI::Meldungsart::Info) {
         QMessageBox::information(Hauptfenster_, QApplication::applicationName(), Q(Text));
@@ -37,9 +47,9 @@ std::optional<std::string> Qt_Oberflaeche::Eingabe(const std::string& Titel, con
 
 std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) {
     const QString Start = Q(Wahl.Ordner + Wahl.Name);
-    const QString Datei = Wahl.speichern
-                              ? QFileDialog::getSaveFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter))
-                              : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Q(Wahl.Filter));
+    const QString Datei =
+        Wahl.speichern ? QFileDialog::getSaveFileName(Hauptfenster_, {}, Start, Qt_Filter(Wahl.Filter))
+                       : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Qt_Filter(Wahl.Filter));
     if (Datei.isEmpty()) return std::nullopt;
     return Datei.toStdString();
 }

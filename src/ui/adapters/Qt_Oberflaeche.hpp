@@ -6,6 +6,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+
+// "Tauchgangsprofil|*.dec|Alle Dateien|*.*" as a file dialog wants it: "Tauchgangsprofil (*.dec);;...".
+QString Qt_Filter(const std::string& Filter);
 
 class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
   public:
@@ -19,13 +23,20 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     std::optional<std::string> Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) override;
     void Nachrichten_verarbeiten() override;
 
-    void Sample_gespeichert(float, float) override { Status_schmutzig = true; }
-    void Status_geaendert() override { Status_schmutzig = true; }
-    void Kompartiment_geaendert(int) override { Gewebe_schmutzig = true; }
-    void Gewebedruck_geaendert() override { Gewebe_schmutzig = true; }
-    void Geloeste_Gase_geaendert() override { Gewebe_schmutzig = true; }
-    void Textpuffer_geaendert(const std::string&) override { Texte_schmutzig = true; }
-    void Graph_geaendert() override { Graph_schmutzig = true; }
+    void Sample_gespeichert(float, float) override { markieren(Status_schmutzig); }
+    void Status_geaendert() override { markieren(Status_schmutzig); }
+    void Kompartiment_geaendert(int) override { markieren(Gewebe_schmutzig); }
+    void Gewebedruck_geaendert() override { markieren(Gewebe_schmutzig); }
+    void Geloeste_Gase_geaendert() override { markieren(Gewebe_schmutzig); }
+    void Textpuffer_geaendert(const std::string& Name) override {
+        markieren(Texte_schmutzig);
+        if (Text_geaendert) Text_geaendert(Name);
+    }
+    void Graph_geaendert() override { markieren(Graph_schmutzig); }
+
+    // Installed by the main window: asks for a repaint, which it coalesces.
+    std::function<void()> Anzeige_geaendert;
+    std::function<void(const std::string&)> Text_geaendert;
 
     bool Status_schmutzig = false;
     bool Gewebe_schmutzig = false;
@@ -33,6 +44,10 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     bool Graph_schmutzig = false;
 
   private:
+    void markieren(bool& Flag) {
+        Flag = true;
+        if (Anzeige_geaendert) Anzeige_geaendert();
+    }
     void Fenster_schuetteln();
     QPointer<QWidget> Hauptfenster_;
 };

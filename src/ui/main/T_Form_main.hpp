@@ -1,19 +1,114 @@
-// The main window: top bar, the dive area and the calculation area.
+// The main window: the top bar, the dive area with its input strip, and the calculation area with
+// the status panel and the text pages. Every handler reads its controls, calls one operation of
+// the library and repaints from the library's state; the window keeps no state of the dive.
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
+#include <map>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
   public:
     explicit T_Form_main(QWidget* parent = nullptr);
 
+    // Everything the window shows, read again from the library.
+    void Hauptfenster_aktualisieren();
+    // The library changed something shown: repaint once the running events are done, at most
+    // at the screen's frame rate.
+    void Anzeige_verlangen();
+    void Textpuffer_geaendert(const std::string& Name);
+
+    // Top bar
     QGroupBox* GroupBox_oben = nullptr;
+    QGroupBox* GroupBox_Luftdruck = nullptr;
+    QLineEdit* Edit_Luftdruck = nullptr;
+    QGroupBox* GroupBox_Planung = nullptr;
+    QPushButton* BitBtn_Abtauchplanung = nullptr;
+    QPushButton* BitBtn_Austauchplanung = nullptr;
+    QPushButton* BitBtn_Einstellungen = nullptr;
+    QGroupBox* GroupBox_Modelle = nullptr;
+    QComboBox* ComboBox_Modell_N2 = nullptr;
+    QComboBox* ComboBox_Modell_He = nullptr;
+    QPushButton* BitBtn_Close = nullptr;
+
+    // Dive area
     QGroupBox* GroupBox_Tauchgang = nullptr;
+    QWidget* CWGraph_Tauchgang = nullptr;
+    QPushButton* BitBtn_NeuerTauchgang = nullptr;
+    QPushButton* BitBtn_Wiederholungstauchgang = nullptr;
+    QGroupBox* GroupBox_Punkt_setzen = nullptr;
+    QLineEdit* Edit_min_runtime = nullptr;
+    QLineEdit* Edit_m_Wasser = nullptr;
+    QPushButton* BitBtn_Tauchen = nullptr;
+    QCheckBox* CheckBox_Abstieg = nullptr;
+    QPushButton* BitBtn_Loeschen = nullptr;
+    QGroupBox* GroupBox_Tauchgeraet = nullptr;
+    QComboBox* ComboBox_Tauchgeraet = nullptr;
+    QLabel* Label_Atemgas = nullptr;
+    QComboBox* ComboBox_Tauchgeraet_Atemgas = nullptr;
+    QLabel* Label_Tauchgeraet = nullptr;
+    QLineEdit* Edit_Tauchgeraet = nullptr;
+    QLabel* Label_Tauchgeraet_Einheit = nullptr;
+    QPushButton* BitBtn_Austauchen = nullptr;
+
+    // Calculation area
     QGroupBox* GroupBox_Berechnungen = nullptr;
+    QTabWidget* PageControl_links = nullptr;
+    QTabWidget* PageControl_rechts = nullptr;
+    QWidget* Statusanzeige = nullptr;
+
+  signals:
+    // Double click on the graph and Return in the fields: the Dive command.
+    void Befehl_ausgefuehrt();
+
+  protected:
+    void closeEvent(QCloseEvent* Ereignis) override;
 
   private:
+    void Obere_Leiste_anlegen();
+    void Tauchgangsbereich_anlegen();
+    void Berechnungsbereich_anlegen();
     void Menue_anlegen();
+    QWidget* Textseite(QPlainTextEdit*& Memo, const char* Name, const std::string& Puffer);
+    QAction* Eintrag(QMenu* Menue, int Tag, const char* Name);
+    void Verbinden();
+
+    // Runs one library operation; a command the library stopped leaves the dive as it was.
+    template <typename Befehl> void Ausfuehren(Befehl&& b);
+    void Zustaende_setzen();
+    void Geraeteanzeige_setzen();
+    void Auswahllisten_fuellen();
+    void Textseiten_fuellen();
+    void Datei_laden();
+    void Beispiel_laden();
+    void Importieren(int Format);
+    void Exportieren_UDDF();
+    void CSV_speichern();
+
+    QTimer Anzeige_Zeitgeber;
+    std::map<std::string, QPlainTextEdit*> Textseiten;
+    std::map<std::string, bool> Textseite_veraltet;
+    std::map<int, QAction*> Geraete_Eintraege;
+    QAction* Eintrag_Tauchen = nullptr;
+    QAction* Eintrag_Abstieg = nullptr;
+    QAction* Eintrag_Loeschen = nullptr;
+    QAction* Eintrag_Austauchen = nullptr;
+    QAction* Eintrag_Wiederholung = nullptr;
+    QAction* Eintrag_Deutsch = nullptr;
+    QAction* Eintrag_Englisch = nullptr;
+    bool Fuellen_laeuft = false;
 };

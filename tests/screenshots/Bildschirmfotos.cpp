@@ -1,0 +1,85 @@
+// Renders every finished window offscreen into PNG files, one per window, state and language,
+// named after the window's object name: the pictures someone looks at before a window is done.
+// Usage: brelune-screenshots FOLDER
+#include "commands/Unit_Main.hpp"
+#include "files/Unit_Save_Read.hpp"
+#include "gases/Unit_CCR_SCR.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
+#include "settings/Unit_Grundeinstellungen.hpp"
+#include "ui/adapters/Beschriftungen.hpp"
+#include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/main/T_Form_main.hpp"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <iostream>
+
+namespace {
+
+void Programm_starten() {
+    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
+    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
+    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
+    Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
+    Unit_Main::Berichte_anmelden();
+    Unit_Main::Neuer_Tauchgang();
+}
+
+// Messages are recorded, not shown (nobody clicks them away offscreen); the notices reach the window.
+class Aufnahme_Oberflaeche : public Unit_UI::Headless {
+  public:
+    T_Form_main* Fenster = nullptr;
+    void Textpuffer_geaendert(const std::string& Name) override {
+        if (Fenster) Fenster->Textpuffer_geaendert(Name);
+    }
+};
+
+bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache) {
+    QApplication::processEvents();
+    const QString Datei = Ordner.filePath(Fenster.objectName() + "-" + Zustand + "-" + Sprache + ".png");
+    const bool ok = Fenster.grab().save(Datei);
+    std::cout << (ok ? "written " : "NOT written ") << Datei.toStdString() << '\n';
+    return ok;
+}
+
+bool Hauptfenster(const QDir& Ordner, int Sprache) {
+    const char* Kuerzel = Sprache == 1 ? "en" : "de";
+    Unit_Tools::Sprache = Sprache;
+    Aufnahme_Oberflaeche Oberflaeche;
+    Unit_UI::UI_setzen(&Oberflaeche);
+    Programm_starten();
+    T_Form_main f;
+    Oberflaeche.Fenster = &f;
+    f.resize(1280, 800);
+    f.show();
+    Alle_Fenster_beschriften();
+    f.Hauptfenster_aktualisieren();
+    bool ok = speichern(f, Ordner, "input", Kuerzel);
+    const std::string Beispiel = std::string(BRELUNE_DATEN) + "/Example_dives/Trimix_60m_25min.dec";
+    Oberflaeche.Antwort_Datei = Beispiel;
+    Unit_Save_Read::Tauchgang_laden(Unit_Main::Tauchgang_geladen);
+    Unit_Main::Austauchen_Klick();
+    f.Hauptfenster_aktualisieren();
+    ok = speichern(f, Ordner, "computed", Kuerzel) && ok;
+    Unit_UI::UI_setzen(nullptr);
+    return ok;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication App(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: brelune-screenshots FOLDER\n";
+        return 1;
+    }
+    QDir Ordner(argv[1]);
+    if (!Ordner.mkpath(".")) return 2;
+    bool ok = true;
+    for (int Sprache : {0, 1}) ok = Hauptfenster(Ordner, Sprache) && ok;
+    return ok ? 0 : 3;
+}
