@@ -96,6 +96,7 @@ bool Tauchgang_speichern(const std::string& Kommentar_Eingabe) {
     const auto [Ordner, Name] = Unit_Tools::Pfad_teilen(*Pfad);
     Pfad_Tauchgang = Ordner;
     Datei_Tauchgang = Name;
+    const Unit_Tools::Bitte_warten Warten("Tauchgang wird gespeichert", "Saving dive data");
     if (!Tauchgangsdatei_schreiben(*Pfad)) {
         Pfad_Tauchgang.clear();
         Datei_Tauchgang = Nicht_gespeichert;

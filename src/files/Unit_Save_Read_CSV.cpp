@@ -474,6 +474,8 @@ float Feld_lesen(const std::string& Zeile, int32_t n, char Trennzeichen) {
 }
 
 bool CSV_Datei_laden(const std::string& Dateiname) {
+    const Unit_Tools::Bitte_warten Warten("Tauchgang im CSV Format wird eingelesen und konvertiert ...",
+                                          "Reading and converting dive data in CSV format ...");
     std::string Text;
     if (!Unit_aXML::Textdatei_lesen(Dateiname, Text)) return false;
     Memo_CSV_Daten.Zeilen = Unit_aXML::Textzeilen(Text);

@@ -626,6 +626,8 @@ bool UDDF_lesen() {
 }
 
 bool UDDF_importieren_Datei(const std::string& Dateiname) {
+    const Unit_Tools::Bitte_warten Warten("Tauchgang im UDDF Format wird eingelesen und konvertiert ...",
+                                          "Reading and converting dive data in UDDF format ...");
     return X::Datei_laden(Dateiname) && UDDF_lesen();
 }
 
@@ -642,7 +644,10 @@ bool UDDF_Tauchgang_importieren(const std::string& Dateiname,
 }
 
 bool UDDF_importieren() {
-    return X::Datei_oeffnen(Pfad_Tauchgang) && UDDF_lesen();
+    if (!X::Datei_oeffnen(Pfad_Tauchgang)) return false;
+    const Unit_Tools::Bitte_warten Warten("Tauchgang im UDDF Format wird eingelesen und konvertiert ...",
+                                          "Reading and converting dive data in UDDF format ...");
+    return UDDF_lesen();
 }
 
 // ---- The guard ----

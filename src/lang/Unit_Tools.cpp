@@ -60,6 +60,14 @@ bool Frage_Ja_Nein(const std::string& Deutsch, const std::string& Englisch) {
     return Unit_UI::UI().Frage(Text_waehlen(Deutsch, Englisch) + " ?", "Bitte bestätigen");
 }
 
+Bitte_warten::Bitte_warten(const std::string& Deutsch, const std::string& Englisch) {
+    Unit_UI::UI().Bitte_warten(Text_waehlen(Deutsch, Englisch));
+}
+
+Bitte_warten::~Bitte_warten() {
+    Unit_UI::UI().Bitte_warten_Ende();
+}
+
 char Dezimaltrennzeichen() {
     if (Trennzeichen == 0) Trennzeichen = Trennzeichen_des_Systems();
     return Trennzeichen;

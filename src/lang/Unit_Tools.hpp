@@ -37,6 +37,14 @@ void Meldung_Problem(const std::string& Deutsch, const std::string& Englisch);
 void Meldung_Problem_schuetteln(const std::string& Deutsch, const std::string& Englisch);
 // Text + " ?", caption "Bitte bestätigen"; true exactly when Yes is chosen.
 bool Frage_Ja_Nein(const std::string& Deutsch, const std::string& Englisch);
+// The please-wait box in the current language while the object lives.
+class Bitte_warten {
+  public:
+    Bitte_warten(const std::string& Deutsch, const std::string& Englisch);
+    ~Bitte_warten();
+    Bitte_warten(const Bitte_warten&) = delete;
+    Bitte_warten& operator=(const Bitte_warten&) = delete;
+};
 
 // The decimal separator of Zahl_formatieren: the locale's until set explicitly.
 char Dezimaltrennzeichen();

@@ -33,6 +33,9 @@ class Oberflaeche {
     virtual std::optional<std::string> Datei_waehlen(const Dateiwahl& Wahl) = 0;
     // Let pending window events run (the cancel click arrives here).
     virtual void Nachrichten_verarbeiten() = 0;
+    // A file operation that may take a moment: the please-wait box with the text, until it ends.
+    virtual void Bitte_warten(const std::string& /*Text*/) {}
+    virtual void Bitte_warten_Ende() {}
 
     // Redraw notices: called per compartment per step, so an implementation may only mark dirty.
     virtual void Sample_gespeichert(float /*min_Runtime*/, float /*m_Wasser*/) {}

@@ -10,7 +10,10 @@
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/gases/T_Form_GasZeiger.hpp"
+
 #include "ui/main/T_Form_main.hpp"
+#include <QComboBox>
 
 #include <QApplication>
 #include <QDir>
@@ -59,6 +62,15 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     Alle_Fenster_beschriften();
     f.Hauptfenster_aktualisieren();
     bool ok = speichern(f, Ordner, "input", Kuerzel);
+    // EAN50 at 40 m: beyond its MOD, the indicator warns.
+    Unit_Main::Gas_waehlen(4);
+    Unit_Main::Tiefe_eingeben("40");
+    f.GasZeiger->zeigen_unter(f.ComboBox_Tauchgeraet_Atemgas, 40);
+    ok = speichern(*f.GasZeiger, Ordner, "warning", Kuerzel) && ok;
+    f.GasZeiger->zeigen_unter(f.ComboBox_Tauchgeraet_Atemgas, 15);
+    ok = speichern(*f.GasZeiger, Ordner, "ok", Kuerzel) && ok;
+    f.GasZeiger->close();
+    Unit_Main::Neuer_Tauchgang();
     const std::string Beispiel = std::string(BRELUNE_DATEN) + "/Example_dives/Trimix_60m_25min.dec";
     Oberflaeche.Antwort_Datei = Beispiel;
     Unit_Save_Read::Tauchgang_laden(Unit_Main::Tauchgang_geladen);

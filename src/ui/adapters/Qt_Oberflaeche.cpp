@@ -1,5 +1,7 @@
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 
+#include "ui/files/T_Form_Tools_BitteWarten.hpp"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -52,6 +54,15 @@ std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwah
                        : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Qt_Filter(Wahl.Filter));
     if (Datei.isEmpty()) return std::nullopt;
     return Datei.toStdString();
+}
+
+void Qt_Oberflaeche::Bitte_warten(const std::string& Text) {
+    if (!Warten_) Warten_ = new T_Form_Tools_BitteWarten(Hauptfenster_);
+    Warten_->zeigen(Q(Text));
+}
+
+void Qt_Oberflaeche::Bitte_warten_Ende() {
+    if (Warten_) Warten_->schliessen();
 }
 
 void Qt_Oberflaeche::Nachrichten_verarbeiten() {

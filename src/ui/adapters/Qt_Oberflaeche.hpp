@@ -11,6 +11,8 @@
 // "Tauchgangsprofil|*.dec|Alle Dateien|*.*" as a file dialog wants it: "Tauchgangsprofil (*.dec);;...".
 QString Qt_Filter(const std::string& Filter);
 
+class T_Form_Tools_BitteWarten;
+
 class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
   public:
     explicit Qt_Oberflaeche(QWidget* Hauptfenster = nullptr) : Hauptfenster_(Hauptfenster) {}
@@ -22,6 +24,8 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
                                        const std::string& Vorgabe) override;
     std::optional<std::string> Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) override;
     void Nachrichten_verarbeiten() override;
+    void Bitte_warten(const std::string& Text) override;
+    void Bitte_warten_Ende() override;
 
     void Sample_gespeichert(float, float) override { markieren(Status_schmutzig); }
     void Status_geaendert() override { markieren(Status_schmutzig); }
@@ -50,4 +54,5 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     }
     void Fenster_schuetteln();
     QPointer<QWidget> Hauptfenster_;
+    QPointer<T_Form_Tools_BitteWarten> Warten_;
 };

@@ -18,6 +18,7 @@
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
+#include "ui/gases/T_Form_GasZeiger.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -93,6 +94,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(Splitter);
     resize(1280, 800);
 
+    GasZeiger = new T_Form_GasZeiger(this);
     Anzeige_Zeitgeber.setSingleShot(true);
     Anzeige_Zeitgeber.setInterval(16);
     connect(&Anzeige_Zeitgeber, &QTimer::timeout, this, &T_Form_main::Hauptfenster_aktualisieren);
@@ -437,6 +439,7 @@ void T_Form_main::Verbinden() {
     connect(BitBtn_Wiederholungstauchgang, &QPushButton::clicked, this,
             [this] { Ausfuehren([] { M::Wiederholungstauchgang_starten(); }); });
     connect(BitBtn_Tauchen, &QPushButton::clicked, this, [this] {
+        GasZeiger->close();
         Ausfuehren([this] {
             const auto Felder =
                 M::Tauchen(Edit_min_runtime->text().toStdString(), Edit_m_Wasser->text().toStdString());
@@ -456,8 +459,10 @@ void T_Form_main::Verbinden() {
         Unit_AbtauchPlanung::Abstiegsplanung_verwenden = an;
         Hauptfenster_aktualisieren();
     });
-    connect(Edit_m_Wasser, &QLineEdit::textEdited, this,
-            [this](const QString& t) { Ausfuehren([&t] { M::Tiefe_eingeben(t.toStdString()); }); });
+    connect(Edit_m_Wasser, &QLineEdit::textEdited, this, [this](const QString& t) {
+        Ausfuehren([&t] { M::Tiefe_eingeben(t.toStdString()); });
+        if (GasZeiger->isVisible()) GasZeiger->aktualisieren(W::m_Wasser);
+    });
     connect(Edit_min_runtime, &QLineEdit::textEdited, this,
             [](const QString& t) { M::Runtime_eingeben(t.toStdString()); });
     connect(Edit_Tauchgeraet, &QLineEdit::editingFinished, this, [this] {
@@ -465,10 +470,16 @@ void T_Form_main::Verbinden() {
             Ausfuehren([this] { M::Tauchgeraet_Wert_setzen(Edit_Tauchgeraet->text().toStdString()); });
         Edit_Tauchgeraet->setModified(false);
     });
-    connect(ComboBox_Tauchgeraet, &QComboBox::activated, this,
-            [this](int i) { Ausfuehren([i] { M::Tauchgeraet_waehlen(i); }); });
-    connect(ComboBox_Tauchgeraet_Atemgas, &QComboBox::activated, this,
-            [this](int i) { Ausfuehren([i] { M::Gas_waehlen(i); }); });
+    connect(ComboBox_Tauchgeraet, &QComboBox::activated, this, [this](int i) {
+        Ausfuehren([i] { M::Tauchgeraet_waehlen(i); });
+        if (GasZeiger->isVisible()) GasZeiger->aktualisieren(W::m_Wasser);
+    });
+    connect(ComboBox_Tauchgeraet_Atemgas, &QComboBox::activated, this, [this](int i) {
+        bool gewaehlt = false;
+        Ausfuehren([i, &gewaehlt] { gewaehlt = M::Gas_waehlen(i); });
+        GasZeiger->close();
+        if (gewaehlt) GasZeiger->zeigen_unter(ComboBox_Tauchgeraet_Atemgas, W::m_Wasser);
+    });
     connect(ComboBox_Modell_N2, &QComboBox::activated, this, [this](int i) {
         Ausfuehren([i] {
             Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_erster + i);

@@ -19,6 +19,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class T_Form_GasZeiger;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,7 @@ class T_Form_main : public QMainWindow {
     QTabWidget* PageControl_links = nullptr;
     QTabWidget* PageControl_rechts = nullptr;
     QWidget* Statusanzeige = nullptr;
+    T_Form_GasZeiger* GasZeiger = nullptr;
 
   signals:
     // Double click on the graph and Return in the fields: the Dive command.
