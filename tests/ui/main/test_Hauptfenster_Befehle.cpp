@@ -8,9 +8,12 @@
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
+#include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/main/T_Form_main.hpp"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -94,6 +97,22 @@ class test_Hauptfenster_Befehle : public QObject {
         QCOMPARE(Tabelle.split('\n').size(),
                  static_cast<qsizetype>(Unit_Textpuffer::Memo_RunTimeTabelle.Zeilen.size()));
         QVERIFY(Tabelle.contains("STOP"));
+    }
+
+    void Gasanzeige_kommt_mit_der_Gaswahl_warnt_in_der_Tiefe_und_geht_beim_Tauchen() {
+        auto* Gasbox = finden<QComboBox>("ComboBox_Tauchgeraet_Atemgas");
+        Gasbox->activated(4); // EAN50
+        QVERIFY(f->GasZeiger->isVisible());
+        auto* Tiefe = finden<QLineEdit>("Edit_m_Wasser");
+        Tiefe->setText("40");
+        Tiefe->textEdited("40");
+        const auto* Hinweis = f->GasZeiger->findChild<QLabel*>("Label_Hinweis");
+        QCOMPARE(Hinweis->text(), QString("MOD überschritten"));
+        Tiefe->setText("15");
+        Tiefe->textEdited("15");
+        QCOMPARE(Hinweis->text(), QString("Gas ist OK"));
+        finden<QPushButton>("BitBtn_Tauchen")->click();
+        QVERIFY(!f->GasZeiger->isVisible());
     }
 
     void keine_Zahl_im_Tiefenfeld_gibt_die_Fehlerbox() {
