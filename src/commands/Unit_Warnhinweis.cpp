@@ -88,7 +88,11 @@ std::string Titel() {
 }
 
 std::string Hinweistext() {
-    return Unit_Tools::Sprache == 1 ? zusammenfuegen(Text_en) : zusammenfuegen(Text_de);
+    return Hinweistext(Unit_Tools::Sprache);
+}
+
+std::string Hinweistext(int32_t Sprache) {
+    return Sprache == 1 ? zusammenfuegen(Text_en) : zusammenfuegen(Text_de);
 }
 
 std::string Knopf_akzeptieren() {

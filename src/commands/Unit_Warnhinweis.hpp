@@ -2,6 +2,7 @@
 // both languages and the answer. Until it is accepted the program computes and saves nothing.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace Unit_Warnhinweis {
@@ -12,6 +13,7 @@ extern bool akzeptiert;
 // The texts of the notice in the current language.
 std::string Titel();
 std::string Hinweistext(); // lines joined with '\n'
+std::string Hinweistext(int32_t Sprache);
 std::string Knopf_akzeptieren();
 std::string Knopf_ablehnen();
 
