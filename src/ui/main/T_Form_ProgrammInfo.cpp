@@ -85,7 +85,6 @@ QLabel* Beschriftung(QWidget* Eltern, const char* Name, int Tag) {
 
 T_Form_ProgrammInfo::T_Form_ProgrammInfo(QWidget* parent) : QDialog(parent) {
     setObjectName("T_Form_ProgrammInfo");
-    setModal(true);
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName("PageControl");

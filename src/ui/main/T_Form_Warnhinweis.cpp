@@ -28,7 +28,6 @@ bool ist_Ueberschrift(const QString& Zeile) {
 
 T_Form_Warnhinweis::T_Form_Warnhinweis(QWidget* parent) : QDialog(parent) {
     setObjectName("T_Form_Warnhinweis");
-    setModal(true);
 
     Memo_Warnhinweis = new QTextEdit(this);
     Memo_Warnhinweis->setObjectName("Memo_Warnhinweis");

@@ -1,6 +1,6 @@
-// The safety and warning notice: shown before the program starts its work and from the help menu.
-// Its answer is Unit_Warnhinweis::akzeptiert; the main window ends the program when the notice
-// closes with it false.
+// The safety and warning notice: shown modally (exec) before the program starts its work, and
+// without blocking (show) from the help menu. Its answer is Unit_Warnhinweis::akzeptiert; the main
+// window ends the program when the notice closes (finished) with it false.
 #pragma once
 
 #include <QDialog>

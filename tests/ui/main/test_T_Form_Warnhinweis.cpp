@@ -65,11 +65,14 @@ class test_T_Form_Warnhinweis : public QObject {
         QVERIFY(!Unit_Warnhinweis::akzeptiert);
     }
 
-    // Opened again from the help menu: closing keeps the earlier yes, refusing takes it back.
+    // Opened again from the help menu: it blocks no other window; closing keeps the earlier yes,
+    // refusing takes it back.
     void spaeter_nimmt_nur_das_Ablehnen_die_Zustimmung_zurueck() {
         Unit_Warnhinweis::akzeptiert = true;
         T_Form_Warnhinweis f;
-        zeigen(f);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(!QApplication::activeModalWidget());
         f.close();
         QVERIFY(Unit_Warnhinweis::akzeptiert);
         zeigen(f);
