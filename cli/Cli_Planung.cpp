@@ -6,16 +6,12 @@
 #include "files/Unit_Save_Read.hpp"
 #include "files/Unit_Save_Read_CSV.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
-#include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
-#include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
-#include "reports/Unit_Report.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
-#include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_IniDatei.hpp"
 #include "settings/Unit_Textdatei.hpp"
 
@@ -63,23 +59,14 @@ std::optional<std::vector<Punkt>> Punkte_lesen(const std::string& Text, std::str
     return Punkte;
 }
 
-void Programm_starten() {
-    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
-    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
-    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
-    Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
-    Unit_Main::Berichte_anmelden();
-    Unit_Main::Neuer_Tauchgang();
-}
-
-bool Einstellungen_lesen(const std::string& Pfad, std::string& Fehler) {
-    const auto Datei = Unit_Textdatei::Datei_lesen(Pfad);
+std::optional<std::vector<std::string>> Einstellungszeilen_lesen(const std::string& Pfad,
+                                                                 std::string& Fehler) {
+    auto Datei = Unit_Textdatei::Datei_lesen(Pfad);
     if (!Datei.gelesen) {
         Fehler = "--settings: " + Pfad + ": " + (Datei.fehlt ? std::string("no such file") : Datei.Fehler);
-        return false;
+        return std::nullopt;
     }
-    Unit_Einstellungsdatei::Einstellungen_aus_Zeilen(Datei.Zeilen);
-    return true;
+    return std::move(Datei.Zeilen);
 }
 
 bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler) {

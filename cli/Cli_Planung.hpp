@@ -1,5 +1,5 @@
-// What brelune-cli does with a dive: start the library as the program does, enter points,
-// compute as the Ascend command does.
+// What brelune-cli does with a dive: enter points, compute as the Ascend command does, read and
+// write files as the menus do.
 #pragma once
 
 #include <optional>
@@ -17,9 +17,6 @@ struct Punkt {
 // "RT:DEPTH[:GAS],..."; empty with a message when a point is no point.
 std::optional<std::vector<Punkt>> Punkte_lesen(const std::string& Text, std::string& Fehler);
 
-// The start of the program without a window: loops, models, preset 1, a new dive.
-void Programm_starten();
-
 // Index of a gas given by number or by name; empty when the table has no such gas.
 std::optional<int> Gas_finden(const std::string& Gas);
 
@@ -32,8 +29,9 @@ bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler);
 // The Ascend command; true when the calculation ran to the end.
 bool Berechnen();
 
-// A settings file read over the settings in force; false when it cannot be read.
-bool Einstellungen_lesen(const std::string& Pfad, std::string& Fehler);
+// The lines of a settings file for the start; empty with a message when it cannot be read.
+std::optional<std::vector<std::string>> Einstellungszeilen_lesen(const std::string& Pfad,
+                                                                 std::string& Fehler);
 // "SECTION/KEY=VALUE" with the settings file's German names; false for an unknown section or key.
 bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler);
 // Loads a dive file as the menu does; false when it cannot be read.

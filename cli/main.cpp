@@ -3,6 +3,7 @@
 #include "Cli_Planung.hpp"
 
 #include "commands/Unit_Main.hpp"
+#include "commands/Unit_Programmstart.hpp"
 #include "core/Brelune_ProgrammVersion.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
@@ -57,7 +58,8 @@ int Fehler(const std::string& Text, int Code) {
     return Code;
 }
 
-// What plan and import share before their dive is read: the program started, the settings file.
+// What plan and import share before their dive is read: the program started as the desktop
+// program starts, but with the settings file given by --settings (or none) instead of the user's.
 int Programm_vorbereiten(const Optionen& o, Unit_UI::Headless& Oberflaeche,
                          std::vector<std::string>& Ausgaben) {
     std::string Text;
@@ -65,11 +67,15 @@ int Programm_vorbereiten(const Optionen& o, Unit_UI::Headless& Oberflaeche,
     if (!Text.empty()) return Fehler(Text, Aufruffehler);
     if (o.Sprache != "de" && o.Sprache != "en") return Fehler("--lang takes de or en", Aufruffehler);
     Oberflaeche.Antwort_Frage = o.ja && !o.nein;
-    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
-    Cli_Planung::Programm_starten();
-    if (!o.Einstellungen.empty() && !Cli_Planung::Einstellungen_lesen(o.Einstellungen, Text))
+    Unit_Programmstart::Startoptionen Start;
+    Start.Programmordner = Unit_Programmstart::Programmordner_ermitteln();
+    Start.Einstellungsdatei_verwenden = false;
+    Start.Sprache = o.Sprache == "en" ? 1 : 0;
+    Unit_Tools::Sprache = *Start.Sprache;
+    if (!o.Einstellungen.empty() &&
+        !(Start.Einstellungszeilen = Cli_Planung::Einstellungszeilen_lesen(o.Einstellungen, Text)))
         return Fehler(Text, Dateifehler);
-    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    Unit_Programmstart::Programm_starten(Start);
     return Erfolg;
 }
 

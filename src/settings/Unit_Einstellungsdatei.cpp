@@ -691,6 +691,8 @@ bool Einstellungsordner_anlegen(const std::string& Programmordner) {
     if (Programmordner.empty()) return true;
     const fs::path Alt = fs::path(Programmordner) / "brelune.ini";
     if (!fs::is_regular_file(Alt, f)) return true;
+    // A program kept in the settings folder itself: its file is the settings file, not an old one.
+    if (fs::equivalent(Alt, Einstellungsdatei(), f)) return true;
     if (!fs::exists(Einstellungsdatei(), f)) fs::copy_file(Alt, Einstellungsdatei(), f);
     if (!f) fs::remove(Alt, f);
     return true;

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 
@@ -269,4 +272,55 @@ TEST(brelune_cli, Export_UDDF_und_CSV_und_Import_zurueck) {
     ASSERT_EQ(starten("import " + Ordner + "/t.uddf --save " + Ordner + "/i.dec").Status, 0);
     EXPECT_EQ(starten("plan " + Ordner + "/i.dec").Status, 0);
     EXPECT_EQ(starten("plan --points \"2:30\" --export-csv /gibt/es/nicht/t.csv").Status, 2);
+}
+
+// The desktop program's start names air in the run's language; a settings file written in German
+// calls it "Luft" (before, every English run printed "Luft").
+TEST(brelune_cli, Luft_heisst_auf_Englisch_Air) {
+    const std::string Ordner = Tempordner();
+    {
+        FILE* f = fopen((Ordner + "/de.ini").c_str(), "w");
+        ASSERT_TRUE(f);
+        fputs("[Programm]\r\nSprache=0\r\n[Gase]\r\nGasgemisch(0) Name=Luft\r\n", f);
+        fclose(f);
+    }
+    for (const std::string& Einstellungen : {std::string(), " --settings " + Ordner + "/de.ini"}) {
+        const auto en = starten("plan --points \"2:20,20:20\" --lang en --output runtime" + Einstellungen);
+        ASSERT_EQ(en.Status, 0) << Einstellungen;
+        EXPECT_TRUE(enthaelt(en.Ausgabe, " Air ")) << Einstellungen;
+        EXPECT_FALSE(enthaelt(en.Ausgabe, "Luft")) << Einstellungen;
+    }
+    const auto de = starten("plan --points \"2:20,20:20\" --output runtime");
+    EXPECT_TRUE(enthaelt(de.Ausgabe, " Luft "));
+}
+
+// The user's settings folder is neither created, nor read, nor written by a run.
+TEST(brelune_cli, laesst_die_Einstellungen_des_Benutzers_in_Ruhe) {
+    const std::string Ordner = Tempordner();
+    const std::string Datei = Ordner + "/mit/Brelune/brelune.ini";
+    std::filesystem::create_directories(Ordner + "/mit/Brelune");
+    const std::string Inhalt = "[Programm]\r\nSprache=1\r\n[Aktuell]\r\nTiefe (m)=40.0\r\n";
+    {
+        FILE* f = fopen(Datei.c_str(), "w");
+        ASSERT_TRUE(f);
+        fputs(Inhalt.c_str(), f);
+        fclose(f);
+    }
+    const char* vorher = std::getenv("XDG_CONFIG_HOME");
+    const std::string alt = vorher ? vorher : "";
+    ::setenv("XDG_CONFIG_HOME", (Ordner + "/mit").c_str(), 1);
+    const auto mit = starten("plan --points \"20:20\" --output runtime");
+    ::setenv("XDG_CONFIG_HOME", (Ordner + "/ohne").c_str(), 1);
+    const auto ohne = starten("plan --points \"20:20\" --output runtime --save " + Ordner + "/t.dec");
+    if (vorher)
+        ::setenv("XDG_CONFIG_HOME", alt.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+    ASSERT_EQ(mit.Status, 0);
+    EXPECT_TRUE(enthaelt(mit.Ausgabe, "Abstieg")); // German and 20 m: the file was not read
+    EXPECT_FALSE(enthaelt(mit.Ausgabe, "40.00"));
+    std::ifstream gelesen(Datei, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), Inhalt);
+    ASSERT_EQ(ohne.Status, 0);
+    EXPECT_FALSE(std::filesystem::exists(Ordner + "/ohne"));
 }

@@ -847,6 +847,14 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Alte_Einstellungsdatei,
                          ::testing::Values(Umzugsfall{"neu", false}, Umzugsfall{"schon_da", true}),
                          Fallname());
 
+// Regression: a program kept in the settings folder itself deleted the settings file as an old one.
+TEST_F(Einstellungen, Programm_im_Einstellungsordner_behaelt_seine_Datei) {
+    fs::create_directories(Einstellungsordner());
+    Schreiben(Einstellungsdatei(), "[Programm]\r\nSprache=1\r\n");
+    ASSERT_TRUE(Einstellungsordner_anlegen(Einstellungsordner()));
+    EXPECT_EQ(Bytes(Einstellungsdatei()), "[Programm]\r\nSprache=1\r\n");
+}
+
 TEST_F(Einstellungen, Ordner_nicht_anlegbar_wird_gemeldet) {
     Schreiben(Ordner / "Datei", "x");
     ::setenv("XDG_CONFIG_HOME", (Ordner / "Datei").c_str(), 1);
