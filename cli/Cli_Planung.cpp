@@ -93,10 +93,7 @@ bool Einstellung_setzen(const std::string& Zuweisung, std::string& Fehler) {
 }
 
 bool Tauchgang_laden(const std::string& Pfad, std::string& Fehler) {
-    auto* Oberflaeche = dynamic_cast<Unit_UI::Headless*>(&Unit_UI::UI());
-    if (Oberflaeche) Oberflaeche->Antwort_Datei = Pfad;
-    const bool gelesen = Unit_Save_Read::Tauchgang_laden(Unit_Main::Tauchgang_geladen);
-    if (Oberflaeche) Oberflaeche->Antwort_Datei.reset();
+    const bool gelesen = Unit_Save_Read::Tauchgang_laden_Datei(Pfad, Unit_Main::Tauchgang_geladen);
     if (!gelesen) Fehler = Pfad + ": the dive file cannot be read";
     return gelesen;
 }

@@ -1,6 +1,7 @@
 #include "commands/Unit_Programmstart.hpp"
 
 #include "commands/Unit_Main.hpp"
+#include "commands/Unit_Tauchgang_analysieren.hpp"
 #include "commands/Unit_Warnhinweis.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
@@ -12,6 +13,7 @@
 #include "settings/Unit_Grundeinstellungen.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace Unit_Programmstart {
@@ -106,6 +108,22 @@ bool Tauchgang_Beispiel_laden() {
         return false;
     }
     return Unit_Save_Read::Tauchgang_Beispiel_laden(Ordner, Unit_Main::Tauchgang_geladen);
+}
+
+bool Datei_oeffnen(const std::string& Pfad) {
+    namespace A = Unit_Tauchgang_analysieren;
+    std::string Endung = std::filesystem::path(Pfad).extension().string();
+    std::transform(Endung.begin(), Endung.end(), Endung.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (Endung == ".dec") {
+        A::Analyse_Fenster_schliessen();
+        return Unit_Save_Read::Tauchgang_laden_Datei(Pfad, Unit_Main::Tauchgang_geladen);
+    }
+    if (Endung == ".uddf") return A::UDDF_Tauchgang_importieren(Pfad);
+    if (Endung == ".csv" || Endung == ".txt") return A::CSV_Tauchgang_importieren(Pfad, Endung == ".csv" ? 0 : 1);
+    Unit_Tools::Meldung_Problem(Pfad + " ist kein Tauchgang (.dec, .uddf, .csv, .txt)",
+                                Pfad + " is no dive (.dec, .uddf, .csv, .txt)");
+    return false;
 }
 
 } // namespace Unit_Programmstart

@@ -57,4 +57,9 @@ std::string Datenordner();
 // computed as a loaded dive is. False when none was loaded.
 bool Tauchgang_Beispiel_laden();
 
+// A file given to the program (a file manager's "open with"): a .dec file is loaded, a .uddf file
+// imported, a .csv file imported with the Shearwater columns and a .txt file with the text
+// columns; anything else gives a message. False when no dive was read.
+bool Datei_oeffnen(const std::string& Pfad);
+
 } // namespace Unit_Programmstart

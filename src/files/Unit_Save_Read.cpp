@@ -112,10 +112,9 @@ bool Tauchgang_lesen() {
     return Pfad && Tauchgangsdatei_lesen(*Pfad);
 }
 
-bool Tauchgang_laden(const std::function<void()>& Tauchgang_geladen) {
-    namespace G = Unit_Gasgemisch_BestMix;
-    G::Gasliste_merken();
-    const bool gelesen = Tauchgang_lesen();
+namespace {
+// After the read (or its failure): the comment shown, the dive taken over, the gases merged.
+bool Laden_abschliessen(bool gelesen, const std::function<void()>& Tauchgang_geladen) {
     if (gelesen) {
         const std::string& Text = Kommentar_der_Sprache();
         if (!Text.empty()) Unit_Tools::Meldung_Info(Kommentar_Anzeigetext(Text), Kommentar_Anzeigetext(Text));
@@ -123,6 +122,17 @@ bool Tauchgang_laden(const std::function<void()>& Tauchgang_geladen) {
     }
     Unit_Gasnummern::Gasliste_zusammenfuehren();
     return gelesen;
+}
+} // namespace
+
+bool Tauchgang_laden(const std::function<void()>& Tauchgang_geladen) {
+    Unit_Gasgemisch_BestMix::Gasliste_merken();
+    return Laden_abschliessen(Tauchgang_lesen(), Tauchgang_geladen);
+}
+
+bool Tauchgang_laden_Datei(const std::string& Pfad, const std::function<void()>& Tauchgang_geladen) {
+    Unit_Gasgemisch_BestMix::Gasliste_merken();
+    return Laden_abschliessen(Tauchgangsdatei_lesen(Pfad), Tauchgang_geladen);
 }
 
 bool Tauchgang_Beispiel_laden(const std::string& Datenordner,

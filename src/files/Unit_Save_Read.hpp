@@ -45,6 +45,8 @@ bool Tauchgang_lesen();
 // is shown and Tauchgang_geladen runs (the main window recomputes the dive); in every case the
 // loaded gases are merged into the user's list and the waypoints' gases renumbered.
 bool Tauchgang_laden(const std::function<void()>& Tauchgang_geladen);
+// The same for a file named without the dialog (a file given on the command line).
+bool Tauchgang_laden_Datei(const std::string& Pfad, const std::function<void()>& Tauchgang_geladen);
 // Menu "Tauchgang (Beispiel) laden": the same from the data folder's "Example_dives/" (English) or
 // "Tauchgang_Beispiele/" (German); the dive folder is restored afterwards.
 bool Tauchgang_Beispiel_laden(const std::string& Datenordner, const std::function<void()>& Tauchgang_geladen);
