@@ -651,6 +651,23 @@ void Tauchgeraet_waehlen(int Index) {
     Unit_UI::UI().Status_geaendert();
 }
 
+Tauchgeraet_Anzeige_Typ Tauchgeraet_Anzeige() {
+    switch (W::Tauchgeraet) {
+    case 0:
+        return {"OC ", Text_waehlen("offenes System", "SCUBA open system")};
+    case 1:
+        return {"CCR pO2 = " + Zahl_formatieren(4, 2, W::CCR_Setpoint) + " bar",
+                Text_waehlen("geschlossener Rebreather", "closed circ. rebreather")};
+    case 2:
+        return {"SCR flow = " + Zahl_formatieren(4, 2, W::SCR_Flow) + " l/min",
+                Text_waehlen("halbgeschl. Rebreather (cf)", "semi closed circ. rebr.(cf)")};
+    case 3:
+        return {"pSCR", Text_waehlen("halbgeschl. Rebreather (p)", "semi closed circ. rebr. (p)")};
+    default:
+        return {Unit_Formeln::Tauchgeraet_Text(W::Tauchgeraet), ""};
+    }
+}
+
 bool Gas_waehlen(int32_t Index) {
     if (Index == G::Gasgemisch_NumMax + 1) return false;
     if (Index < 0 || Index > G::Gasgemisch_NumMax) return true;

@@ -78,6 +78,13 @@ void Berechnung_aktiv(bool aktiv);
 
 // Apparatus box index 0 .. 3.
 void Tauchgeraet_waehlen(int Index);
+// The apparatus in force as the status panel names it: a status line with its setting
+// ("CCR pO2 = 1.30 bar") and a short explanation in the current language.
+struct Tauchgeraet_Anzeige_Typ {
+    std::string Statuszeile;
+    std::string Erklaerung;
+};
+Tauchgeraet_Anzeige_Typ Tauchgeraet_Anzeige();
 // Gas box index; the entry after the last gas is "-> Neues Gasgemisch" and changes nothing
 // (false: the window opens the gas calculator).
 bool Gas_waehlen(int32_t Index);

@@ -92,5 +92,10 @@ bool Gegendiffusion_zeigen = false;
 bool Startzeit_aktuell = true;
 Unit_Tools::Uhrzeit Startzeit;
 
+Unit_Tools::Uhrzeit Uhrzeit_der_Runtime(long double min_Runtime) {
+    const long double Start_min = Startzeit.Stunden * 60.0L + Startzeit.Minuten + Startzeit.Sekunden / 60.0L;
+    return Unit_Tools::Minuten_zu_Uhrzeit(Start_min + min_Runtime);
+}
+
 } // namespace Unit_Graph_Utilities
 // ---- end of display switches ----

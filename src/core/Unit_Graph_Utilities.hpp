@@ -74,6 +74,9 @@ extern bool Gegendiffusion_zeigen;
 // The start time follows the clock while "Startzeit aktuell" is set.
 extern bool Startzeit_aktuell;
 extern Unit_Tools::Uhrzeit Startzeit;
+// The time of day a runtime (min) is reached: the start time plus the runtime, past midnight
+// counted on from 00:00:00.
+Unit_Tools::Uhrzeit Uhrzeit_der_Runtime(long double min_Runtime);
 
 } // namespace Unit_Graph_Utilities
 // ---- end of display switches ----

@@ -22,6 +22,8 @@ constexpr long double m_Hoehenskala = 8052.217L;
 constexpr long double Hoehenfaktor_pro_m = 1.241894002608226e-4L;
 constexpr float p_H2O_Standard = 0.0627f;
 constexpr float Fehlerwert = -99.9f;
+// A deeper equivalent narcotic depth is warned of.
+constexpr float m_END_Maximum = 50;
 
 // Running maxima of the inspired inert-gas pressures of the dive.
 extern long double p_N2_atmen_MAX;

@@ -467,6 +467,19 @@ Differenzdruck_Typ Differenzdruck(Inertgas Gas, int i) {
     return {p_Gewebe - p_eingeatmet, M_in_Kraft(i)};
 }
 
+Leitkompartiment_Status_Typ Leitkompartiment_Status() {
+    const Leitkompartiment_Typ Leit = Leitkompartiment();
+    const long double M = M_in_Kraft(Leit.i);
+    auto Prozent = [M](Inertgas Gas, int i) { return M > 0 ? Differenzdruck(Gas, i).D / M * 100 : 0.0L; };
+    return {Leit.i,
+            Leit.Prozent,
+            W::bar_Umgebung,
+            Pt_Gewebe(Leit.i),
+            M,
+            Prozent(Inertgas::N2, Leit.i),
+            Prozent(Inertgas::He, Leit.i)};
+}
+
 void Gegendiffusion_Extreme_zuruecksetzen() {
     Gegendiffusion_Extreme = Gegendiffusion_Extreme_Type{};
 }

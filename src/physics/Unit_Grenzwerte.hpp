@@ -88,6 +88,21 @@ struct Differenzdruck_Typ {
 };
 Differenzdruck_Typ Differenzdruck(Inertgas Gas, int i);
 
+// What the status panel shows of the leading compartment: its number, its present gradient
+// factor (the over-saturation), the ambient pressure, its inert-gas pressure and the tolerated
+// pressure in force, and the differential pressures in percent of that tolerated pressure (0
+// where no tolerated pressure has been computed).
+struct Leitkompartiment_Status_Typ {
+    int i;
+    float GF_Prozent;
+    long double bar_Umgebung;
+    long double p_Inertgas;
+    long double p_toleriert;
+    long double Differenz_N2_Prozent;
+    long double Differenz_He_Prozent;
+};
+Leitkompartiment_Status_Typ Leitkompartiment_Status();
+
 // Counter-diffusion figures of the dive for its summary.
 struct Gegendiffusion_Extreme_Type {
     // Largest jumps of the inspired pressures between two steps while over-saturated, and where

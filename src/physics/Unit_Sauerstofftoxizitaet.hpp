@@ -18,6 +18,14 @@ float NOAA_pO2_MAX();
 
 constexpr long double atm_pro_bar = 0.9869232667160128L;
 
+// Limits of the oxygen exposure: beyond them the state is warned of and the alarms light.
+// Below 0.16 bar no gas keeps a diver conscious; above 1.601 bar (printed 1.60) the CNS risk
+// rises steeply; 100 % CNS is the whole clock; 850 OTU is the daily dose.
+constexpr float bar_pO2_Minimum = 0.16f;
+constexpr float bar_pO2_Maximum = 1.601f;
+constexpr long double CNS_Prozent_Maximum = 100;
+constexpr long double OTU_Maximum = 850;
+
 extern bool pO2_ausserhalb;    // the pO2 of the last step lay above the table
 extern bool pO2_Meldung;       // show the message the next time the pO2 leaves the table
 extern bool pO2_weiterrechnen; // setting: go on computing after the pO2 left the table

@@ -263,14 +263,15 @@ void Warnungen_pruefen() {
         W::Warntext.clear();
     }
     const Grenztexte& g = Grenztexte_holen();
-    if (Warnung_einmal(pO2_niedrig, W::bar_pO2 < 0.16f)) W::Warntext += g.pO2_niedrig;
-    if (Warnung_einmal(pO2_hoch, W::bar_pO2 > 1.601f)) W::Warntext += g.pO2_hoch;
-    if (Warnung_einmal(CNS_hoch, W::CNS_Prozent > 100)) W::Warntext += g.CNS_hoch;
+    namespace O2 = Unit_Sauerstofftoxizitaet;
+    if (Warnung_einmal(pO2_niedrig, W::bar_pO2 < O2::bar_pO2_Minimum)) W::Warntext += g.pO2_niedrig;
+    if (Warnung_einmal(pO2_hoch, W::bar_pO2 > O2::bar_pO2_Maximum)) W::Warntext += g.pO2_hoch;
+    if (Warnung_einmal(CNS_hoch, W::CNS_Prozent > O2::CNS_Prozent_Maximum)) W::Warntext += g.CNS_hoch;
     if (Warnung_einmal(NOAA_ausserhalb, Unit_Sauerstofftoxizitaet::pO2_ausserhalb))
         W::Warntext += Text_waehlen("CNS% und OTU außerhalb der NOAA Tabelle. ",
                                     "CNS% and OTU outside the NOAA table. ");
-    if (Warnung_einmal(OTU_hoch, W::OTU > 850)) W::Warntext += "OTU > 850. ";
-    if (Warnung_einmal(END_hoch, W::m_END > 50)) W::Warntext += "END > 50 m. ";
+    if (Warnung_einmal(OTU_hoch, W::OTU > O2::OTU_Maximum)) W::Warntext += "OTU > 850. ";
+    if (Warnung_einmal(END_hoch, W::m_END > Unit_Formeln::m_END_Maximum)) W::Warntext += "END > 50 m. ";
     if (Warnung_einmal(Gegendiffusion, Unit_Grenzwerte::Gegendiffusion))
         W::Warntext += Text_waehlen("Gegendiffusion. ", "counter diffusion. ");
     const bool schon_da = W::Warntext.find("DEKOUNFALL") != std::string::npos ||

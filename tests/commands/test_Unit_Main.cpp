@@ -230,3 +230,24 @@ TEST_F(Hauptfenster, geladener_Tauchgang_laesst_sich_verlaengern) {
     EXPECT_EQ(W::WayPoint_Anzahl, Zeilen + 1);
     EXPECT_FLOAT_EQ(Zeile(Zeilen + 1).m_Wasser, 10);
 }
+
+TEST_F(Hauptfenster, Tauchgeraet_Anzeige_nennt_Geraet_und_Einstellung) {
+    W::CCR_Setpoint = 1.3f;
+    W::SCR_Flow = 15.6f;
+    W::Tauchgeraet = 1;
+    Tauchgeraet_Anzeige_Typ a = Tauchgeraet_Anzeige();
+    EXPECT_EQ(a.Statuszeile, "CCR pO2 = 1.30 bar");
+    EXPECT_EQ(a.Erklaerung, "geschlossener Rebreather");
+    W::Tauchgeraet = 2;
+    Unit_Tools::Sprache = 1;
+    a = Tauchgeraet_Anzeige();
+    EXPECT_EQ(a.Statuszeile, "SCR flow = 15.60 l/min");
+    EXPECT_EQ(a.Erklaerung, "semi closed circ. rebr.(cf)");
+    W::Tauchgeraet = 0;
+    EXPECT_EQ(Tauchgeraet_Anzeige().Erklaerung, "SCUBA open system");
+    W::Tauchgeraet = 3;
+    EXPECT_EQ(Tauchgeraet_Anzeige().Statuszeile, "pSCR");
+    W::Tauchgeraet = 7; // no such apparatus
+    EXPECT_EQ(Tauchgeraet_Anzeige().Statuszeile, "-");
+    W::Tauchgeraet = 0;
+}

@@ -24,3 +24,12 @@ TEST_F(Graph, Achsen_wachsen_mit_den_Punkten_und_Loeschen_setzt_zurueck) {
     EXPECT_EQ(Annotation[3], "");
     EXPECT_EQ(Warnung_Annotation[3], "");
 }
+
+TEST_F(Graph, Runtime_als_Uhrzeit_ab_der_Startzeit) {
+    Startzeit = {9, 58, 30};
+    EXPECT_EQ(Uhrzeit_der_Runtime(0).Text(), "09:58:30");
+    EXPECT_EQ(Uhrzeit_der_Runtime(42.25L).Text(), "10:40:45");
+    Startzeit = {23, 50, 0};
+    EXPECT_EQ(Uhrzeit_der_Runtime(25).Text(), "00:15:00"); // past midnight
+    Startzeit = {};
+}
