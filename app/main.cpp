@@ -1,10 +1,9 @@
-#include "commands/Unit_Main.hpp"
-#include "gases/Unit_CCR_SCR.hpp"
+#include "commands/Unit_Programmstart.hpp"
+#include "commands/Unit_Warnhinweis.hpp"
 #include "lang/Unit_UI.hpp"
-#include "physics/Unit_Saettigungsmodelle.hpp"
-#include "settings/Unit_Grundeinstellungen.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/main/T_Form_Warnhinweis.hpp"
 #include "ui/main/T_Form_main.hpp"
 
 #include <QApplication>
@@ -13,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication App(argc, argv);
     QApplication::setApplicationName("Brelune");
     Hinweise_steuern();
+    // Every window exists before the main window is first shown, so the captions reach them all.
     T_Form_main Hauptfenster;
     Qt_Oberflaeche Oberflaeche(&Hauptfenster);
     Oberflaeche.Anzeige_geaendert = [&Hauptfenster] { Hauptfenster.Anzeige_verlangen(); };
@@ -21,16 +21,19 @@ int main(int argc, char** argv) {
     };
     Unit_UI::UI_setzen(&Oberflaeche);
 
-    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
-    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
-    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
-    Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
-    Unit_Main::Berichte_anmelden();
-    Unit_Main::Neuer_Tauchgang();
+    // Refused or closed, the notice ends the program before anything is read or written.
+    Hauptfenster.Warnhinweis->exec();
+    if (!Unit_Warnhinweis::akzeptiert) {
+        Unit_UI::UI_setzen(nullptr);
+        return 0;
+    }
+    Unit_Programmstart::Programm_starten({.Programmordner = Unit_Programmstart::Programmordner_ermitteln()});
     Alle_Fenster_beschriften();
+    Hauptfenster.Geometrie_anwenden();
     Hauptfenster.Hauptfenster_aktualisieren();
-
     Hauptfenster.show();
+    if (argc > 1) Hauptfenster.Datei_oeffnen(QString::fromLocal8Bit(argv[1]));
+
     const int Ergebnis = QApplication::exec();
     Unit_UI::UI_setzen(nullptr);
     return Ergebnis;

@@ -120,7 +120,8 @@ bool Datei_oeffnen(const std::string& Pfad) {
         return Unit_Save_Read::Tauchgang_laden_Datei(Pfad, Unit_Main::Tauchgang_geladen);
     }
     if (Endung == ".uddf") return A::UDDF_Tauchgang_importieren(Pfad);
-    if (Endung == ".csv" || Endung == ".txt") return A::CSV_Tauchgang_importieren(Pfad, Endung == ".csv" ? 0 : 1);
+    if (Endung == ".csv" || Endung == ".txt")
+        return A::CSV_Tauchgang_importieren(Pfad, Endung == ".csv" ? 0 : 1);
     Unit_Tools::Meldung_Problem(Pfad + " ist kein Tauchgang (.dec, .uddf, .csv, .txt)",
                                 Pfad + " is no dive (.dec, .uddf, .csv, .txt)");
     return false;

@@ -24,17 +24,24 @@ QString Qt_Filter(const std::string& Filter) {
     return Paare.join(";;");
 }
 
+namespace {
+// The library breaks lines with a carriage return; a message box breaks them at line feeds.
+QString Zeilen(const std::string& Text) {
+    return Q(Text).replace("\r\n", "\n").replace('\r', '\n');
+}
+} // namespace
+
 void Qt_Oberflaeche::Meldung(Unit_UI::Meldungsart Art, const std::string& Text) {
     if (Art == Unit_UI::Meldungsart::Info) {
-        QMessageBox::information(Hauptfenster_, QApplication::applicationName(), Q(Text));
+        QMessageBox::information(Hauptfenster_, QApplication::applicationName(), Zeilen(Text));
         return;
     }
     if (Art == Unit_UI::Meldungsart::Problem_schuetteln) Fenster_schuetteln();
-    QMessageBox::critical(Hauptfenster_, "Problem", Q(Text));
+    QMessageBox::critical(Hauptfenster_, "Problem", Zeilen(Text));
 }
 
 bool Qt_Oberflaeche::Frage(const std::string& Text, const std::string& Titel) {
-    return QMessageBox::question(Hauptfenster_, Q(Titel), Q(Text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(Hauptfenster_, Q(Titel), Zeilen(Text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

@@ -1,7 +1,9 @@
 #include "ui/main/T_Form_main.hpp"
 
 #include "commands/Unit_Main.hpp"
+#include "commands/Unit_Programmstart.hpp"
 #include "commands/Unit_Tauchgang_analysieren.hpp"
+#include "commands/Unit_Warnhinweis.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Programm.hpp"
 #include "core/Unit_Textpuffer.hpp"
@@ -19,6 +21,9 @@
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
+#include "ui/main/Statusanzeige.hpp"
+#include "ui/main/T_Form_ProgrammInfo.hpp"
+#include "ui/main/T_Form_Warnhinweis.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -35,11 +40,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <filesystem>
+#include <QTime>
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -64,15 +71,6 @@ QPushButton* Knopf(const char* Name, int Tag, QWidget* Eltern) {
     return benannt(new QPushButton(Eltern), Name, Tag);
 }
 
-// The example dives and the manuals lie in the program's data folder: beside the executable in
-// a build, in the install prefix's share/brelune once installed.
-std::string Datenordner() {
-    const std::filesystem::path Programm = QCoreApplication::applicationDirPath().toStdString();
-    for (const auto& p : {Programm / "../share/brelune", Programm / "../../data", Programm / "../data"})
-        if (std::filesystem::is_directory(p / "Example_dives"))
-            return std::filesystem::weakly_canonical(p).string() + "/";
-    return (Programm / "").string();
-}
 } // namespace
 
 T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
@@ -95,6 +93,15 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     resize(1280, 800);
 
     GasZeiger = new T_Form_GasZeiger(this);
+    Warnhinweis = new T_Form_Warnhinweis(this);
+    ProgrammInfo = new T_Form_ProgrammInfo(this);
+    // Refused from the help menu, the notice ends the program as it would at the start.
+    connect(Warnhinweis, &QDialog::finished, this, [this] {
+        if (!Unit_Warnhinweis::akzeptiert) close();
+    });
+    Uhrzeit_Zeitgeber.setInterval(1000);
+    connect(&Uhrzeit_Zeitgeber, &QTimer::timeout, this, &T_Form_main::Sekunde_vergangen);
+    Uhrzeit_Zeitgeber.start();
     Anzeige_Zeitgeber.setSingleShot(true);
     Anzeige_Zeitgeber.setInterval(16);
     connect(&Anzeige_Zeitgeber, &QTimer::timeout, this, &T_Form_main::Hauptfenster_aktualisieren);
@@ -226,7 +233,7 @@ QWidget* T_Form_main::Textseite(QPlainTextEdit*& Memo, const char* Name, const s
 void T_Form_main::Berechnungsbereich_anlegen() {
     GroupBox_Berechnungen = benannt(new QGroupBox(this), "GroupBox_Berechnungen", 87);
     auto* Zeile = new QHBoxLayout(GroupBox_Berechnungen);
-    auto* Teiler = new QSplitter(Qt::Horizontal, GroupBox_Berechnungen);
+    auto* Teiler = Teiler_unten = new QSplitter(Qt::Horizontal, GroupBox_Berechnungen);
     Zeile->addWidget(Teiler);
     PageControl_links = benannt(new QTabWidget(Teiler), "PageControl_links");
     PageControl_rechts = benannt(new QTabWidget(Teiler), "PageControl_rechts");
@@ -235,9 +242,13 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     Teiler->setStretchFactor(0, 3);
     Teiler->setStretchFactor(1, 2);
 
-    Statusanzeige = benannt(new QWidget, "Statusanzeige");
-    PageControl_links->addTab(Statusanzeige, {});
-    Tag_setzen(Statusanzeige, 88);
+    // The panel keeps its size; a narrow window scrolls it rather than squeezing the dials.
+    Statusfeld = new Statusanzeige;
+    auto* Rollbereich = benannt(new QScrollArea, "TabSheet_Status", 88);
+    Rollbereich->setWidget(Statusfeld);
+    Rollbereich->setWidgetResizable(true);
+    Rollbereich->setFrameShape(QFrame::NoFrame);
+    PageControl_links->addTab(Rollbereich, {});
     QPlainTextEdit* Memo = nullptr;
     const auto Seite = [&](QTabWidget* Reiter, const char* Seitenname, int Tag, const char* Memoname,
                            const Memo::Textpuffer& Puffer) {
@@ -329,7 +340,12 @@ void T_Form_main::Menue_anlegen() {
     Tauchgang->actions().back()->setShortcut(QKeySequence::Save);
     spaeter(Eintrag(Tauchgang, 5, "Aktion_Report_drucken"));
     Tauchgang->addSeparator();
-    Befehl(Eintrag(Tauchgang, 342, "Aktion_Beispiel_laden"), [this] { Beispiel_laden(); });
+    Befehl(Eintrag(Tauchgang, 342, "Aktion_Beispiel_laden"), [this] {
+        Ausfuehren([] {
+            Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
+            Unit_Programmstart::Tauchgang_Beispiel_laden();
+        });
+    });
     Befehl(Eintrag(Tauchgang, 6, "Aktion_Import_UDDF"), [this] { Importieren(0); });
     Befehl(Eintrag(Tauchgang, 7, "Aktion_Import_CSV"), [this] { Importieren(1); });
     Befehl(Eintrag(Tauchgang, 8, "Aktion_Import_TXT"), [this] { Importieren(2); });
@@ -413,9 +429,11 @@ void T_Form_main::Menue_anlegen() {
     QMenu* Hilfe = Menue(56, "Menu_Hilfe");
     spaeter(Eintrag(Hilfe, 57, "Aktion_Handbuch"));
     Hilfe->addSeparator();
-    spaeter(Eintrag(Hilfe, 63, "Aktion_Ueber"));
-    spaeter(Eintrag(Hilfe, 64, "Aktion_Quellen"));
-    spaeter(Eintrag(Hilfe, 65, "Aktion_Warnhinweis"));
+    Befehl(Eintrag(Hilfe, 63, "Aktion_Ueber"),
+           [this] { ProgrammInfo->Zeigen(T_Form_ProgrammInfo::Seite_Version); });
+    Befehl(Eintrag(Hilfe, 64, "Aktion_Quellen"),
+           [this] { ProgrammInfo->Zeigen(T_Form_ProgrammInfo::Seite_Quellen); });
+    Befehl(Eintrag(Hilfe, 65, "Aktion_Warnhinweis"), [this] { Warnhinweis->show(); });
 }
 
 template <typename Befehl> void T_Form_main::Ausfuehren(Befehl&& b) {
@@ -625,6 +643,8 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     Eintrag_Abstieg->setChecked(CheckBox_Abstieg->isChecked());
     Zustaende_setzen();
     Textseiten_fuellen();
+    Statusfeld->Gruppen_einblenden();
+    Statusfeld->aktualisieren();
     Fuellen_laeuft = false;
 }
 
@@ -632,13 +652,6 @@ void T_Form_main::Datei_laden() {
     Ausfuehren([] {
         Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
         Unit_Save_Read::Tauchgang_laden(M::Tauchgang_geladen);
-    });
-}
-
-void T_Form_main::Beispiel_laden() {
-    Ausfuehren([] {
-        Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
-        Unit_Save_Read::Tauchgang_Beispiel_laden(Datenordner(), M::Tauchgang_geladen);
     });
 }
 
@@ -666,8 +679,49 @@ void T_Form_main::CSV_speichern() {
     Ausfuehren([] { Unit_Save_Read_CSV::CSV_exportieren(); });
 }
 
+void T_Form_main::Datei_oeffnen(const QString& Pfad) {
+    Ausfuehren([&Pfad] { Unit_Programmstart::Datei_oeffnen(Pfad.toStdString()); });
+}
+
+void T_Form_main::Geometrie_anwenden() {
+    namespace P = Unit_Programm;
+    if (P::Hauptform_max) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // A window stored on a screen that is gone comes back onto this one.
+    const QRect Bildschirm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    QRect r(P::Hauptform_links, P::Hauptform_top, std::max(640, P::Hauptform_Breite),
+            std::max(480, P::Hauptform_Hoehe));
+    if (!Bildschirm.intersects(r)) r.moveTopLeft(Bildschirm.topLeft());
+    setGeometry(r);
+}
+
+void T_Form_main::Geometrie_merken() {
+    namespace P = Unit_Programm;
+    P::Hauptform_max = isMaximized();
+    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+    P::Hauptform_links = r.x();
+    P::Hauptform_top = r.y();
+    P::Hauptform_Breite = r.width();
+    P::Hauptform_Hoehe = r.height();
+}
+
+void T_Form_main::Sekunde_vergangen() {
+    if (Unit_Graph_Utilities::Startzeit_aktuell) {
+        const QTime jetzt = QTime::currentTime();
+        Unit_Graph_Utilities::Startzeit = {jetzt.hour(), jetzt.minute(), jetzt.second()};
+    }
+    if (Unit_Graph_Utilities::Uhrzeit_zeigen && isVisible()) Statusfeld->aktualisieren();
+}
+
 void T_Form_main::closeEvent(QCloseEvent* Ereignis) {
     if (M::Berechnung_laeuft) {
+        Ereignis->ignore();
+        return;
+    }
+    Geometrie_merken();
+    if (!Unit_Programmstart::Programm_beenden()) {
         Ereignis->ignore();
         return;
     }

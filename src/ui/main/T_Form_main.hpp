@@ -18,8 +18,12 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
+class Statusanzeige;
 class T_Form_GasZeiger;
+class T_Form_ProgrammInfo;
+class T_Form_Warnhinweis;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -70,8 +74,15 @@ class T_Form_main : public QMainWindow {
     QGroupBox* GroupBox_Berechnungen = nullptr;
     QTabWidget* PageControl_links = nullptr;
     QTabWidget* PageControl_rechts = nullptr;
-    QWidget* Statusanzeige = nullptr;
+    Statusanzeige* Statusfeld = nullptr;
     T_Form_GasZeiger* GasZeiger = nullptr;
+    T_Form_Warnhinweis* Warnhinweis = nullptr;
+    T_Form_ProgrammInfo* ProgrammInfo = nullptr;
+
+    // The window state the settings keep: maximized, or the stored position and size.
+    void Geometrie_anwenden();
+    // A file given to the program: loaded or imported as its kind says.
+    void Datei_oeffnen(const QString& Pfad);
 
   signals:
     // Double click on the graph and Return in the fields: the Dive command.
@@ -96,12 +107,16 @@ class T_Form_main : public QMainWindow {
     void Auswahllisten_fuellen();
     void Textseiten_fuellen();
     void Datei_laden();
-    void Beispiel_laden();
     void Importieren(int Format);
     void Exportieren_UDDF();
     void CSV_speichern();
 
+    void Sekunde_vergangen();
+    void Geometrie_merken();
+
     QTimer Anzeige_Zeitgeber;
+    QTimer Uhrzeit_Zeitgeber;
+    QSplitter* Teiler_unten = nullptr;
     std::map<std::string, QPlainTextEdit*> Textseiten;
     std::map<std::string, bool> Textseite_veraltet;
     std::map<int, QAction*> Geraete_Eintraege;
