@@ -38,6 +38,13 @@ void Live_Kurve_loeschen() {
     Plot_loeschen(Plot_Samples);
 }
 
+void Live_Kurve_kuerzen(std::size_t Laenge) {
+    if (Live_Kurve.size() <= Laenge) return;
+    Live_Kurve.resize(Laenge);
+    ++Plot_geleert[Plot_Samples];
+    Unit_UI::UI().Graph_geaendert();
+}
+
 void Plot_loeschen(int Plot) {
     if (Plot < 1 || Plot > 4) return;
     Plots[static_cast<std::size_t>(Plot)].clear();

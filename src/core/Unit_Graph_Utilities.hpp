@@ -48,6 +48,9 @@ extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotati
 // The live curve is plot 4.
 extern std::vector<Punkt>& Live_Kurve;
 void Live_Kurve_loeschen();
+// Cuts the live curve back to a length: steps computed beyond the dive (the no-fly time) are no
+// part of it.
+void Live_Kurve_kuerzen(std::size_t Laenge);
 
 // Removes all plot data and annotations, optionally sets the X axis to 0 .. 60.
 void Graph_loeschen(bool X_Achse_zuruecksetzen);

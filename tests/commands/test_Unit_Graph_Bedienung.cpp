@@ -92,6 +92,18 @@ TEST_F(Graph_Bedienung, Tasten_fuehren_den_Zeitcursor_durch_den_berechneten_Tauc
     EXPECT_FLOAT_EQ(Taste_druecken(Taste::Hoch), STOP); // no runtime after the end
 }
 
+// The no-fly time steps on at the surface for hours; those steps once drew a line along the
+// surface far beyond "STOP".
+TEST_F(Graph_Bedienung, Live_Kurve_endet_mit_dem_Tauchgang) {
+    berechnen();
+    const auto& Live = Graph::Plots[Graph::Plot_Samples];
+    ASSERT_FALSE(Live.empty());
+    const float STOP = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime;
+    EXPECT_FLOAT_EQ(Live.back().min_Runtime, STOP);
+    EXPECT_FLOAT_EQ(Graph::Positionsmarke.min_Runtime, STOP);
+    EXPECT_EQ(Live.size(), static_cast<std::size_t>(W::sData_Anzahl) + 1);
+}
+
 TEST_F(Graph_Bedienung, Zeitcursor_holt_den_Zustand_seiner_Runtime) {
     berechnen();
     Zeitcursor_setzen(20.03f); // between samples: the nearest one
