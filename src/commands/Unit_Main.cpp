@@ -456,13 +456,27 @@ void Wegpunkt_begrenzen(float& min, float& m) {
     if (m < marke.m_Wasser) m = std::max(m, marke.m_Wasser - (min - marke.min_Runtime) * v_Aufstieg_Grenze);
 }
 
+void SCR_ohne_Gaswechsel() {
+    if (W::Tauchgeraet != 2) return;
+    Unit_AbtauchPlanung::Abstieg_Gaswechsel_OK = false;
+    U::Aufstieg_Gaswechsel_OK = false;
+}
+
+void Segment_zeichnen(float min, float m, bool Protokoll) {
+    // Rows an earlier preview laid out behind the mark keep no label.
+    Graph::Annotationen_entfernen_ab(Eingabemarke + 1);
+    WayPoints_zeichnen(Eingabemarke);
+    Unit_AbtauchPlanung::Bubble_Check_erledigt = false;
+    const auto& marke = W::WayPoint[static_cast<std::size_t>(Eingabemarke)];
+    T::Segment_anhaengen(Eingabemarke, Unit_AbtauchPlanung::Abstiegsplanung_verwenden, Protokoll,
+                         marke.m_Wasser, marke.min_Runtime, m, min);
+    WayPoints_zeichnen(W::WayPoint_Anzahl);
+}
+
 Eingabefelder Tauchen(const std::string& Runtime_Feld, const std::string& Tiefe_Feld) {
     Tauchgang_gespeichert = false;
     Analyse_erlaubt = false;
-    if (W::Tauchgeraet == 2) {
-        Unit_AbtauchPlanung::Abstieg_Gaswechsel_OK = false;
-        U::Aufstieg_Gaswechsel_OK = false;
-    }
+    SCR_ohne_Gaswechsel();
     W::pSCR_DumpRatio = std::clamp(W::pSCR_DumpRatio, 5, 100);
     Unit_CCR_SCR::Sollwerte_uebernehmen();
     float min = static_cast<float>(Unit_Tools::Zahl_lesen(Runtime_Feld));
@@ -471,13 +485,7 @@ Eingabefelder Tauchen(const std::string& Runtime_Feld, const std::string& Tiefe_
     Wegpunkt_begrenzen(min, m);
     W::min_Runtime = min;
     W::m_Wasser = m;
-    Graph::Plot_loeschen(Graph::Plot_Eingabe);
-    WayPoints_zeichnen(Eingabemarke);
-    Unit_AbtauchPlanung::Bubble_Check_erledigt = false;
-    const auto& marke = W::WayPoint[static_cast<std::size_t>(Eingabemarke)];
-    T::Segment_anhaengen(Eingabemarke, Unit_AbtauchPlanung::Abstiegsplanung_verwenden, true, marke.m_Wasser,
-                         marke.min_Runtime, m, min);
-    WayPoints_zeichnen(W::WayPoint_Anzahl);
+    Segment_zeichnen(min, m, true);
     for (int32_t i = 1; i <= W::WayPoint_Anzahl; ++i)
         W::WayPoint[static_cast<std::size_t>(i)].austauchen = false;
     Eingabemarke = WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
@@ -490,9 +498,7 @@ void Letzten_Wegpunkt_loeschen() {
     Tauchgang_gespeichert = false;
     W::WayPoint_Anzahl = std::max(W::WayPoint_Anzahl - 1, 0);
     Eingabemarke = WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
-    Graph::Plot_loeschen(Graph::Plot_Eingabe);
-    for (int32_t i = W::WayPoint_Anzahl + 1; i <= std::min(W::WayPoint_Anzahl + 1, W::WayPointMax); ++i)
-        T::Annotation_zeichnen(false, i);
+    Graph::Annotationen_entfernen_ab(W::WayPoint_Anzahl + 1);
     WayPoints_zeichnen(W::WayPoint_Anzahl);
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
@@ -642,11 +648,8 @@ void SCR_Gasregel() {
 void Tauchgeraet_waehlen(int Index) {
     if (Index < 0 || Index > 3) return;
     W::Tauchgeraet = static_cast<uint8_t>(Index);
-    if (Index == 2) {
-        SCR_Gasregel();
-        Unit_AbtauchPlanung::Abstieg_Gaswechsel_OK = false;
-        U::Aufstieg_Gaswechsel_OK = false;
-    }
+    if (Index == 2) SCR_Gasregel();
+    SCR_ohne_Gaswechsel();
     Gas_waehlen(W::Gas_Nr);
     Unit_UI::UI().Status_geaendert();
 }
@@ -700,11 +703,15 @@ void Tiefe_eingeben(const std::string& Feld) {
     if (Feld.empty() || !Unit_Tools::ist_Zahlzeichen(Feld)) return;
     W::m_Wasser = static_cast<float>(Unit_Tools::Zahl_lesen(Feld));
     Graph::Cursor[1] = {static_cast<float>(W::min_Runtime), W::m_Wasser};
+    Werte_in_der_Tiefe();
+    Unit_UI::UI().Status_geaendert();
+}
+
+void Werte_in_der_Tiefe() {
     W::bar_Umgebung = Unit_Formeln::bar_Umgebung_aus(W::m_Wasser);
     Unit_CCR_SCR::Sollwerte_uebernehmen();
     W::bar_pO2 = Unit_CCR_SCR::bar_pO2_Anzeige();
     W::m_END = Unit_Formeln::m_END_aus_pN2(Unit_Formeln::p_inert_atmen().p_N2_atmen);
-    Unit_UI::UI().Status_geaendert();
 }
 
 void Runtime_eingeben(const std::string& Feld) {

@@ -62,6 +62,12 @@ struct Eingabefelder {
 // as the fields show them.
 Eingabefelder Tauchen(const std::string& Runtime_Feld, const std::string& Tiefe_Feld);
 void Wegpunkt_begrenzen(float& min_Runtime, float& m_Wasser);
+// With SCR neither the descent nor the ascent plan switches gas.
+void SCR_ohne_Gaswechsel();
+// Lays out the segment from waypoint Eingabemarke to the point, with the descent plan when it is
+// in use, and draws waypoints 0 .. WayPoint_Anzahl on the input plot (Dive, and the preview of
+// the input cursor without log lines).
+void Segment_zeichnen(float min_Runtime, float m_Wasser, bool Protokoll);
 void Letzten_Wegpunkt_loeschen();
 
 // The Ascend button: computes, or cancels the calculation running.
@@ -92,6 +98,8 @@ bool Gas_waehlen(int32_t Index);
 void Tauchgeraet_Wert_setzen(const std::string& Feld);
 // Depth field while typing: a valid text becomes the current depth.
 void Tiefe_eingeben(const std::string& Feld);
+// Ambient pressure, inspired pO2 and END at the current depth with the current gas.
+void Werte_in_der_Tiefe();
 void Runtime_eingeben(const std::string& Feld);
 
 // The SCR gases and their constant flows; any other gas gives gas 2 at 15.6 l/min.

@@ -294,6 +294,9 @@ std::string Flugverbotszeit(float p_max) {
     const auto MAX = W::p_N2He_Gewebe_MAX;
     const auto MAX_GF = W::p_N2He_Gewebe_MAX_GF, MAX_ZH = W::p_N2He_Gewebe_MAX_ZH;
     const long double Verbrauch_Luft = G::Gasgemisch[0].barL_gesamt;
+    // The surface hours are stored as samples for the limits; the graph does not show them.
+    const std::size_t Live_Laenge = Unit_Graph_Utilities::Live_Kurve.size();
+    const Unit_Graph_Utilities::Punkt Marke = Unit_Graph_Utilities::Positionsmarke;
     const Beiseite b = beiseite_legen();
     // A cancelled calculation must not make the surface steps do nothing.
     const bool abgebrochen = T::Berechnung_abgebrochen;
@@ -324,6 +327,8 @@ std::string Flugverbotszeit(float p_max) {
     W::p_N2He_Gewebe_MAX_GF = MAX_GF;
     W::p_N2He_Gewebe_MAX_ZH = MAX_ZH;
     G::Gasgemisch[0].barL_gesamt = Verbrauch_Luft;
+    Unit_Graph_Utilities::Live_Kurve_kuerzen(Live_Laenge);
+    Unit_Graph_Utilities::Positionsmarke = Marke;
     zuruecklegen(b);
     Gewebe_neu_zeigen();
     Status_auffrischen();

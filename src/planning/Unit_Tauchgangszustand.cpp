@@ -211,11 +211,17 @@ void WayPoint_anhaengen(const std::string& Aktion) {
     }
 }
 
-void sData_holen(float min_Runtime_gesucht) {
+int32_t sData_Index(float min_Runtime_gesucht) {
     const float Toleranz = W::min_Schritt / 2;
-    for (int32_t k = 0; k <= W::sData_Anzahl; ++k) {
+    for (int32_t k = 0; k <= W::sData_Anzahl; ++k)
+        if (std::fabs(W::sData[k].min_Runtime - min_Runtime_gesucht) <= Toleranz) return k;
+    return -1;
+}
+
+void sData_holen(float min_Runtime_gesucht) {
+    const int32_t k = sData_Index(min_Runtime_gesucht);
+    if (k >= 0) {
         const W::sData_Type& s = W::sData[k];
-        if (std::fabs(s.min_Runtime - min_Runtime_gesucht) > Toleranz) continue;
         W::min_Runtime = s.min_Runtime;
         W::m_Wasser = s.m_Wasser;
         W::Gas_Nr = s.Gas_Nr;

@@ -14,6 +14,8 @@ void WayPoint_anhaengen(const std::string& Aktion);
 // The sample at that runtime (within half a step) becomes the current state; none there leaves
 // the state marked invalid.
 void sData_holen(float min_Runtime_gesucht);
+// The index of the sample sData_holen takes for that runtime, -1 when there is none.
+int32_t sData_Index(float min_Runtime_gesucht);
 void WayPoint_letzter_holen();
 void Warnungen_pruefen();
 void WayPoint_Warnung_setzen(int32_t i);
