@@ -3,6 +3,7 @@
 #include "lang/Unit_UI.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
+#include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
 #include "ui/main/T_Form_main.hpp"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     }
     Unit_Programmstart::Programm_starten({.Programmordner = Unit_Programmstart::Programmordner_ermitteln()});
     Alle_Fenster_beschriften();
+    Hauptfenster.CWGraph_Tauchgang->Beschriftungen_setzen();
     Hauptfenster.Geometrie_anwenden();
     Hauptfenster.Hauptfenster_aktualisieren();
     Hauptfenster.show();

@@ -2,12 +2,10 @@
 // named after the window's object name: the pictures someone looks at before a window is done.
 // Usage: brelune-screenshots FOLDER
 #include "commands/Unit_Main.hpp"
+#include "commands/Unit_Programmstart.hpp"
 #include "files/Unit_Save_Read.hpp"
-#include "gases/Unit_CCR_SCR.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
-#include "physics/Unit_Saettigungsmodelle.hpp"
-#include "settings/Unit_Grundeinstellungen.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
@@ -17,19 +15,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
 
 #include <iostream>
 
 namespace {
 
-void Programm_starten() {
-    Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
-    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
-    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
-    Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
-    Unit_Main::Berichte_anmelden();
-    Unit_Main::Neuer_Tauchgang();
+// As the program starts, but without the user's settings file.
+void Programm_starten(int Sprache) {
+    Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false, .Sprache = Sprache});
 }
 
 // Messages are recorded, not shown (nobody clicks them away offscreen); the notices reach the window.
@@ -42,7 +37,10 @@ class Aufnahme_Oberflaeche : public Unit_UI::Headless {
 };
 
 bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache) {
-    QApplication::processEvents();
+    // Repaints are coalesced to the frame rate: let them all happen first.
+    QElapsedTimer Uhr;
+    Uhr.start();
+    while (Uhr.elapsed() < 80) QApplication::processEvents();
     const QString Datei = Ordner.filePath(Fenster.objectName() + "-" + Zustand + "-" + Sprache + ".png");
     const bool ok = Fenster.grab().save(Datei);
     std::cout << (ok ? "written " : "NOT written ") << Datei.toStdString() << '\n';
@@ -54,7 +52,7 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     Unit_Tools::Sprache = Sprache;
     Aufnahme_Oberflaeche Oberflaeche;
     Unit_UI::UI_setzen(&Oberflaeche);
-    Programm_starten();
+    Programm_starten(Sprache);
     T_Form_main f;
     Oberflaeche.Fenster = &f;
     f.resize(1280, 800);

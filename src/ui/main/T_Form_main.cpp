@@ -21,6 +21,7 @@
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
+#include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/Statusanzeige.hpp"
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
@@ -86,8 +87,9 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     Splitter->addWidget(GroupBox_Tauchgang);
     Splitter->addWidget(GroupBox_Berechnungen);
     Splitter->setStretchFactor(0, 0);
-    Splitter->setStretchFactor(1, 3);
-    Splitter->setStretchFactor(2, 2);
+    // The status panel's dials need about as much height as the graph gets.
+    Splitter->setStretchFactor(1, 1);
+    Splitter->setStretchFactor(2, 1);
     Splitter->setChildrenCollapsible(false);
     setCentralWidget(Splitter);
     resize(1280, 800);
@@ -152,7 +154,7 @@ void T_Form_main::Obere_Leiste_anlegen() {
 void T_Form_main::Tauchgangsbereich_anlegen() {
     GroupBox_Tauchgang = benannt(new QGroupBox(this), "GroupBox_Tauchgang", 74);
     auto* Spalte = new QVBoxLayout(GroupBox_Tauchgang);
-    CWGraph_Tauchgang = benannt(new QWidget(GroupBox_Tauchgang), "CWGraph_Tauchgang");
+    CWGraph_Tauchgang = new Graph_Tauchgang(GroupBox_Tauchgang);
     CWGraph_Tauchgang->setMinimumHeight(220);
     Spalte->addWidget(CWGraph_Tauchgang, 1);
 
@@ -419,8 +421,10 @@ void T_Form_main::Menue_anlegen() {
     for (QAction* a : {Eintrag_Deutsch, Eintrag_Englisch}) {
         a->setCheckable(true);
         Befehl(a, [this] {
-            const bool schliessen =
-                Unit_Sprache_Brelune::Sprache_umschalten([] { Alle_Fenster_beschriften(); });
+            const bool schliessen = Unit_Sprache_Brelune::Sprache_umschalten([this] {
+                Alle_Fenster_beschriften();
+                CWGraph_Tauchgang->Beschriftungen_setzen();
+            });
             Hauptfenster_aktualisieren();
             if (schliessen) close();
         });
@@ -447,6 +451,14 @@ template <typename Befehl> void T_Form_main::Ausfuehren(Befehl&& b) {
 }
 
 void T_Form_main::Verbinden() {
+    connect(CWGraph_Tauchgang, &Graph_Tauchgang::Tauchen_verlangt, BitBtn_Tauchen, &QPushButton::click);
+    connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, this,
+            &T_Form_main::Hauptfenster_aktualisieren);
+    connect(CWGraph_Tauchgang, &Graph_Tauchgang::Eingabefelder_gesetzt, this,
+            [this](const QString& Runtime, const QString& Tiefe) {
+                Edit_min_runtime->setText(Runtime);
+                Edit_m_Wasser->setText(Tiefe);
+            });
     connect(BitBtn_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(BitBtn_NeuerTauchgang, &QPushButton::clicked, this, [this] {
         Ausfuehren([] {
@@ -645,7 +657,19 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     Textseiten_fuellen();
     Statusfeld->Gruppen_einblenden();
     Statusfeld->aktualisieren();
+    CWGraph_Tauchgang->aktualisieren();
+    Breite_der_Statusseite();
     Fuellen_laeuft = false;
+}
+
+void T_Form_main::Breite_der_Statusseite() {
+    // The status tab as wide as its visible groups need, but the right pages stay readable.
+    const int noetig = Statusfeld->benoetigte_Breite() + 24;
+    const int Gesamt = Teiler_unten->width();
+    if (noetig == Statusbreite_gesetzt || Gesamt < 600) return;
+    Statusbreite_gesetzt = noetig;
+    const int links = std::clamp(noetig, 300, Gesamt - 300);
+    Teiler_unten->setSizes({links, Gesamt - links});
 }
 
 void T_Form_main::Datei_laden() {
@@ -713,6 +737,12 @@ void T_Form_main::Sekunde_vergangen() {
         Unit_Graph_Utilities::Startzeit = {jetzt.hour(), jetzt.minute(), jetzt.second()};
     }
     if (Unit_Graph_Utilities::Uhrzeit_zeigen && isVisible()) Statusfeld->aktualisieren();
+}
+
+void T_Form_main::resizeEvent(QResizeEvent* Ereignis) {
+    QMainWindow::resizeEvent(Ereignis);
+    Statusbreite_gesetzt = 0;
+    Breite_der_Statusseite();
 }
 
 void T_Form_main::closeEvent(QCloseEvent* Ereignis) {

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class Graph_Tauchgang;
 class Statusanzeige;
 class T_Form_GasZeiger;
 class T_Form_ProgrammInfo;
@@ -52,7 +53,7 @@ class T_Form_main : public QMainWindow {
 
     // Dive area
     QGroupBox* GroupBox_Tauchgang = nullptr;
-    QWidget* CWGraph_Tauchgang = nullptr;
+    Graph_Tauchgang* CWGraph_Tauchgang = nullptr;
     QPushButton* BitBtn_NeuerTauchgang = nullptr;
     QPushButton* BitBtn_Wiederholungstauchgang = nullptr;
     QGroupBox* GroupBox_Punkt_setzen = nullptr;
@@ -90,6 +91,7 @@ class T_Form_main : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* Ereignis) override;
+    void resizeEvent(QResizeEvent* Ereignis) override;
 
   private:
     void Obere_Leiste_anlegen();
@@ -112,6 +114,7 @@ class T_Form_main : public QMainWindow {
     void CSV_speichern();
 
     void Sekunde_vergangen();
+    void Breite_der_Statusseite();
     void Geometrie_merken();
 
     QTimer Anzeige_Zeitgeber;
@@ -128,4 +131,5 @@ class T_Form_main : public QMainWindow {
     QAction* Eintrag_Deutsch = nullptr;
     QAction* Eintrag_Englisch = nullptr;
     bool Fuellen_laeuft = false;
+    int Statusbreite_gesetzt = 0;
 };

@@ -1,13 +1,11 @@
 // The main window driven as a diver drives it: fields, buttons and menu entries found by their
 // object names, the library's state and texts checked behind them.
 #include "commands/Unit_Main.hpp"
+#include "commands/Unit_Programmstart.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
-#include "gases/Unit_CCR_SCR.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
-#include "physics/Unit_Saettigungsmodelle.hpp"
-#include "settings/Unit_Grundeinstellungen.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/main/T_Form_main.hpp"
 
@@ -59,12 +57,7 @@ class test_Hauptfenster_Befehle : public QObject {
         Unit_Tools::Dezimaltrennzeichen_setzen('.');
         Unit_UI::UI_setzen(&Oberflaeche);
         Oberflaeche.Zuruecksetzen();
-        Unit_CCR_SCR::Kreislaeufe_initialisieren(true);
-        Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
-        Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
-        Unit_Grundeinstellungen::Grundeinstellung_anwenden(1);
-        Unit_Main::Berichte_anmelden();
-        Unit_Main::Neuer_Tauchgang();
+        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
         f = std::make_unique<T_Form_main>();
         Oberflaeche.Fenster = f.get();
     }
