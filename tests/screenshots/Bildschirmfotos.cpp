@@ -10,6 +10,9 @@
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 
+#include "ui/main/T_Form_Graph_Utilities.hpp"
+#include "ui/main/T_Form_ProgrammInfo.hpp"
+#include "ui/main/T_Form_Warnhinweis.hpp"
 #include "ui/main/T_Form_main.hpp"
 #include <QComboBox>
 
@@ -78,6 +81,30 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     Unit_UI::UI_setzen(nullptr);
     return ok;
 }
+
+bool kleine_Fenster(const QDir& Ordner, int Sprache) {
+    const char* Kuerzel = Sprache == 1 ? "en" : "de";
+    Unit_Tools::Sprache = Sprache;
+    Unit_UI::Headless Oberflaeche;
+    Unit_UI::UI_setzen(&Oberflaeche);
+    T_Form_Warnhinweis Hinweis;
+    Hinweis.show();
+    bool ok = speichern(Hinweis, Ordner, "shown", Kuerzel);
+    Hinweis.hide();
+    T_Form_ProgrammInfo Info;
+    Info.Seite_waehlen(T_Form_ProgrammInfo::Seite_Version);
+    Info.show();
+    ok = speichern(Info, Ordner, "version", Kuerzel) && ok;
+    Info.Seite_waehlen(T_Form_ProgrammInfo::Seite_Quellen);
+    ok = speichern(Info, Ordner, "sources", Kuerzel) && ok;
+    Info.hide();
+    T_Form_Graph_Utilities Achsen;
+    Achsen.Beschriftungen_setzen();
+    Achsen.show();
+    ok = speichern(Achsen, Ordner, "shown", Kuerzel) && ok;
+    Unit_UI::UI_setzen(nullptr);
+    return ok;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +117,6 @@ int main(int argc, char** argv) {
     QDir Ordner(argv[1]);
     if (!Ordner.mkpath(".")) return 2;
     bool ok = true;
-    for (int Sprache : {0, 1}) ok = Hauptfenster(Ordner, Sprache) && ok;
+    for (int Sprache : {0, 1}) ok = Hauptfenster(Ordner, Sprache) && kleine_Fenster(Ordner, Sprache) && ok;
     return ok ? 0 : 3;
 }
