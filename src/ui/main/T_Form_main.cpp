@@ -523,6 +523,8 @@ void T_Form_main::Verbinden() {
 }
 
 void T_Form_main::Anzeige_verlangen() {
+    // The cancel caption must be on the button the moment the calculation starts.
+    if (M::Berechnung_laeuft != Rechnung_angezeigt) Zustaende_setzen();
     if (!Anzeige_Zeitgeber.isActive()) Anzeige_Zeitgeber.start();
 }
 
@@ -533,6 +535,7 @@ void T_Form_main::Textpuffer_geaendert(const std::string& Name) {
 
 void T_Form_main::Zustaende_setzen() {
     const bool gesperrt = M::Eingabe_gesperrt, rechnet = M::Berechnung_laeuft;
+    Rechnung_angezeigt = rechnet;
     const bool Eingabe = !gesperrt && !rechnet;
     for (QWidget* w :
          {static_cast<QWidget*>(Edit_min_runtime), static_cast<QWidget*>(Edit_m_Wasser),

@@ -132,4 +132,5 @@ class T_Form_main : public QMainWindow {
     QAction* Eintrag_Englisch = nullptr;
     bool Fuellen_laeuft = false;
     int Statusbreite_gesetzt = 0;
+    bool Rechnung_angezeigt = false;
 };

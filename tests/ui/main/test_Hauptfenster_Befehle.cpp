@@ -2,21 +2,29 @@
 // object names, the library's state and texts checked behind them.
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
+#include "commands/Unit_Warnhinweis.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
+#include "core/Unit_Programm.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/main/T_Form_main.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <fstream>
@@ -32,6 +40,12 @@ class Testoberflaeche : public Unit_UI::Headless {
     void Textpuffer_geaendert(const std::string& Name) override {
         if (Fenster) Fenster->Textpuffer_geaendert(Name);
     }
+    void Status_geaendert() override {
+        if (Fenster) Fenster->Anzeige_verlangen();
+    }
+    void Graph_geaendert() override { Status_geaendert(); }
+    // As in the window: pending clicks arrive while the calculation runs.
+    void Nachrichten_verarbeiten() override { QApplication::processEvents(); }
 };
 
 class test_Hauptfenster_Befehle : public QObject {
@@ -106,6 +120,50 @@ class test_Hauptfenster_Befehle : public QObject {
         QCOMPARE(Hinweis->text(), QString("Gas ist OK"));
         finden<QPushButton>("BitBtn_Tauchen")->click();
         QVERIFY(!f->GasZeiger->isVisible());
+    }
+
+    void Fenstergeometrie_geht_mit_den_Einstellungen_und_kommt_beim_naechsten_Start_wieder() {
+        namespace P = Unit_Programm;
+        QTemporaryDir Ordner;
+        qputenv("XDG_CONFIG_HOME", Ordner.path().toUtf8());
+        Unit_Programmstart::Programm_starten({});
+        Unit_Warnhinweis::akzeptiert = true;
+        P::Hauptform_max = false;
+        f->setGeometry(40, 60, 1000, 700);
+        f->close(); // the dive is unchanged: nothing to ask, the settings are written
+        QVERIFY(QFile::exists(Ordner.filePath("Brelune/brelune.ini")));
+        P::Hauptform_Breite = P::Hauptform_Hoehe = 0;
+        Unit_Einstellungsdatei::Einstellungsdatei_lesen();
+        QCOMPARE(P::Hauptform_Breite, 1000);
+        QCOMPARE(P::Hauptform_Hoehe, 700);
+        QVERIFY(!P::Hauptform_max);
+        T_Form_main neu;
+        neu.Geometrie_anwenden();
+        QCOMPARE(neu.size(), QSize(1000, 700));
+        Unit_Warnhinweis::akzeptiert = false;
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void Abbrechen_waehrend_der_Rechnung_mit_Live_Zeichnung() {
+        Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = true;
+        eingeben("2", "12");
+        eingeben("1030", "12");
+        auto* Austauchen = finden<QPushButton>("BitBtn_Austauchen");
+        bool gerechnet_beim_Klick = false;
+        QTimer::singleShot(0, this, [&] {
+            gerechnet_beim_Klick = Unit_Main::Berechnung_laeuft;
+            QCOMPARE(Austauchen->text(), QString("Berechnung abbrechen"));
+            Austauchen->click();
+        });
+        Austauchen->click();
+        QVERIFY(gerechnet_beim_Klick);
+        QVERIFY(Unit_Tauchgangsberechnung::Berechnung_abgebrochen);
+        QCOMPARE(Oberflaeche.Anzahl("Berechnung wird abgebrochen"), 1);
+        QCOMPARE(Unit_Textpuffer::Memo_Zusammenfassung.Zeilen.front(),
+                 std::string("! Tauchgangsberechnung abgebrochen !"));
+        QVERIFY(Unit_Main::Eingabe_gesperrt); // computed state, the dive kept
+        QVERIFY(!Unit_Main::Berechnung_laeuft);
+        QCOMPARE(Austauchen->text(), QString("Austauchen"));
     }
 
     void keine_Zahl_im_Tiefenfeld_gibt_die_Fehlerbox() {
