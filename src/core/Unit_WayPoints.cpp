@@ -16,13 +16,50 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <ostream>
+#include <unordered_map>
 
 namespace Unit_WayPoints {
 
-std::array<WayPoint_Type, WayPointMax + 1> WayPoint;
-std::array<sData_Type, sDataMax + 1> sData;
+// constinit: the compiler refuses any table that would need code at the start
+constinit std::array<WayPoint_Type, WayPointMax + 1> WayPoint;
+constinit std::array<sData_Type, sDataMax + 1> sData;
 int32_t WayPoint_Anzahl = 0;
 int32_t sData_Anzahl = 0;
+
+namespace {
+// Every text the records have held, entry 0 the empty one, and the entry of each text.
+struct Texttabelle {
+    std::deque<std::string> Texte{std::string()};
+    std::unordered_map<std::string_view, uint32_t> Nummern;
+    uint32_t zuletzt = 0; // the entry found last: a sample mostly keeps the warning of the one before
+};
+
+// Built with the first text, not at the start.
+Texttabelle& Texte() {
+    static Texttabelle t;
+    return t;
+}
+} // namespace
+
+const std::string& Tabellentext::Text() const {
+    return Texte().Texte[Nr_];
+}
+
+uint32_t Tabellentext::Nummer(std::string_view Text) {
+    Texttabelle& t = Texte();
+    if (t.Texte[t.zuletzt] == Text) return t.zuletzt;
+    if (const auto gefunden = t.Nummern.find(Text); gefunden != t.Nummern.end())
+        return t.zuletzt = gefunden->second;
+    t.zuletzt = static_cast<uint32_t>(t.Texte.size());
+    t.Nummern.emplace(t.Texte.emplace_back(Text), t.zuletzt);
+    return t.zuletzt;
+}
+
+std::ostream& operator<<(std::ostream& aus, const Tabellentext& t) {
+    return aus << t.Text();
+}
 
 long double min_Runtime = 0;
 float m_Wasser = 0;
