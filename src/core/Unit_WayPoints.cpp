@@ -103,6 +103,10 @@ namespace {
 
 constexpr float Ungueltig = -99.9f;
 
+// The highest sample written since the sample table was last emptied: the ones above it are still
+// the zero bytes of the empty sample, so emptying stops there and leaves their pages untouched.
+int32_t sData_Hochwasser = 0;
+
 // Once-only flags of the warnings, in the order they are checked.
 enum Warnung_Nr {
     pO2_niedrig,
@@ -169,16 +173,9 @@ void Gewebe_anzeigen() {
 void WayPoints_loeschen() {
     for (auto& w : WayPoint)
         w = WayPoint_Type{0, 0, 0, false, 0, 15.6f, 10, 0, 0, 0, 0, 0, {}, {}, -1.0f, -1.0f};
-    for (auto& s : sData) {
-        static_cast<WayPoint_Type&>(s) = WayPoint[0];
-        s.p_N2_Gewebe.fill(0);
-        s.p_He_Gewebe.fill(0);
-        s.p_N2He_Gewebe_MAX.fill(0);
-        s.p_N2He_Gewebe_MAX_GF.fill(0);
-        s.p_N2He_Gewebe_MAX_ZH.fill(0);
-        s.f_O2_atmen = s.f_N2_atmen = s.f_He_atmen = 0;
-        s.Uebersaettigt = false;
-    }
+    std::fill_n(sData.begin(), std::clamp(std::max(sData_Hochwasser, sData_Anzahl), 0, sDataMax) + 1,
+                sData_Type{});
+    sData_Hochwasser = 0;
     Uebersaettigt = false;
     Unit_Gewebe_barL::barL_N2 = 0;
     Unit_Gewebe_barL::barL_He = 0;
@@ -299,6 +296,7 @@ void WayPoint_anhaengen(const std::string& Aktion) {
 void sData_weiter() {
     if (sData_Anzahl >= sDataMax) Tabelle_voll("sDataMax", sDataMax);
     ++sData_Anzahl;
+    sData_Hochwasser = std::max(sData_Hochwasser, sData_Anzahl);
 }
 
 namespace {

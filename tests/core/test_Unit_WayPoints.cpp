@@ -76,7 +76,7 @@ TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Gera
     Tauchgeraet_Start = 1;
     CCR_Setpoint_Start = 1.3f;
     WayPoint[7].Aktion = "alt";
-    sData[9].m_Wasser = 33;
+    for (int k = 1; k <= 9; ++k) Sample_schreiben(k * 0.1f, 33);
     Tauchgang_zuruecksetzen(true, true);
     EXPECT_EQ(WayPoint_Anzahl, 0);
     EXPECT_EQ(sData_Anzahl, 0);
@@ -98,6 +98,25 @@ TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Gera
         EXPECT_FLOAT_EQ(WayPoint[k].cave_horizontal_distance_m, -1.0f);
     }
     EXPECT_EQ(sData[9].m_Wasser, 0);
+}
+
+// The reset walks only as far as samples were written since the last one, even when the count
+// was lowered in between (as the surface steps of a new dive do); the rest is still zero bytes.
+TEST_F(WayPoints, Zuruecksetzen_leert_jeden_geschriebenen_Sample_wie_zuvor) {
+    p_N2_Gewebe.fill(2.5L);
+    p_He_Gewebe.fill(0.5L);
+    p_N2He_Gewebe_MAX_ZH.fill(10.0f);
+    bar_pO2 = 1.7f;
+    Warnungen_pruefen();
+    Tauchgeraet = 3;
+    for (int k = 1; k <= 400; ++k) Sample_schreiben(k * 0.1f, 40);
+    ASSERT_EQ(sData[400].Warnung, "pO2 > 1.60 bar. ");
+    ASSERT_TRUE(sData[400].Uebersaettigt);
+    sData_Anzahl = 0;
+    Sample_schreiben(0.1f, 0);
+    Tauchgang_zuruecksetzen(true, true);
+    for (int k = 1; k <= 401; ++k) Sample_ist_leer(sData[k], k);
+    Sample_ist_leer(sData[sDataMax], sDataMax);
 }
 
 TEST_F(WayPoints, Luft_im_offenen_System_an_der_Oberflaeche) {
