@@ -38,9 +38,10 @@ extern Punkt Positionsmarke;                    // the diver symbol
 extern std::array<Punkt, 3> Cursor;             // index 1 input cursor, 2 time cursor
 extern float Cursor_min_Runtime;                // the time cursor's runtime
 
-// Labels per waypoint: the event annotation and the warning text.
-extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Annotation;
-extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
+// Labels per waypoint: the event annotation and the warning text (zero bytes at the start, as
+// the tables of Unit_WayPoints).
+extern std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Annotation;
+extern std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
 
 // The live curve is plot 4.
 extern std::vector<Punkt>& Live_Kurve;
