@@ -80,13 +80,13 @@ json Wegpunkte(bool berechnet) {
                   {"apparatus", Unit_Formeln::Tauchgeraet_Text(w.Tauchgeraet)},
                   {"setpoint", Zahl(w.CCR_Setpoint)},
                   {"scr_flow", Zahl(w.SCR_Flow)},
-                  {"dump_ratio", w.pSCR_DumpRatio},
+                  {"dump_ratio", static_cast<int32_t>(w.pSCR_DumpRatio)},
                   {"po2", Zahl(w.bar_pO2)},
                   {"cns", Zahl(w.CNS_Prozent)},
                   {"otu", Zahl(w.OTU)},
                   {"end", Zahl(w.m_END)},
-                  {"action", w.Aktion},
-                  {"warning", w.Warnung},
+                  {"action", w.Aktion.Text()},
+                  {"warning", w.Warnung.Text()},
                   {"ascent", w.austauchen}};
         if (berechnet)
             if (const auto* s = Sample_bei(w.min_Runtime)) j["tissues"] = Gewebe(*s);

@@ -17,8 +17,8 @@ Punkt Positionsmarke{0, 0};
 std::array<Punkt, 3> Cursor{};
 float Cursor_min_Runtime = 0;
 std::array<uint32_t, 5> Plot_geleert{};
-std::array<std::string, Unit_WayPoints::WayPointMax + 1> Annotation;
-std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
+constinit std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Annotation;
+constinit std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
 
 namespace {
 // The highest row that may carry an annotation: clearing the graph walks no further.

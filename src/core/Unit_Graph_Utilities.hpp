@@ -41,9 +41,10 @@ extern float Cursor_min_Runtime;                // the time cursor's runtime
 // while the count stays, and takes the whole plot again when it changed.
 extern std::array<uint32_t, 5> Plot_geleert;
 
-// Labels per waypoint: the event annotation and the warning text.
-extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Annotation;
-extern std::array<std::string, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
+// Labels per waypoint: the event annotation and the warning text (zero bytes at the start, as
+// the tables of Unit_WayPoints).
+extern std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Annotation;
+extern std::array<Unit_WayPoints::Tabellentext, Unit_WayPoints::WayPointMax + 1> Warnung_Annotation;
 
 // The live curve is plot 4.
 extern std::vector<Punkt>& Live_Kurve;

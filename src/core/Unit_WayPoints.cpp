@@ -6,13 +6,50 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <ostream>
+#include <unordered_map>
 
 namespace Unit_WayPoints {
 
-std::array<WayPoint_Type, WayPointMax + 1> WayPoint;
-std::array<sData_Type, sDataMax + 1> sData;
+// constinit: the compiler refuses any table that would need code at the start
+constinit std::array<WayPoint_Type, WayPointMax + 1> WayPoint;
+constinit std::array<sData_Type, sDataMax + 1> sData;
 int32_t WayPoint_Anzahl = 0;
 int32_t sData_Anzahl = 0;
+
+namespace {
+// Every text the records have held, entry 0 the empty one, and the entry of each text.
+struct Texttabelle {
+    std::deque<std::string> Texte{std::string()};
+    std::unordered_map<std::string_view, uint32_t> Nummern;
+    uint32_t zuletzt = 0; // the entry found last: a sample mostly keeps the warning of the one before
+};
+
+// Built with the first text, not at the start.
+Texttabelle& Texte() {
+    static Texttabelle t;
+    return t;
+}
+} // namespace
+
+const std::string& Tabellentext::Text() const {
+    return Texte().Texte[Nr_];
+}
+
+uint32_t Tabellentext::Nummer(std::string_view Text) {
+    Texttabelle& t = Texte();
+    if (t.Texte[t.zuletzt] == Text) return t.zuletzt;
+    if (const auto gefunden = t.Nummern.find(Text); gefunden != t.Nummern.end())
+        return t.zuletzt = gefunden->second;
+    t.zuletzt = static_cast<uint32_t>(t.Texte.size());
+    t.Nummern.emplace(t.Texte.emplace_back(Text), t.zuletzt);
+    return t.zuletzt;
+}
+
+std::ostream& operator<<(std::ostream& aus, const Tabellentext& t) {
+    return aus << t.Text();
+}
 
 long double min_Runtime = 0;
 float m_Wasser = 0;
@@ -67,6 +104,12 @@ bool Warnungen_reduzieren = false;
 bool Warnungen_reduziert = false;
 Startzustand_Type Startzustand;
 
+namespace {
+// The highest sample written since the sample table was last emptied: the ones above it are still
+// the zero bytes of the empty sample, so emptying stops there and leaves their pages untouched.
+int32_t sData_Hochwasser = 0;
+} // namespace
+
 void Tabelle_voll(const std::string& Name, int32_t Max) {
     const std::string Zahl = std::to_string(Max);
     const std::string Englisch = Name == "WayPointMax" ? "Too much data:  " : "Too much data: ";
@@ -78,22 +121,16 @@ void Tabelle_voll(const std::string& Name, int32_t Max) {
 void WayPoints_loeschen() {
     for (auto& w : WayPoint)
         w = WayPoint_Type{0, 0, 0, false, 0, 15.6f, 10, 0, 0, 0, 0, 0, {}, {}, -1.0f, -1.0f};
-    for (auto& s : sData) {
-        static_cast<WayPoint_Type&>(s) = WayPoint[0];
-        s.p_N2_Gewebe.fill(0);
-        s.p_He_Gewebe.fill(0);
-        s.p_N2He_Gewebe_MAX.fill(0);
-        s.p_N2He_Gewebe_MAX_GF.fill(0);
-        s.p_N2He_Gewebe_MAX_ZH.fill(0);
-        s.f_O2_atmen = s.f_N2_atmen = s.f_He_atmen = 0;
-        s.Uebersaettigt = false;
-    }
+    std::fill_n(sData.begin(), std::clamp(std::max(sData_Hochwasser, sData_Anzahl), 0, sDataMax) + 1,
+                sData_Type{});
+    sData_Hochwasser = 0;
     Uebersaettigt = false;
 }
 
 void sData_weiter() {
     if (sData_Anzahl >= sDataMax) Tabelle_voll("sDataMax", sDataMax);
     ++sData_Anzahl;
+    sData_Hochwasser = std::max(sData_Hochwasser, sData_Anzahl);
 }
 
 namespace {

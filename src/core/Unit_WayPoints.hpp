@@ -3,8 +3,12 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 namespace Unit_WayPoints {
 
@@ -17,23 +21,74 @@ using Gewebe_Array = std::array<long double, Gewebe_Anzahl + 1>;
 // The tolerated pressures are computed as floats and kept as such.
 using Grenz_Array = std::array<float, Gewebe_Anzahl + 1>;
 
+// The tables below are initialised at compile time to zero bytes: no code runs over them when the
+// program starts, and a page of them is touched only when a record on it is written. A record of
+// zero bytes is therefore the empty record; its texts and the numbers whose default is not 0 use
+// the two types that follow.
+
+// A text of any length, kept in the record as the number of its entry in one table of all texts
+// the records have held; 0 is the empty text. Equal texts share their entry and no entry is ever
+// removed: the table grows only with new wordings, a reference to a text stays valid, and a
+// record keeps 4 bytes instead of the text.
+class Tabellentext {
+  public:
+    constexpr Tabellentext() = default;
+    Tabellentext& operator=(std::string_view Text) {
+        Nr_ = Text.empty() ? 0 : Nummer(Text);
+        return *this;
+    }
+    void clear() { Nr_ = 0; }
+    bool empty() const { return Nr_ == 0; }
+    const std::string& Text() const;
+    operator const std::string&() const { return Text(); }
+    std::size_t size() const { return Text().size(); }
+    std::size_t find(std::string_view t, std::size_t ab = 0) const { return Text().find(t, ab); }
+    std::size_t rfind(std::string_view t, std::size_t bis = std::string::npos) const {
+        return Text().rfind(t, bis);
+    }
+    friend bool operator==(const Tabellentext& a, std::string_view b) { return a.Text() == b; }
+    friend bool operator==(const Tabellentext& a, const Tabellentext& b) { return a.Nr_ == b.Nr_; }
+    friend std::ostream& operator<<(std::ostream& aus, const Tabellentext& t);
+
+  private:
+    uint32_t Nr_ = 0;
+    static uint32_t Nummer(std::string_view Text);
+};
+
+// A number whose zero bytes stand for Vorgabe: it keeps its bytes XOR those of Vorgabe, which is
+// exact for every value, NaN and -0 included.
+template <typename T, T Vorgabe> class Mit_Vorgabe {
+    using Bits = std::conditional_t<sizeof(T) == 4, uint32_t, uint64_t>;
+    static_assert(sizeof(T) == sizeof(Bits));
+
+  public:
+    constexpr Mit_Vorgabe() = default;
+    constexpr Mit_Vorgabe(T Wert) : Bits_(std::bit_cast<Bits>(Wert) ^ std::bit_cast<Bits>(Vorgabe)) {}
+    constexpr operator T() const {
+        return std::bit_cast<T>(static_cast<Bits>(Bits_ ^ std::bit_cast<Bits>(Vorgabe)));
+    }
+
+  private:
+    Bits Bits_ = 0;
+};
+
 struct WayPoint_Type {
     float min_Runtime = 0;
     float m_Wasser = 0;
     int32_t Gas_Nr = 0;
     bool austauchen = false;
     uint8_t Tauchgeraet = 0;
-    float SCR_Flow = 15.6f;
-    int32_t pSCR_DumpRatio = 10;
+    Mit_Vorgabe<float, 15.6f> SCR_Flow;
+    Mit_Vorgabe<int32_t, 10> pSCR_DumpRatio;
     float CCR_Setpoint = 0;
     float bar_pO2 = 0;
     float CNS_Prozent = 0;
     float OTU = 0;
     float m_END = 0;
-    std::string Aktion;
-    std::string Warnung;
-    float cave_horizontal_distance_m = -1.0f;
-    float cave_horizontal_velocity_m_pro_min = -1.0f;
+    Tabellentext Aktion;
+    Tabellentext Warnung;
+    Mit_Vorgabe<float, -1.0f> cave_horizontal_distance_m;
+    Mit_Vorgabe<float, -1.0f> cave_horizontal_velocity_m_pro_min;
 };
 
 struct sData_Type : WayPoint_Type {
@@ -47,6 +102,8 @@ struct sData_Type : WayPoint_Type {
     float f_N2_atmen = 0;
     float f_He_atmen = 0;
 };
+// Nor does any code run over the tables when the program ends.
+static_assert(std::is_trivially_destructible_v<sData_Type> && std::is_trivially_copyable_v<sData_Type>);
 
 // Both tables live for the whole run and are never resized.
 extern std::array<WayPoint_Type, WayPointMax + 1> WayPoint;

@@ -396,7 +396,9 @@ bool Sample(int32_t i, Gasaufloesung_Type& a) {
     if (!pO2_Zahl("calculatedpo2", s.bar_pO2, -1, P) && !erster) s.bar_pO2 = v.bar_pO2;
     if (!pO2_Zahl("setpo2", s.CCR_Setpoint, 1.3f, P, X::Attribut_setby_user) && !erster)
         s.CCR_Setpoint = v.CCR_Setpoint;
-    if (!X::Zahl("scr_flow_l_per_min", s.SCR_Flow, 9, 15.6f, 2, 1, P) && !erster) s.SCR_Flow = v.SCR_Flow;
+    float SCR_Flow = s.SCR_Flow;
+    if (!X::Zahl("scr_flow_l_per_min", SCR_Flow, 9, 15.6f, 2, 1, P) && !erster) SCR_Flow = v.SCR_Flow;
+    s.SCR_Flow = SCR_Flow;
     if (!X::Zahl("cns", s.CNS_Prozent, 5, 0, 2, 1, P) && !erster) s.CNS_Prozent = v.CNS_Prozent;
     if (!X::Zahl("otu", s.OTU, 5, 0, 2, 1, P) && !erster) s.OTU = v.OTU;
     // a waypoint never closed: the next one is looked for behind its start

@@ -12,7 +12,7 @@
 
 namespace Unit_iWayPoint {
 
-std::array<iWayPoint_Type, iWayPointMaxUeberhaupt + 1> iWayPoint;
+constinit std::array<iWayPoint_Type, iWayPointMaxUeberhaupt + 1> iWayPoint; // no code at the start
 int32_t iWayPointMax = -1;
 
 namespace {
@@ -81,12 +81,13 @@ W::WayPoint_Type WayPoint_aus_Gruppe(const std::vector<Gitterpunkt>& g, std::siz
     if (erster) return WayPoint_aus(iWayPoint[static_cast<std::size_t>(g[a].Index)]);
     W::WayPoint_Type w = WayPoint_aus(iWayPoint[static_cast<std::size_t>(g[e - 1].Index)]);
     double Summe = 0;
-    w.Warnung.clear();
+    std::string Warnungen; // joined first: only the whole text enters the text table
     for (std::size_t j = a; j < e; ++j) {
         const iWayPoint_Type& s = iWayPoint[static_cast<std::size_t>(g[j].Index)];
         Summe += Tiefe(s);
-        if (!s.Warnung.empty()) w.Warnung += s.Warnung + " ";
+        if (!s.Warnung.empty()) Warnungen += s.Warnung.Text() + " ";
     }
+    w.Warnung = Warnungen;
     w.m_Wasser = static_cast<float>(Summe / static_cast<double>(e - a));
     return w;
 }

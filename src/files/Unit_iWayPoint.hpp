@@ -2,6 +2,8 @@
 // into waypoints on the calculation grid. UDDF and CSV imports fill it; the UDDF export writes it.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,23 +12,26 @@ namespace Unit_iWayPoint {
 
 constexpr int32_t iWayPointMaxUeberhaupt = 86400;
 
+// Zero bytes are the empty sample, as in the tables of Unit_WayPoints.
 struct iWayPoint_Type {
     float s_Zeit = 0; // dive time, seconds
     float m_Wasser = 0;
     int32_t Gas_Nr = 0;
     bool austauchen = false;
     uint8_t Tauchgeraet = 0;
-    float SCR_Flow = 15.6f;
+    Unit_WayPoints::Mit_Vorgabe<float, 15.6f> SCR_Flow;
     float CCR_Setpoint = 0;
     float bar_pO2 = 0;
     float CNS_Prozent = 0;
     float OTU = 0;
     float m_END = 0;
-    std::string Aktion;
-    std::string Warnung;
-    float cave_horizontal_distance_m = -1.0f;
-    float cave_horizontal_velocity_m_pro_min = -1.0f;
+    Unit_WayPoints::Tabellentext Aktion;
+    Unit_WayPoints::Tabellentext Warnung;
+    Unit_WayPoints::Mit_Vorgabe<float, -1.0f> cave_horizontal_distance_m;
+    Unit_WayPoints::Mit_Vorgabe<float, -1.0f> cave_horizontal_velocity_m_pro_min;
 };
+static_assert(std::is_trivially_destructible_v<iWayPoint_Type> &&
+              std::is_trivially_copyable_v<iWayPoint_Type>);
 
 // Samples are written at indexes up to iWayPointMax only; the ones above the highest index ever in
 // use stay empty.

@@ -310,7 +310,8 @@ std::string Protokollzeile(int32_t i, const std::string& Annotation) {
     return Zahl_formatieren(6, 2, w.min_Runtime) + " " + Zahl_formatieren(6, 2, w.m_Wasser) + " " +
            auf_Breite(Gasname(w.Gas_Nr), 12) + " " + Zahl_formatieren(5, 2, w.bar_pO2) + " " +
            Zahl_formatieren(5, 1, w.CNS_Prozent) + " " + Zahl_formatieren(5, 1, w.OTU) + " " +
-           Zahl_formatieren(5, 1, w.m_END) + " " + w.Aktion + " " + Annotation + " " + w.Warnung;
+           Zahl_formatieren(5, 1, w.m_END) + " " + w.Aktion.Text() + " " + Annotation + " " +
+           w.Warnung.Text();
 }
 
 void WayPoint_anzeigen(const std::string& Text, int32_t i, int Plot, bool Protokoll) {

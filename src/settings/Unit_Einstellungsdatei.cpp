@@ -559,15 +559,23 @@ void Wegpunkt_durchlaufen(Zugriff& Z, int32_t k) {
     }
     Z.Ganzzahl("Atemgas", "Atemgas", w.Gas_Nr, 0);
     Z.Gleitzahl("CCR p(O2) (bar)", "CCR p(O2) (bar)", w.CCR_Setpoint, 1.3f, 2, 5);
-    Z.Gleitzahl("SCR flow (l/min)", "SCR flow (l/min)", w.SCR_Flow, 15.6f, 1, 4);
-    Z.Ganzzahl("pSCR dump ratio (%)", "pSCR dump ratio (%)", w.pSCR_DumpRatio, 10, Grenzen{5, 100});
+    // the record keeps these in forms of its own: walked as plain values
+    float SCR_Flow = w.SCR_Flow;
+    int32_t pSCR_DumpRatio = w.pSCR_DumpRatio;
+    std::string Aktion = w.Aktion, Warnung = w.Warnung;
+    Z.Gleitzahl("SCR flow (l/min)", "SCR flow (l/min)", SCR_Flow, 15.6f, 1, 4);
+    Z.Ganzzahl("pSCR dump ratio (%)", "pSCR dump ratio (%)", pSCR_DumpRatio, 10, Grenzen{5, 100});
     Z.Gleitzahl("p(O2) (bar)", "p(O2) (bar)", w.bar_pO2, 1.3f, 2, 5);
     Z.Gleitzahl("CNS (%)", "CNS (%)", w.CNS_Prozent, 0, 2, 6);
     Z.Gleitzahl("OTU", "OTU", w.OTU, 0, 1, 5);
     Z.Gleitzahl("END (m)", "END (m)", w.m_END, 0, 2, 6);
-    Z.Text("Aktion", "Aktion", w.Aktion, "");
-    Z.Text("Warnung", "Warnung", w.Warnung, "");
+    Z.Text("Aktion", "Aktion", Aktion, "");
+    Z.Text("Warnung", "Warnung", Warnung, "");
     Z.Wahrheitswert("austauchen", "austauchen", w.austauchen, false);
+    w.SCR_Flow = SCR_Flow;
+    w.pSCR_DumpRatio = pSCR_DumpRatio;
+    w.Aktion = Aktion;
+    w.Warnung = Warnung;
 }
 
 // Time runs forward: a waypoint earlier than the one before it would make the replay run backwards.

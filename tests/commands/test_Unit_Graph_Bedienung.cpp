@@ -57,7 +57,7 @@ class Graph_Bedienung : public Testumgebung {
             const auto& w = W::WayPoint[static_cast<std::size_t>(i)];
             e.push_back(Unit_Tools::Zahl_formatieren(0, 2, w.min_Runtime) + " " +
                         Unit_Tools::Zahl_formatieren(0, 2, w.m_Wasser) + " " + std::to_string(w.Gas_Nr) +
-                        " " + w.Aktion + " " + Graph::Annotation[static_cast<std::size_t>(i)]);
+                        " " + w.Aktion.Text() + " " + Graph::Annotation[static_cast<std::size_t>(i)].Text());
         }
         for (const auto* p : {&Unit_Textpuffer::Memo_Tauchgangsberechnung,
                               &Unit_Textpuffer::Memo_Zusammenfassung, &Unit_Textpuffer::Memo_Warnung})

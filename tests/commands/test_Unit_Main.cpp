@@ -30,8 +30,8 @@ class Hauptfenster : public Testumgebung {
         std::vector<std::string> e;
         for (int i = 0; i <= W::WayPoint_Anzahl; ++i)
             e.push_back(Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).min_Runtime) + " " +
-                        Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).m_Wasser) + " " + Zeile(i).Aktion + " " +
-                        Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).CNS_Prozent));
+                        Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).m_Wasser) + " " + Zeile(i).Aktion.Text() +
+                        " " + Unit_Tools::Zahl_formatieren(0, 3, Zeile(i).CNS_Prozent));
         for (const auto& z : Unit_Textpuffer::Memo_Zusammenfassung.Zeilen) e.push_back(z);
         return e;
     }

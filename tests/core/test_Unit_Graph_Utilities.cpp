@@ -96,7 +96,7 @@ TEST_F(Graph, Annotationen_ab_einem_Wegpunkt_entfernen) {
     EXPECT_EQ(Annotation[2], "A2");
     EXPECT_EQ(Warnung_Annotation[2], "W");
     for (int32_t i = 3; i <= 5; ++i)
-        EXPECT_EQ(Annotation[static_cast<std::size_t>(i)] + Warnung_Annotation[static_cast<std::size_t>(i)],
-                  "");
+        EXPECT_TRUE(Annotation[static_cast<std::size_t>(i)].empty() &&
+                    Warnung_Annotation[static_cast<std::size_t>(i)].empty());
     EXPECT_GE(Annotation_letzte(), 5);
 }

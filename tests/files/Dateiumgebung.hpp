@@ -76,7 +76,7 @@ class Dateiumgebung : public Testumgebung {
         for (int32_t k = 0; k <= std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax); ++k) {
             const auto& w = W::WayPoint[k];
             t += std::to_string(w.min_Runtime) + "/" + std::to_string(w.m_Wasser) + "/" +
-                 std::to_string(w.Gas_Nr) + "/" + std::to_string(w.Tauchgeraet) + "/" + w.Aktion + ";";
+                 std::to_string(w.Gas_Nr) + "/" + std::to_string(w.Tauchgeraet) + "/" + w.Aktion.Text() + ";";
         }
         for (int32_t i = 0; i <= Unit_Gasgemisch_BestMix::GasGemisch_NumMaxUeberhaupt; ++i)
             t += Unit_Gasgemisch_BestMix::Gasgemisch[i].Name + ",";

@@ -2,6 +2,8 @@
 #include "files/Unit_iWayPoint.hpp"
 #include "physics/Unit_Formeln.hpp"
 
+#include <array>
+#include <bit>
 #include <limits>
 
 using namespace Unit_iWayPoint;
@@ -50,6 +52,38 @@ TEST_F(iWayPoints, Geleertes_Sample) {
     EXPECT_TRUE(iWayPoint[5].Aktion.empty());
     EXPECT_EQ(iWayPoint[5].cave_horizontal_distance_m, -1);
     EXPECT_EQ(iWayPoint[5].cave_horizontal_velocity_m_pro_min, -1);
+}
+
+// The samples above the highest one ever used are never written: their zero bytes must be what
+// emptying gives.
+TEST_F(iWayPoints, Null_Bytes_sind_das_geleerte_Sample) {
+    iWayPoint_Type& s = iWayPoint[7];
+    s.s_Zeit = s.m_Wasser = s.CCR_Setpoint = s.bar_pO2 = s.CNS_Prozent = s.OTU = s.m_END = 1;
+    s.Gas_Nr = s.Tauchgeraet = 2;
+    s.austauchen = true;
+    s.SCR_Flow = 3;
+    s.cave_horizontal_distance_m = s.cave_horizontal_velocity_m_pro_min = 3;
+    s.Aktion = s.Warnung = "x";
+    iWayPoint_leeren(7);
+    for (const iWayPoint_Type& n :
+         {std::bit_cast<iWayPoint_Type>(std::array<unsigned char, sizeof(iWayPoint_Type)>{}),
+          iWayPoint_Type{}}) {
+        EXPECT_EQ(n.s_Zeit, s.s_Zeit);
+        EXPECT_EQ(n.m_Wasser, s.m_Wasser);
+        EXPECT_EQ(n.Gas_Nr, s.Gas_Nr);
+        EXPECT_EQ(n.austauchen, s.austauchen);
+        EXPECT_EQ(n.Tauchgeraet, s.Tauchgeraet);
+        EXPECT_EQ(n.SCR_Flow, s.SCR_Flow);
+        EXPECT_EQ(n.CCR_Setpoint, s.CCR_Setpoint);
+        EXPECT_EQ(n.bar_pO2, s.bar_pO2);
+        EXPECT_EQ(n.CNS_Prozent, s.CNS_Prozent);
+        EXPECT_EQ(n.OTU, s.OTU);
+        EXPECT_EQ(n.m_END, s.m_END);
+        EXPECT_EQ(n.Aktion, s.Aktion);
+        EXPECT_EQ(n.Warnung, s.Warnung);
+        EXPECT_EQ(n.cave_horizontal_distance_m, s.cave_horizontal_distance_m);
+        EXPECT_EQ(n.cave_horizontal_velocity_m_pro_min, s.cave_horizontal_velocity_m_pro_min);
+    }
 }
 
 // Grid 0.1 min = 6 s: the window of grid time t is (t - 3 s, t + 3 s), so samples every 10 s leave

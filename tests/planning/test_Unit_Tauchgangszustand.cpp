@@ -11,6 +11,13 @@
 #include "planning/Unit_Tauchgangszustand.hpp"
 #include "support/Testumgebung.hpp"
 
+#include <array>
+#include <bit>
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <string>
+
 using namespace Unit_WayPoints;
 using namespace Unit_Tauchgangszustand;
 
@@ -25,6 +32,43 @@ void Sample_schreiben(float min, float m) {
     sData_weiter();
     for (int i = 1; i <= Gewebe_Anzahl; ++i) sData_speichern(i);
 }
+
+// The defaults a record's fields had before it was kept as zero bytes.
+void Eintrag_ist_leer(const WayPoint_Type& w) {
+    EXPECT_EQ(w.min_Runtime, 0);
+    EXPECT_EQ(w.m_Wasser, 0);
+    EXPECT_EQ(w.Gas_Nr, 0);
+    EXPECT_FALSE(w.austauchen);
+    EXPECT_EQ(w.Tauchgeraet, 0);
+    EXPECT_EQ(w.SCR_Flow, 15.6f);
+    EXPECT_EQ(w.pSCR_DumpRatio, 10);
+    EXPECT_EQ(w.CCR_Setpoint, 0);
+    EXPECT_EQ(w.bar_pO2, 0);
+    EXPECT_EQ(w.CNS_Prozent, 0);
+    EXPECT_EQ(w.OTU, 0);
+    EXPECT_EQ(w.m_END, 0);
+    EXPECT_TRUE(w.Aktion.empty());
+    EXPECT_TRUE(w.Warnung.empty());
+    EXPECT_EQ(w.cave_horizontal_distance_m, -1.0f);
+    EXPECT_EQ(w.cave_horizontal_velocity_m_pro_min, -1.0f);
+}
+
+// As the former reset left every sample: the empty waypoint and nothing else.
+void Sample_ist_leer(const sData_Type& s, int k) {
+    SCOPED_TRACE("Sample " + std::to_string(k));
+    Eintrag_ist_leer(s);
+    for (int i = 0; i <= Gewebe_Anzahl; ++i) {
+        EXPECT_EQ(s.p_N2_Gewebe[i], 0);
+        EXPECT_EQ(s.p_He_Gewebe[i], 0);
+        EXPECT_EQ(s.p_N2He_Gewebe_MAX[i], 0);
+        EXPECT_EQ(s.p_N2He_Gewebe_MAX_GF[i], 0);
+        EXPECT_EQ(s.p_N2He_Gewebe_MAX_ZH[i], 0);
+    }
+    EXPECT_FALSE(s.Uebersaettigt);
+    EXPECT_EQ(s.f_O2_atmen, 0);
+    EXPECT_EQ(s.f_N2_atmen, 0);
+    EXPECT_EQ(s.f_He_atmen, 0);
+}
 } // namespace
 
 class WayPoints : public Testumgebung {};
@@ -34,7 +78,7 @@ TEST_F(WayPoints, Zuruecksetzen_hinterlaesst_nur_den_Start_mit_Startgas_und_Gera
     Tauchgeraet_Start = 1;
     CCR_Setpoint_Start = 1.3f;
     WayPoint[7].Aktion = "alt";
-    sData[9].m_Wasser = 33;
+    for (int k = 1; k <= 9; ++k) Sample_schreiben(k * 0.1f, 33);
     Unit_Formeln::p_He_atmen_MAX = 2;
     Tauchgang_zuruecksetzen(true, true);
     EXPECT_LT(Unit_Formeln::p_He_atmen_MAX, 1e-9L); // the dive's maxima start again
@@ -71,6 +115,25 @@ TEST_F(WayPoints, Start_mit_CCR_fuellt_die_Kreislaeufe_mit_Diluent) {
     EXPECT_NEAR(K::CCR.barL_O2 / K::CCR.barL_Summe, 0.20948, 1e-6);
     EXPECT_NEAR(K::SCR.barL_N2 / K::SCR.barL_Summe, 0.7902, 1e-6);
     EXPECT_NEAR(K::pSCR.barL_O2 / K::pSCR.barL_Summe, 0.20948, 1e-6);
+}
+
+// The reset walks only as far as samples were written since the last one, even when the count
+// was lowered in between (as the surface steps of a new dive do); the rest is still zero bytes.
+TEST_F(WayPoints, Zuruecksetzen_leert_jeden_geschriebenen_Sample_wie_zuvor) {
+    p_N2_Gewebe.fill(2.5L);
+    p_He_Gewebe.fill(0.5L);
+    p_N2He_Gewebe_MAX_ZH.fill(10.0f);
+    bar_pO2 = 1.7f;
+    Warnungen_pruefen();
+    Tauchgeraet = 3;
+    for (int k = 1; k <= 400; ++k) Sample_schreiben(k * 0.1f, 40);
+    ASSERT_EQ(sData[400].Warnung, "pO2 > 1.60 bar. ");
+    ASSERT_TRUE(sData[400].Uebersaettigt);
+    sData_Anzahl = 0;
+    Sample_schreiben(0.1f, 0);
+    Tauchgang_zuruecksetzen(true, true);
+    for (int k = 1; k <= 401; ++k) Sample_ist_leer(sData[k], k);
+    Sample_ist_leer(sData[sDataMax], sDataMax);
 }
 
 TEST_F(WayPoints, Luft_im_offenen_System_an_der_Oberflaeche) {
@@ -401,4 +464,58 @@ TEST_F(WayPoints, Normalisieren_verschiebt_nur_was_noetig_ist) {
     EXPECT_FLOAT_EQ(WayPoint[1].min_Runtime, 2); // two minutes of descent are there already
     WayPoints_normalisieren();                   // now it starts at the surface: unchanged
     EXPECT_EQ(WayPoint_Anzahl, 1);
+}
+
+TEST(Tabellentext, haelt_jeden_Text_ganz_und_gleiche_Texte_teilen_einen_Eintrag) {
+    WayPoint_Type w;
+    EXPECT_TRUE(w.Aktion.empty());
+    const std::string lang = "DEKOUNFALL. " + std::string(5000, 'x') + "ä€";
+    w.Aktion = lang;
+    w.Warnung = "pO2 > 1.60 bar. ";
+    EXPECT_EQ(w.Aktion, lang); // no length limit
+    EXPECT_EQ(w.Aktion.size(), lang.size());
+    EXPECT_EQ(w.Aktion.rfind("DEKOUNFALL", 0), 0u);
+    EXPECT_EQ(w.Warnung.find("1.60"), 6u);
+    EXPECT_EQ(w.Warnung.find("x"), std::string::npos);
+
+    // a text made anew is the same entry; a reference to a text outlives many new ones
+    const std::string& gemerkt = w.Warnung;
+    WayPoint_Type v = w;
+    v.Warnung = std::string("pO2 > 1.60") + " bar. ";
+    EXPECT_TRUE(v.Warnung == w.Warnung);
+    EXPECT_FALSE(v.Warnung == v.Aktion);
+    for (int k = 0; k < 20000; ++k) v.Aktion = "Text " + std::to_string(k);
+    EXPECT_EQ(gemerkt, "pO2 > 1.60 bar. ");
+    EXPECT_EQ(v.Aktion, "Text 19999");
+    EXPECT_EQ(w.Aktion, lang);
+    v.Aktion = "";
+    EXPECT_TRUE(v.Aktion.empty());
+    EXPECT_TRUE(v.Aktion == WayPoint_Type{}.Aktion);
+    w.Warnung.clear();
+    EXPECT_EQ(w.Warnung, "");
+}
+
+TEST(WayPoint_Type, Null_Bytes_sind_der_leere_Eintrag_mit_den_Vorgaben_von_frueher) {
+    Eintrag_ist_leer(std::bit_cast<WayPoint_Type>(std::array<unsigned char, sizeof(WayPoint_Type)>{}));
+    Eintrag_ist_leer(WayPoint_Type{});
+    const WayPoint_Type w;
+    Eintrag_ist_leer(w);
+    Sample_ist_leer(std::bit_cast<sData_Type>(std::array<unsigned char, sizeof(sData_Type)>{}), 0);
+    Sample_ist_leer(sData_Type{}, 0);
+
+    // the numbers with a default of their own keep every value exactly
+    WayPoint_Type v;
+    for (float x : {0.0f, -0.0f, 15.6f, -1.0f, 1e-45f, 3.4e38f, std::numeric_limits<float>::infinity()}) {
+        v.SCR_Flow = x;
+        v.cave_horizontal_distance_m = x;
+        EXPECT_EQ(std::bit_cast<uint32_t>(static_cast<float>(v.SCR_Flow)), std::bit_cast<uint32_t>(x));
+        EXPECT_EQ(std::bit_cast<uint32_t>(static_cast<float>(v.cave_horizontal_distance_m)),
+                  std::bit_cast<uint32_t>(x));
+    }
+    v.SCR_Flow = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_TRUE(std::isnan(v.SCR_Flow));
+    for (int32_t n : {0, 10, -1, INT32_MIN, INT32_MAX}) {
+        v.pSCR_DumpRatio = n;
+        EXPECT_EQ(v.pSCR_DumpRatio, n);
+    }
 }
