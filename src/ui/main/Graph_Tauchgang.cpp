@@ -39,7 +39,7 @@ constexpr qreal Z_Cursor = 1010;
 constexpr qreal Z_Taucher = 990;
 // How close to a cursor's line a press grabs it, in pixels.
 constexpr qreal Greifweite = 8;
-// Runtime and depth of the diver picture's anchor within it (the spec'd offset).
+// Runtime and depth of the diver picture's anchor within it.
 const QPointF Taucher_Versatz(30, 20);
 // A warning longer than this is cut on the graph; its tooltip holds the whole text.
 constexpr int Warnung_Zeichen = 40;
