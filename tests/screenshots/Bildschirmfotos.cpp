@@ -78,6 +78,8 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     Unit_Main::Austauchen_Klick();
     f.Hauptfenster_aktualisieren();
     ok = speichern(f, Ordner, "computed", Kuerzel) && ok;
+    f.resize(1920, 1080);
+    ok = speichern(f, Ordner, "computed-1920", Kuerzel) && ok;
     Unit_UI::UI_setzen(nullptr);
     return ok;
 }
