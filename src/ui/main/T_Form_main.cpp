@@ -112,6 +112,14 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     Hauptfenster_aktualisieren();
 }
 
+void T_Form_main::Zugaengliche_Namen_setzen() {
+    // Controls without a label of their own are named after their group, for screen readers.
+    Edit_Luftdruck->setAccessibleName(GroupBox_Luftdruck->title());
+    ComboBox_Tauchgeraet->setAccessibleName(GroupBox_Tauchgeraet->title());
+    ComboBox_Tauchgeraet_Atemgas->setAccessibleName(Label_Atemgas->text());
+    Edit_Tauchgeraet->setAccessibleName(Label_Tauchgeraet->text());
+}
+
 void T_Form_main::Obere_Leiste_anlegen() {
     GroupBox_oben = benannt(new QGroupBox(this), "GroupBox_oben");
     auto* Leiste = new QHBoxLayout(GroupBox_oben);
@@ -602,7 +610,6 @@ void T_Form_main::Geraeteanzeige_setzen() {
         Edit_Tauchgeraet->setText(Q(Zahl_formatieren(4, 2, W::CCR_Setpoint)).trimmed());
         Label_Tauchgeraet_Einheit->setText("bar");
     }
-    Edit_Tauchgeraet->setAccessibleName(Label_Tauchgeraet->text());
 }
 
 void T_Form_main::Auswahllisten_fuellen() {
@@ -662,6 +669,7 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     Statusfeld->aktualisieren();
     CWGraph_Tauchgang->aktualisieren();
     Breite_der_Statusseite();
+    Zugaengliche_Namen_setzen();
     Fuellen_laeuft = false;
 }
 

@@ -115,6 +115,7 @@ class T_Form_main : public QMainWindow {
 
     void Sekunde_vergangen();
     void Breite_der_Statusseite();
+    void Zugaengliche_Namen_setzen();
     void Geometrie_merken();
 
     QTimer Anzeige_Zeitgeber;

@@ -12,8 +12,11 @@
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
+#include "ui/main/Graph_Tauchgang.hpp"
+#include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_main.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -166,6 +169,30 @@ class test_Hauptfenster_Befehle : public QObject {
         QCOMPARE(Austauchen->text(), QString("Austauchen"));
     }
 
+    void Ende_auf_dem_Graphen_zeigt_den_STOP_Sample_im_Status() {
+        eingeben("3", "40");
+        eingeben("25", "40");
+        finden<QPushButton>("BitBtn_Austauchen")->click();
+        const float Ende = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime;
+        QCOMPARE(W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].Aktion, std::string("STOP"));
+        QTest::keyClick(f->CWGraph_Tauchgang, Qt::Key_Home);
+        QTest::keyClick(f->CWGraph_Tauchgang, Qt::Key_End);
+        f->Hauptfenster_aktualisieren();
+        const QString Runtime = finden<QLineEdit>("Edit_Runtime_min")->text().trimmed();
+        QCOMPARE(Runtime, QString::fromStdString(Unit_Tools::Zahl_formatieren(0, 1, Ende)));
+        QCOMPARE(W::m_Wasser, 0.0f); // the STOP sample at the surface
+    }
+
+    // A screen reader names every input of the window: by its caption or by the label beside it.
+    void jede_Eingabe_hat_einen_Namen_fuer_Bildschirmleser() {
+        for (const char* Name : {"Edit_min_runtime", "Edit_m_Wasser", "Edit_Tauchgeraet", "Edit_Luftdruck",
+                                 "ComboBox_Tauchgeraet", "ComboBox_Tauchgeraet_Atemgas", "ComboBox_Modell_N2",
+                                 "BitBtn_Tauchen", "BitBtn_Austauchen", "CheckBox_Abstieg"}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(finden<QWidget>(Name));
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), Name);
+        }
+    }
+
     void keine_Zahl_im_Tiefenfeld_gibt_die_Fehlerbox() {
         eingeben("3", "abc");
         QCOMPARE(Oberflaeche.Anzahl(">abc< ist keine Zahl"), 1);
@@ -192,6 +219,10 @@ class test_Hauptfenster_Befehle : public QObject {
         QCOMPARE(f->menuBar()->actions().at(1)->text(), QString("Settings"));
         QCOMPARE(finden<QPushButton>("BitBtn_NeuerTauchgang")->text(), QString("New dive"));
         QVERIFY(finden<QAction>("Aktion_english")->isChecked());
+        // the other windows follow: the gas indicator's header and the about window's close button
+        QCOMPARE(f->GasZeiger->findChild<QLabel*>("Label_Kopf")->text().simplified(),
+                 QString("actual limits"));
+        QCOMPARE(f->ProgrammInfo->findChild<QPushButton*>("BitBtn_Schliessen")->text(), QString("Close"));
         // asked in the new language, answered no: the window stays
         QCOMPARE(Oberflaeche.Fragen.size(), std::size_t{1});
         QVERIFY(QString::fromStdString(Oberflaeche.Fragen[0]).startsWith("You have to re-start the program"));
