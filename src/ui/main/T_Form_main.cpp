@@ -44,6 +44,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -636,6 +637,9 @@ void T_Form_main::Auswahllisten_fuellen() {
         Gase << Q(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
     Gase << "-> Neues Gasgemisch";
     fuellen(ComboBox_Tauchgeraet_Atemgas, Gase, W::Gas_Nr);
+    // The entry opens the gas calculator, which comes with its own window.
+    if (auto* Modell = qobject_cast<QStandardItemModel*>(ComboBox_Tauchgeraet_Atemgas->model()))
+        Modell->item(ComboBox_Tauchgeraet_Atemgas->count() - 1)->setEnabled(false);
 }
 
 void T_Form_main::Textseiten_fuellen() {
