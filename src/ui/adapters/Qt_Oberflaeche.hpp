@@ -27,29 +27,24 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     void Bitte_warten(const std::string& Text) override;
     void Bitte_warten_Ende() override;
 
-    void Sample_gespeichert(float, float) override { markieren(Status_schmutzig); }
-    void Status_geaendert() override { markieren(Status_schmutzig); }
-    void Kompartiment_geaendert(int) override { markieren(Gewebe_schmutzig); }
-    void Gewebedruck_geaendert() override { markieren(Gewebe_schmutzig); }
-    void Geloeste_Gase_geaendert() override { markieren(Gewebe_schmutzig); }
+    // Notices arrive per compartment per step: they only ask for a repaint, which is coalesced.
+    void Sample_gespeichert(float, float) override { verlangen(); }
+    void Status_geaendert() override { verlangen(); }
+    void Kompartiment_geaendert(int) override { verlangen(); }
+    void Gewebedruck_geaendert() override { verlangen(); }
+    void Geloeste_Gase_geaendert() override { verlangen(); }
     void Textpuffer_geaendert(const std::string& Name) override {
-        markieren(Texte_schmutzig);
         if (Text_geaendert) Text_geaendert(Name);
+        verlangen();
     }
-    void Graph_geaendert() override { markieren(Graph_schmutzig); }
+    void Graph_geaendert() override { verlangen(); }
 
     // Installed by the main window: asks for a repaint, which it coalesces.
     std::function<void()> Anzeige_geaendert;
     std::function<void(const std::string&)> Text_geaendert;
 
-    bool Status_schmutzig = false;
-    bool Gewebe_schmutzig = false;
-    bool Texte_schmutzig = false;
-    bool Graph_schmutzig = false;
-
   private:
-    void markieren(bool& Flag) {
-        Flag = true;
+    void verlangen() {
         if (Anzeige_geaendert) Anzeige_geaendert();
     }
     void Fenster_schuetteln();

@@ -485,7 +485,6 @@ void T_Form_main::Verbinden() {
             Edit_min_runtime->setText(Q(Felder.Runtime));
             Edit_m_Wasser->setText(Q(Felder.Tiefe));
         });
-        emit Befehl_ausgefuehrt();
     });
     for (QLineEdit* Feld : {Edit_min_runtime, Edit_m_Wasser})
         connect(Feld, &QLineEdit::returnPressed, BitBtn_Tauchen, &QPushButton::click);

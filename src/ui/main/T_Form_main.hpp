@@ -85,10 +85,6 @@ class T_Form_main : public QMainWindow {
     // A file given to the program: loaded or imported as its kind says.
     void Datei_oeffnen(const QString& Pfad);
 
-  signals:
-    // Double click on the graph and Return in the fields: the Dive command.
-    void Befehl_ausgefuehrt();
-
   protected:
     void closeEvent(QCloseEvent* Ereignis) override;
     void resizeEvent(QResizeEvent* Ereignis) override;
