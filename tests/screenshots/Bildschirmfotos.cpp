@@ -6,6 +6,7 @@
 #include "files/Unit_Save_Read.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
+#include "physics/Unit_Saettigungsmodelle.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
@@ -14,6 +15,7 @@
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/settings/T_Form_ModelleZeigen.hpp"
 #include <QComboBox>
 
 #include <QApplication>
@@ -100,6 +102,12 @@ bool kleine_Fenster(const QDir& Ordner, int Sprache) {
     Info.Seite_waehlen(T_Form_ProgrammInfo::Seite_Quellen);
     ok = speichern(Info, Ordner, "sources", Kuerzel) && ok;
     Info.hide();
+    Unit_Saettigungsmodelle::Modell_N2_aus_Liste(Unit_Saettigungsmodelle::Modell_N2_Standard);
+    Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
+    T_Form_ModelleZeigen Modelle;
+    Modelle.show();
+    ok = speichern(Modelle, Ordner, "shown", Kuerzel) && ok;
+    Modelle.hide();
     T_Form_Graph_Utilities Achsen;
     Achsen.Beschriftungen_setzen();
     Achsen.show();
