@@ -7,6 +7,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
@@ -15,8 +16,11 @@
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/planning/T_Form_Abtauchplanung.hpp"
 #include "ui/settings/T_Form_ModelleZeigen.hpp"
+
 #include <QComboBox>
+#include <QTabWidget>
 
 #include <QApplication>
 #include <QDir>
@@ -108,6 +112,16 @@ bool kleine_Fenster(const QDir& Ordner, int Sprache) {
     Modelle.show();
     ok = speichern(Modelle, Ordner, "shown", Kuerzel) && ok;
     Modelle.hide();
+    Unit_AbtauchPlanung::Abstiegsplanung_verwenden = true;
+    Unit_AbtauchPlanung::Abstieg_Geschwindigkeit_variabel = true;
+    T_Form_Abtauchplanung Abstieg;
+    Abstieg.show();
+    for (int Seite = 0; Seite < 3; ++Seite) {
+        Abstieg.PageControl->setCurrentIndex(Seite);
+        ok = speichern(Abstieg, Ordner, QString("page%1").arg(Seite + 1), Kuerzel) && ok;
+    }
+    Abstieg.hide();
+    Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
     T_Form_Graph_Utilities Achsen;
     Achsen.Beschriftungen_setzen();
     Achsen.show();

@@ -1,5 +1,7 @@
 #include "ui/main/T_Form_main.hpp"
 
+#include "ui/planning/T_Form_Abtauchplanung.hpp"
+
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
 #include "commands/Unit_Tauchgang_analysieren.hpp"
@@ -96,6 +98,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     resize(1280, 800);
 
     GasZeiger = new T_Form_GasZeiger(this);
+    Abtauchplanung = new T_Form_Abtauchplanung(this);
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
@@ -138,10 +141,11 @@ void T_Form_main::Obere_Leiste_anlegen() {
     BitBtn_Abtauchplanung = Knopf("BitBtn_Abtauchplanung", 70, GroupBox_Planung);
     BitBtn_Austauchplanung = Knopf("BitBtn_Austauchplanung", 71, GroupBox_Planung);
     BitBtn_Einstellungen = Knopf("BitBtn_Einstellungen", 67, GroupBox_Planung);
-    for (auto* b : {BitBtn_Abtauchplanung, BitBtn_Austauchplanung, BitBtn_Einstellungen}) {
-        b->setEnabled(false); // their windows come with the settings and plan windows
+    for (auto* b : {BitBtn_Abtauchplanung, BitBtn_Austauchplanung, BitBtn_Einstellungen})
         Planung->addWidget(b);
-    }
+    // their windows come with the settings and the ascent plan windows
+    BitBtn_Austauchplanung->setEnabled(false);
+    BitBtn_Einstellungen->setEnabled(false);
     Leiste->addWidget(GroupBox_Planung);
 
     GroupBox_Modelle = benannt(new QGroupBox(GroupBox_oben), "GroupBox_Modelle", 72);
@@ -381,8 +385,9 @@ void T_Form_main::Menue_anlegen() {
     spaeter(Eintrag(Einstellungen, 27, "Aktion_Uebersicht"));
 
     QMenu* Abstieg = Menue(28, "Menu_Abstiegsplanung");
-    for (int Tag : {29, 30, 31, 32})
-        spaeter(Eintrag(Abstieg, Tag, ("Aktion_Abstiegsplanung_" + std::to_string(Tag)).c_str()));
+    for (int Seite : {0, 1, 2, 3})
+        Befehl(Eintrag(Abstieg, 29 + Seite, ("Aktion_Abstiegsplanung_" + std::to_string(29 + Seite)).c_str()),
+               [this, Seite] { Abtauchplanung_zeigen(Seite); });
     QMenu* Aufstieg = Menue(33, "Menu_Austauchplanung");
     for (int Tag : {34, 35, 36, 37, 38})
         spaeter(Eintrag(Aufstieg, Tag, ("Aktion_Austauchplanung_" + std::to_string(Tag)).c_str()));
@@ -459,7 +464,14 @@ template <typename Befehl> void T_Form_main::Ausfuehren(Befehl&& b) {
     Hauptfenster_aktualisieren();
 }
 
+void T_Form_main::Abtauchplanung_zeigen(int Seite) {
+    if (M::Berechnung_laeuft) return;
+    Abtauchplanung->Zeigen(static_cast<T_Form_Abtauchplanung::Seite>(Seite));
+    Hauptfenster_aktualisieren();
+}
+
 void T_Form_main::Verbinden() {
+    connect(BitBtn_Abtauchplanung, &QPushButton::clicked, this, [this] { Abtauchplanung_zeigen(0); });
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Tauchen_verlangt, BitBtn_Tauchen, &QPushButton::click);
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, this,
             &T_Form_main::Hauptfenster_aktualisieren);
@@ -559,6 +571,7 @@ void T_Form_main::Zustaende_setzen() {
         w->setEnabled(Wert);
     BitBtn_Wiederholungstauchgang->setEnabled(gesperrt && !rechnet);
     BitBtn_NeuerTauchgang->setEnabled(!rechnet);
+    BitBtn_Abtauchplanung->setEnabled(!rechnet);
     BitBtn_Close->setEnabled(!rechnet);
     ComboBox_Modell_N2->setEnabled(!rechnet);
     ComboBox_Modell_He->setEnabled(!rechnet);

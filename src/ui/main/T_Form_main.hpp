@@ -22,6 +22,7 @@ class QSplitter;
 class QTabWidget;
 class Graph_Tauchgang;
 class Statusanzeige;
+class T_Form_Abtauchplanung;
 class T_Form_GasZeiger;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -77,6 +78,9 @@ class T_Form_main : public QMainWindow {
     QTabWidget* PageControl_rechts = nullptr;
     Statusanzeige* Statusfeld = nullptr;
     T_Form_GasZeiger* GasZeiger = nullptr;
+    T_Form_Abtauchplanung* Abtauchplanung = nullptr;
+    // The descent plan window on page 0 .. 3, modal; the main window follows it afterwards.
+    void Abtauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
     T_Form_ProgrammInfo* ProgrammInfo = nullptr;
 

@@ -1,0 +1,289 @@
+#include "ui/planning/T_Form_Abtauchplanung.hpp"
+
+#include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "lang/Unit_UI.hpp"
+#include "planning/Unit_AbtauchPlanung.hpp"
+#include "ui/adapters/Beschriftungen.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+namespace A = Unit_AbtauchPlanung;
+
+template <typename Widget> Widget* benannt(Widget* w, const QString& Name, int Tag = 0) {
+    w->setObjectName(Name);
+    if (Tag != 0) Tag_setzen(w, Tag);
+    return w;
+}
+
+QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
+    auto* s = benannt(new QSpinBox(Eltern), Name);
+    s->setRange(von, bis);
+    s->setAlignment(Qt::AlignRight);
+    return s;
+}
+
+QLabel* Beschriftung_mit_Tag(QWidget* Eltern, int Tag) {
+    auto* l = new QLabel(Eltern);
+    Tag_setzen(l, Tag);
+    return l;
+}
+
+QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
+    auto* b = benannt(new QPushButton("OK", Eltern), Name);
+    b->setAccessibleName(Name);
+    return b;
+}
+
+std::array<int32_t, 3> Werte(const std::array<QSpinBox*, 3>& Felder) {
+    return {Felder[0]->value(), Felder[1]->value(), Felder[2]->value()};
+}
+
+// Runs one operation of the descent plan; a stopped command keeps the plan as it was.
+template <typename Befehl> void ausfuehren(Befehl&& b) {
+    try {
+        b();
+    } catch (const Unit_UI::Befehl_abgebrochen&) {
+    }
+}
+} // namespace
+
+T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) {
+    setObjectName("T_Form_Abtauchplanung");
+    Tag_setzen(this, 109);
+    auto* Spalte = new QVBoxLayout(this);
+    CheckBox_Abstieg = benannt(new QCheckBox(this), "CheckBox_Abstieg", 124);
+    Spalte->addWidget(CheckBox_Abstieg);
+    PageControl = benannt(new QTabWidget(this), "PageControl");
+    // Every page's tab stays in view, in either language.
+    PageControl->setUsesScrollButtons(false);
+    PageControl->addTab(Seite_Geschwindigkeit_anlegen(), {});
+    PageControl->addTab(Seite_BubbleCheck_anlegen(), {});
+    PageControl->addTab(Seite_Gaswechsel_anlegen(), {});
+    PageControl->addTab(Seite_pO2_anlegen(), {});
+    Spalte->addWidget(PageControl);
+    ButtonClose = benannt(new QPushButton(this), "ButtonClose", 125);
+    auto* Unten = new QHBoxLayout;
+    Unten->addStretch(1);
+    Unten->addWidget(ButtonClose);
+    Spalte->addLayout(Unten);
+
+    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CheckBox_Abstieg, &QCheckBox::toggled, this, [this](bool an) {
+        if (Fuellen_laeuft) return;
+        A::Abstiegsplanung_verwenden = an;
+        aktualisieren();
+    });
+    const auto Umschalter = [this](QRadioButton* Knopf, bool& Flag, bool Wert) {
+        connect(Knopf, &QRadioButton::toggled, this, [this, &Flag, Wert](bool an) {
+            if (Fuellen_laeuft || !an) return;
+            Flag = Wert;
+            aktualisieren();
+        });
+    };
+    Umschalter(CheckBox_AbstiegConst_OK, A::Abstieg_Geschwindigkeit_variabel, false);
+    Umschalter(CheckBox_AbstiegVariabel_OK, A::Abstieg_Geschwindigkeit_variabel, true);
+    Umschalter(CheckBox_Gaswechsel_beim_Abstieg_NO, A::Abstieg_Gaswechsel_OK, false);
+    Umschalter(CheckBox_Gaswechsel_beim_Abstieg_YES, A::Abstieg_Gaswechsel_OK, true);
+    Umschalter(CheckBox_pO2_const, A::Abstieg_Setpoint_variabel, false);
+    Umschalter(CheckBox_not_pO2_const, A::Abstieg_Setpoint_variabel, true);
+    connect(CheckBox_BubbleCheck, &QCheckBox::toggled, this, [this](bool an) {
+        if (Fuellen_laeuft) return;
+        A::Bubble_Check = an;
+        aktualisieren();
+    });
+    connect(BitBtn_Abstieg, &QPushButton::clicked, this, [this] {
+        ausfuehren([this] {
+            A::Geschwindigkeit_uebernehmen(SpinEdit_vConst->value(), Werte(SpinEdit_m), Werte(SpinEdit_v));
+        });
+        aktualisieren();
+    });
+    connect(BitBtn_BubbleCheck, &QPushButton::clicked, this, [this] {
+        A::BubbleCheck_uebernehmen(CheckBox_BubbleCheck->isChecked(), SpinEdit_BubbleCheck_m->value(),
+                                   SpinEdit_BubbleCheck_min->value());
+        aktualisieren();
+    });
+    connect(BitBtn_Gaswechsel_Abstieg_OK, &QPushButton::clicked, this, [this] {
+        std::array<int32_t, 5> m{}, Gas{};
+        for (std::size_t k = 0; k < 5; ++k) {
+            m[k] = SpinEdit_Gaswechsel_m[k]->value();
+            Gas[k] = ComboBox_Gaswechsel[k]->currentIndex();
+        }
+        ausfuehren([&] { A::Gaswechsel_uebernehmen(m, Gas); });
+        aktualisieren();
+    });
+    connect(Button_pO2OK, &QPushButton::clicked, this, [this] {
+        const std::array<std::string, 3> pO2{Edit_yp[0]->text().toStdString(),
+                                             Edit_yp[1]->text().toStdString(),
+                                             Edit_yp[2]->text().toStdString()};
+        ausfuehren(
+            [&] { A::Setpoint_uebernehmen(Edit_pO2_const->text().toStdString(), Werte(SpinEdit_mp), pO2); });
+        aktualisieren();
+    });
+    Beschriftungen_anwenden(this);
+    aktualisieren();
+}
+
+QWidget* T_Form_Abtauchplanung::Seite_Geschwindigkeit_anlegen() {
+    auto* Seite = benannt(new QWidget, "TabSheet_Geschwindigkeit", 110);
+    auto* g = new QGridLayout(Seite);
+    CheckBox_AbstiegConst_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegConst_OK", 111);
+    SpinEdit_vConst = Zahlfeld(Seite, "SpinEdit_vConst", 1, 100);
+    g->addWidget(CheckBox_AbstiegConst_OK, 0, 0);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 112), 0, 1);
+    g->addWidget(SpinEdit_vConst, 0, 2);
+    CheckBox_AbstiegVariabel_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegVariabel_OK", 113);
+    g->addWidget(CheckBox_AbstiegVariabel_OK, 1, 0);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 114), 1, 1, 1, 2);
+    for (int k = 0; k < 3; ++k) {
+        SpinEdit_m[k] = Zahlfeld(Seite, QString("SpinEdit_m%1").arg(k + 1), 0, 350);
+        SpinEdit_v[k] = Zahlfeld(Seite, QString("SpinEdit_v%1").arg(k + 1), 1, k < 2 ? 50 : 100);
+        g->addWidget(SpinEdit_m[k], 2 + k, 1);
+        g->addWidget(SpinEdit_v[k], 2 + k, 2);
+    }
+    BitBtn_Abstieg = OK_Knopf(Seite, "BitBtn_Abstieg");
+    g->addWidget(BitBtn_Abstieg, 5, 2);
+    g->setRowStretch(6, 1);
+    return Seite;
+}
+
+QWidget* T_Form_Abtauchplanung::Seite_BubbleCheck_anlegen() {
+    auto* Seite = benannt(new QWidget, "TabSheet_BubbleCheck", 30);
+    auto* g = new QGridLayout(Seite);
+    CheckBox_BubbleCheck = benannt(new QCheckBox(Seite), "CheckBox_BubbleCheck", 115);
+    SpinEdit_BubbleCheck_m = Zahlfeld(Seite, "SpinEdit_BubbleCheck_m", 1, 50);
+    SpinEdit_BubbleCheck_min = Zahlfeld(Seite, "SpinEdit_BubbleCheck_min", 1, 60);
+    BitBtn_BubbleCheck = OK_Knopf(Seite, "BitBtn_BubbleCheck");
+    g->addWidget(CheckBox_BubbleCheck, 0, 0, 1, 2);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 116), 1, 0);
+    g->addWidget(SpinEdit_BubbleCheck_m, 1, 1);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 117), 2, 0);
+    g->addWidget(SpinEdit_BubbleCheck_min, 2, 1);
+    g->addWidget(BitBtn_BubbleCheck, 3, 1);
+    g->setRowStretch(4, 1);
+    return Seite;
+}
+
+QWidget* T_Form_Abtauchplanung::Seite_Gaswechsel_anlegen() {
+    auto* Seite = benannt(new QWidget, "TabSheet_Gaswechsel", 118);
+    auto* g = new QGridLayout(Seite);
+    CheckBox_Gaswechsel_beim_Abstieg_NO =
+        benannt(new QRadioButton(Seite), "CheckBox_Gaswechsel_beim_Abstieg_NO", 119);
+    CheckBox_Gaswechsel_beim_Abstieg_YES =
+        benannt(new QRadioButton(Seite), "CheckBox_Gaswechsel_beim_Abstieg_YES", 120);
+    g->addWidget(CheckBox_Gaswechsel_beim_Abstieg_NO, 0, 0, 1, 2);
+    g->addWidget(CheckBox_Gaswechsel_beim_Abstieg_YES, 1, 0, 1, 2);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 116), 2, 0);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 121), 2, 1);
+    for (int k = 0; k < 5; ++k) {
+        SpinEdit_Gaswechsel_m[k] =
+            Zahlfeld(Seite, QString("SpinEdit_Gaswechsel_m%1").arg(k + 1), k == 0 ? 0 : 1, 350);
+        ComboBox_Gaswechsel[k] = benannt(new QComboBox(Seite), QString("ComboBox_Gaswechsel%1").arg(k + 1));
+        ComboBox_Gaswechsel[k]->setMinimumContentsLength(12);
+        g->addWidget(SpinEdit_Gaswechsel_m[k], 3 + k, 0);
+        g->addWidget(ComboBox_Gaswechsel[k], 3 + k, 1);
+    }
+    BitBtn_Gaswechsel_Abstieg_OK = OK_Knopf(Seite, "BitBtn_Gaswechsel_Abstieg_OK");
+    g->addWidget(BitBtn_Gaswechsel_Abstieg_OK, 8, 1);
+    g->setRowStretch(9, 1);
+    return Seite;
+}
+
+QWidget* T_Form_Abtauchplanung::Seite_pO2_anlegen() {
+    auto* Seite = benannt(new QWidget, "TabSheet_pO2", 32);
+    auto* g = new QGridLayout(Seite);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 122), 0, 0, 1, 3);
+    CheckBox_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_pO2_const", 111);
+    Edit_pO2_const = benannt(new QLineEdit(Seite), "Edit_pO2_const");
+    Edit_pO2_const->setMaximumWidth(80);
+    Edit_pO2_const->setAccessibleName("pO2 (bar)");
+    g->addWidget(CheckBox_pO2_const, 1, 0);
+    g->addWidget(Edit_pO2_const, 1, 2);
+    CheckBox_not_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_not_pO2_const", 113);
+    g->addWidget(CheckBox_not_pO2_const, 2, 0);
+    g->addWidget(Beschriftung_mit_Tag(Seite, 123), 2, 1, 1, 2);
+    for (int k = 0; k < 3; ++k) {
+        SpinEdit_mp[k] = Zahlfeld(Seite, QString("SpinEdit_mp%1").arg(k + 1), k == 0 ? 0 : 1, 350);
+        Edit_yp[k] = benannt(new QLineEdit(Seite), QString("Edit_yp%1").arg(k + 1));
+        Edit_yp[k]->setMaximumWidth(80);
+        Edit_yp[k]->setAccessibleName("pO2 (bar)");
+        g->addWidget(SpinEdit_mp[k], 3 + k, 1);
+        g->addWidget(Edit_yp[k], 3 + k, 2);
+    }
+    Button_pO2OK = OK_Knopf(Seite, "Button_pO2OK");
+    g->addWidget(Button_pO2OK, 6, 2);
+    g->setRowStretch(7, 1);
+    return Seite;
+}
+
+void T_Form_Abtauchplanung::Zeigen(Seite Auf) {
+    aktualisieren();
+    PageControl->setCurrentIndex(Auf);
+    exec();
+}
+
+void T_Form_Abtauchplanung::aktualisieren() {
+    namespace G = Unit_Gasgemisch_BestMix;
+    Fuellen_laeuft = true;
+    const A::Freigabe_Type f = A::Freigaben(Unit_WayPoints::Tauchgeraet);
+    const A::Anzeige_Type a = A::Anzeige();
+    CheckBox_Abstieg->setChecked(A::Abstiegsplanung_verwenden);
+    PageControl->setTabEnabled(Seite_Geschwindigkeit, f.Seite_Geschwindigkeit);
+    PageControl->setTabEnabled(Seite_BubbleCheck, f.Seite_BubbleCheck);
+    PageControl->setTabEnabled(Seite_Gaswechsel, f.Seite_Gaswechsel);
+    PageControl->setTabEnabled(Seite_pO2, f.Seite_pO2);
+
+    (A::Abstieg_Geschwindigkeit_variabel ? CheckBox_AbstiegVariabel_OK : CheckBox_AbstiegConst_OK)
+        ->setChecked(true);
+    SpinEdit_vConst->setValue(a.vConst);
+    SpinEdit_vConst->setEnabled(f.vConst);
+    for (std::size_t k = 0; k < 3; ++k) {
+        SpinEdit_m[k]->setValue(a.m[k]);
+        SpinEdit_v[k]->setValue(a.v[k]);
+        SpinEdit_m[k]->setEnabled(f.v_Tabelle);
+        SpinEdit_v[k]->setEnabled(f.v_Tabelle);
+    }
+
+    CheckBox_BubbleCheck->setChecked(A::Bubble_Check);
+    SpinEdit_BubbleCheck_m->setValue(a.BubbleCheck_m);
+    SpinEdit_BubbleCheck_min->setValue(a.BubbleCheck_min);
+    SpinEdit_BubbleCheck_m->setEnabled(f.BubbleCheck_Felder);
+    SpinEdit_BubbleCheck_min->setEnabled(f.BubbleCheck_Felder);
+
+    (A::Abstieg_Gaswechsel_OK ? CheckBox_Gaswechsel_beim_Abstieg_YES : CheckBox_Gaswechsel_beim_Abstieg_NO)
+        ->setChecked(true);
+    QStringList Gase;
+    for (int i = 0; i <= G::Gasgemisch_NumMax; ++i)
+        Gase << QString::fromStdString(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
+    for (std::size_t k = 0; k < 5; ++k) {
+        ComboBox_Gaswechsel[k]->clear();
+        ComboBox_Gaswechsel[k]->addItems(Gase);
+        ComboBox_Gaswechsel[k]->setCurrentIndex(a.Gaswechsel_Gas[k]);
+        SpinEdit_Gaswechsel_m[k]->setValue(a.Gaswechsel_m[k]);
+        SpinEdit_Gaswechsel_m[k]->setEnabled(f.Gaswechsel_Zeilen);
+        ComboBox_Gaswechsel[k]->setEnabled(f.Gaswechsel_Zeilen);
+    }
+    BitBtn_Gaswechsel_Abstieg_OK->setEnabled(f.Gaswechsel_Zeilen);
+
+    (A::Abstieg_Setpoint_variabel ? CheckBox_not_pO2_const : CheckBox_pO2_const)->setChecked(true);
+    Edit_pO2_const->setText(QString::fromStdString(a.pO2_const).trimmed());
+    Edit_pO2_const->setEnabled(f.pO2_konstant);
+    for (std::size_t k = 0; k < 3; ++k) {
+        SpinEdit_mp[k]->setValue(a.mp[k]);
+        Edit_yp[k]->setText(QString::fromStdString(a.yp[k]).trimmed());
+        SpinEdit_mp[k]->setEnabled(f.pO2_Tabelle);
+        Edit_yp[k]->setEnabled(f.pO2_Tabelle);
+    }
+    Fuellen_laeuft = false;
+}
