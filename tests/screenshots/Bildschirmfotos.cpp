@@ -18,6 +18,7 @@
 #include "ui/main/T_Form_main.hpp"
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
 #include "ui/settings/T_Form_ModelleZeigen.hpp"
+#include "ui/settings/T_Form_Save_Read.hpp"
 
 #include <QComboBox>
 #include <QTabWidget>
@@ -84,6 +85,9 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     Unit_Main::Austauchen_Klick();
     f.Hauptfenster_aktualisieren();
     ok = speichern(f, Ordner, "computed", Kuerzel) && ok;
+    f.Uebersicht->show();
+    ok = speichern(*f.Uebersicht, Ordner, "computed", Kuerzel) && ok;
+    f.Uebersicht->hide();
     f.resize(1920, 1080);
     ok = speichern(f, Ordner, "computed-1920", Kuerzel) && ok;
     Unit_UI::UI_setzen(nullptr);

@@ -1,6 +1,7 @@
 #include "ui/main/T_Form_main.hpp"
 
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
+#include "ui/settings/T_Form_Save_Read.hpp"
 
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
@@ -99,6 +100,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
 
     GasZeiger = new T_Form_GasZeiger(this);
     Abtauchplanung = new T_Form_Abtauchplanung(this);
+    Uebersicht = new T_Form_Save_Read(this);
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
@@ -382,7 +384,10 @@ void T_Form_main::Menue_anlegen() {
     for (int Tag : {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26})
         spaeter(Eintrag(Einstellungen, Tag, ("Aktion_Einstellungen_" + std::to_string(Tag)).c_str()));
     Einstellungen->addSeparator();
-    spaeter(Eintrag(Einstellungen, 27, "Aktion_Uebersicht"));
+    Befehl(Eintrag(Einstellungen, 27, "Aktion_Uebersicht"), [this] {
+        Uebersicht->exec();
+        Hauptfenster_aktualisieren();
+    });
 
     QMenu* Abstieg = Menue(28, "Menu_Abstiegsplanung");
     for (int Seite : {0, 1, 2, 3})

@@ -24,6 +24,7 @@ class Graph_Tauchgang;
 class Statusanzeige;
 class T_Form_Abtauchplanung;
 class T_Form_GasZeiger;
+class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
 
@@ -79,6 +80,7 @@ class T_Form_main : public QMainWindow {
     Statusanzeige* Statusfeld = nullptr;
     T_Form_GasZeiger* GasZeiger = nullptr;
     T_Form_Abtauchplanung* Abtauchplanung = nullptr;
+    T_Form_Save_Read* Uebersicht = nullptr;
     // The descent plan window on page 0 .. 3, modal; the main window follows it afterwards.
     void Abtauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
