@@ -1,5 +1,7 @@
 #include "ui/main/Graph_Tauchgang.hpp"
 
+#include "ui/adapters/Fensterbau.hpp"
+
 #include "commands/Unit_Graph_Bedienung.hpp"
 #include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
@@ -347,10 +349,7 @@ bool Graph_Tauchgang::Bedienung_moeglich() const {
 // library ended (full waypoint table) has shown its message; the graph shows what is left.
 template <typename Aktion> void Graph_Tauchgang::bedienen(Aktion a) {
     beschaeftigt_ = true;
-    try {
-        a();
-    } catch (const Unit_UI::Befehl_abgebrochen&) {
-    }
+    Befehl_ausfuehren(a);
     beschaeftigt_ = false;
     aktualisieren();
     emit Zustand_geaendert();

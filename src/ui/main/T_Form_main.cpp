@@ -23,6 +23,7 @@
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
+#include "ui/adapters/Fensterbau.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/Statusanzeige.hpp"
@@ -64,12 +65,6 @@ QString Q(const std::string& s) {
 
 QString T(const char* Deutsch, const char* Englisch) {
     return Q(Unit_Tools::Text_waehlen(Deutsch, Englisch));
-}
-
-template <typename Widget> Widget* benannt(Widget* w, const char* Name, int Tag = 0) {
-    w->setObjectName(Name);
-    if (Tag != 0) Tag_setzen(w, Tag);
-    return w;
 }
 
 QPushButton* Knopf(const char* Name, int Tag, QWidget* Eltern) {
@@ -460,12 +455,7 @@ void T_Form_main::Menue_anlegen() {
 }
 
 template <typename Befehl> void T_Form_main::Ausfuehren(Befehl&& b) {
-    try {
-        b();
-    } catch (const Unit_UI::Befehl_abgebrochen&) {
-        // The library has shown its message and kept the dive; the command just ends.
-        M::Berechnung_aktiv(false);
-    }
+    if (!Befehl_ausfuehren(b)) M::Berechnung_aktiv(false);
     Hauptfenster_aktualisieren();
 }
 

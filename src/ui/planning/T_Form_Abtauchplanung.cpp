@@ -4,7 +4,7 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
-#include "ui/adapters/Beschriftungen.hpp"
+#include "ui/adapters/Fensterbau.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,12 +20,6 @@
 
 namespace {
 namespace A = Unit_AbtauchPlanung;
-
-template <typename Widget> Widget* benannt(Widget* w, const QString& Name, int Tag = 0) {
-    w->setObjectName(Name);
-    if (Tag != 0) Tag_setzen(w, Tag);
-    return w;
-}
 
 QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
     auto* s = benannt(new QSpinBox(Eltern), Name);
@@ -50,13 +44,6 @@ std::array<int32_t, 3> Werte(const std::array<QSpinBox*, 3>& Felder) {
     return {Felder[0]->value(), Felder[1]->value(), Felder[2]->value()};
 }
 
-// Runs one operation of the descent plan; a stopped command keeps the plan as it was.
-template <typename Befehl> void ausfuehren(Befehl&& b) {
-    try {
-        b();
-    } catch (const Unit_UI::Befehl_abgebrochen&) {
-    }
-}
 } // namespace
 
 T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) {
@@ -104,7 +91,7 @@ T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) 
         aktualisieren();
     });
     connect(BitBtn_Abstieg, &QPushButton::clicked, this, [this] {
-        ausfuehren([this] {
+        Befehl_ausfuehren([this] {
             A::Geschwindigkeit_uebernehmen(SpinEdit_vConst->value(), Werte(SpinEdit_m), Werte(SpinEdit_v));
         });
         aktualisieren();
@@ -120,14 +107,14 @@ T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) 
             m[k] = SpinEdit_Gaswechsel_m[k]->value();
             Gas[k] = ComboBox_Gaswechsel[k]->currentIndex();
         }
-        ausfuehren([&] { A::Gaswechsel_uebernehmen(m, Gas); });
+        Befehl_ausfuehren([&] { A::Gaswechsel_uebernehmen(m, Gas); });
         aktualisieren();
     });
     connect(Button_pO2OK, &QPushButton::clicked, this, [this] {
         const std::array<std::string, 3> pO2{Edit_yp[0]->text().toStdString(),
                                              Edit_yp[1]->text().toStdString(),
                                              Edit_yp[2]->text().toStdString()};
-        ausfuehren(
+        Befehl_ausfuehren(
             [&] { A::Setpoint_uebernehmen(Edit_pO2_const->text().toStdString(), Werte(SpinEdit_mp), pO2); });
         aktualisieren();
     });

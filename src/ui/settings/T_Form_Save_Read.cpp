@@ -4,6 +4,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
+#include "ui/adapters/Fensterbau.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,13 +44,6 @@ void fuellen(QTableWidget* t, const std::vector<Unit_Einstellungsdatei::Anzeigez
     }
 }
 
-// A command the library stopped keeps the dive as it was.
-template <typename Befehl> void ausfuehren(Befehl&& b) {
-    try {
-        b();
-    } catch (const Unit_UI::Befehl_abgebrochen&) {
-    }
-}
 } // namespace
 
 T_Form_Save_Read::T_Form_Save_Read(QWidget* parent) : QDialog(parent) {
@@ -83,11 +77,12 @@ T_Form_Save_Read::T_Form_Save_Read(QWidget* parent) : QDialog(parent) {
     resize(1240, 640);
 
     connect(Button_lesen, &QPushButton::clicked, this, [this] {
-        ausfuehren([] { Unit_Save_Read::Tauchgang_lesen(); });
+        Befehl_ausfuehren([] { Unit_Save_Read::Tauchgang_lesen(); });
         aktualisieren();
     });
     connect(Button_speichern, &QPushButton::clicked, this, [this] {
-        ausfuehren([this] { Unit_Save_Read::Tauchgang_speichern(Edit_Kommentar->text().toStdString()); });
+        Befehl_ausfuehren(
+            [this] { Unit_Save_Read::Tauchgang_speichern(Edit_Kommentar->text().toStdString()); });
         aktualisieren();
     });
     connect(BitBtn_Schliessen, &QPushButton::clicked, this, &QDialog::accept);
