@@ -12,6 +12,7 @@
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 
+#include "Bildschirmfotos.hpp"
 #include "ui/main/T_Form_Graph_Utilities.hpp"
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
@@ -31,31 +32,7 @@
 #include <iostream>
 
 namespace {
-
-// As the program starts, but without the user's settings file.
-void Programm_starten(int Sprache) {
-    Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false, .Sprache = Sprache});
-}
-
-// Messages are recorded, not shown (nobody clicks them away offscreen); the notices reach the window.
-class Aufnahme_Oberflaeche : public Unit_UI::Headless {
-  public:
-    T_Form_main* Fenster = nullptr;
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
-    }
-};
-
-bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache) {
-    // Repaints are coalesced to the frame rate: let them all happen first.
-    QElapsedTimer Uhr;
-    Uhr.start();
-    while (Uhr.elapsed() < 80) QApplication::processEvents();
-    const QString Datei = Ordner.filePath(Fenster.objectName() + "-" + Zustand + "-" + Sprache + ".png");
-    const bool ok = Fenster.grab().save(Datei);
-    std::cout << (ok ? "written " : "NOT written ") << Datei.toStdString() << '\n';
-    return ok;
-}
+using namespace Bildschirmfotos;
 
 bool Hauptfenster(const QDir& Ordner, int Sprache) {
     const char* Kuerzel = Sprache == 1 ? "en" : "de";
@@ -145,6 +122,11 @@ int main(int argc, char** argv) {
     QDir Ordner(argv[1]);
     if (!Ordner.mkpath(".")) return 2;
     bool ok = true;
-    for (int Sprache : {0, 1}) ok = Hauptfenster(Ordner, Sprache) && kleine_Fenster(Ordner, Sprache) && ok;
+    // Each series renders its windows in one language; a series of a new window family goes in its
+    // own file and gets one line here.
+    for (int Sprache : {0, 1}) {
+        ok = Hauptfenster(Ordner, Sprache) && ok;
+        ok = kleine_Fenster(Ordner, Sprache) && ok;
+    }
     return ok ? 0 : 3;
 }

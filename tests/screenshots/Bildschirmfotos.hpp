@@ -1,0 +1,34 @@
+// What every series of screenshots shares: the start without the user's settings file, the
+// recording surface and the file naming (window object name, state, language).
+#pragma once
+
+#include "lang/Unit_UI.hpp"
+
+#include <QDir>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+class T_Form_main;
+
+namespace Bildschirmfotos {
+
+// As the program starts, but without the user's settings file.
+void Programm_starten(int Sprache);
+
+// Messages are recorded, not shown (nobody clicks them away offscreen); the notices reach the window.
+class Aufnahme_Oberflaeche : public Unit_UI::Headless {
+  public:
+    T_Form_main* Fenster = nullptr;
+    void Textpuffer_geaendert(const std::string& Name) override;
+};
+
+// Writes FOLDER/<object name>-<state>-<language>.png once the coalesced repaints have happened.
+bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache);
+
+inline const char* Kuerzel(int Sprache) {
+    return Sprache == 1 ? "en" : "de";
+}
+
+} // namespace Bildschirmfotos
