@@ -1,6 +1,7 @@
 #include "ui/main/T_Form_main.hpp"
 
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
+#include "ui/settings/T_Form_Einstellungen.hpp"
 #include "ui/settings/T_Form_Save_Read.hpp"
 
 #include "commands/Unit_Main.hpp"
@@ -54,6 +55,8 @@
 
 #include <QTime>
 
+#include <tuple>
+
 namespace {
 namespace W = Unit_WayPoints;
 namespace M = Unit_Main;
@@ -96,6 +99,9 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     GasZeiger = new T_Form_GasZeiger(this);
     Abtauchplanung = new T_Form_Abtauchplanung(this);
     Uebersicht = new T_Form_Save_Read(this);
+    Einstellungsdialog = new T_Form_Einstellungen(this);
+    connect(Einstellungsdialog, &T_Form_Einstellungen::Hauptfenster_aktualisieren_verlangt, this,
+            &T_Form_main::Hauptfenster_aktualisieren);
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
@@ -131,6 +137,8 @@ void T_Form_main::Obere_Leiste_anlegen() {
     Edit_Luftdruck->setAlignment(Qt::AlignRight);
     Edit_Luftdruck->setMaximumWidth(90);
     (new QHBoxLayout(GroupBox_Luftdruck))->addWidget(Edit_Luftdruck);
+    GroupBox_Luftdruck->installEventFilter(this);
+    Edit_Luftdruck->installEventFilter(this);
     Leiste->addWidget(GroupBox_Luftdruck);
 
     GroupBox_Planung = benannt(new QGroupBox(GroupBox_oben), "GroupBox_Planung", 69);
@@ -140,9 +148,8 @@ void T_Form_main::Obere_Leiste_anlegen() {
     BitBtn_Einstellungen = Knopf("BitBtn_Einstellungen", 67, GroupBox_Planung);
     for (auto* b : {BitBtn_Abtauchplanung, BitBtn_Austauchplanung, BitBtn_Einstellungen})
         Planung->addWidget(b);
-    // their windows come with the settings and the ascent plan windows
+    // its window comes with the ascent plan window
     BitBtn_Austauchplanung->setEnabled(false);
-    BitBtn_Einstellungen->setEnabled(false);
     Leiste->addWidget(GroupBox_Planung);
 
     GroupBox_Modelle = benannt(new QGroupBox(GroupBox_oben), "GroupBox_Modelle", 72);
@@ -300,8 +307,10 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     auto* Tabelle_Anpassen = Knopf("BitBtn_RunTimeTabelle_anpassen", 105, Tabelle);
     auto* Tabelle_Kopieren = Knopf("BitBtn_RunTimeTabelle_Zwischenablage", 354, Tabelle);
     Knopfzeile(Tabelle, {Tabelle_Drucken, Tabelle_Anpassen, Tabelle_Kopieren});
-    // Printing and the settings dialog come with their own windows.
-    for (auto* k : {Report_Drucken, CSV_Drucken, Tabelle_Drucken, Tabelle_Anpassen}) k->setEnabled(false);
+    // Printing comes with its own window.
+    for (auto* k : {Report_Drucken, CSV_Drucken, Tabelle_Drucken}) k->setEnabled(false);
+    connect(Tabelle_Anpassen, &QPushButton::clicked, this,
+            [this] { Einstellungen_zeigen(T_Form_Einstellungen::RuntimeTabelle); });
 
     const auto Kopieren = [](const Memo::Textpuffer& Puffer) {
         return [&Puffer] { QGuiApplication::clipboard()->setText(Q(Puffer.Text())); };
@@ -376,8 +385,16 @@ void T_Form_main::Menue_anlegen() {
     Befehl(Eintrag(Einstellungen, 14, "Aktion_Einstellungen_zuruecksetzen"),
            [this] { Ausfuehren([] { Unit_Einstellungsdatei::Einstellungen_zuruecksetzen(); }); });
     Einstellungen->addSeparator();
-    for (int Tag : {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26})
-        spaeter(Eintrag(Einstellungen, Tag, ("Aktion_Einstellungen_" + std::to_string(Tag)).c_str()));
+    // Entry tag, page, sub-page: the gas consumption entry names the open circuit's RMV.
+    using E = T_Form_Einstellungen;
+    const std::tuple<int, int, int> Seiten[] = {
+        {15, E::Grundeinstellungen, -1}, {16, E::Anzeigen, -1},    {17, E::Pfade, -1},
+        {18, E::Luftdruck, -1},          {19, E::Wasserdruck, -1}, {20, E::Zeit, -1},
+        {21, E::RuntimeTabelle, -1},     {22, E::Gasverbrauch, 0}, {23, E::Modelle, -1},
+        {24, E::Sicherheit, -1},         {25, E::Atemgase, -1},    {26, E::Grenzwerte, -1}};
+    for (const auto& [Tag, Seite, Unterseite] : Seiten)
+        Befehl(Eintrag(Einstellungen, Tag, ("Aktion_Einstellungen_" + std::to_string(Tag)).c_str()),
+               [this, Seite, Unterseite] { Einstellungen_zeigen(Seite, Unterseite); });
     Einstellungen->addSeparator();
     Befehl(Eintrag(Einstellungen, 27, "Aktion_Uebersicht"), [this] {
         Uebersicht->exec();
@@ -465,8 +482,26 @@ void T_Form_main::Abtauchplanung_zeigen(int Seite) {
     Hauptfenster_aktualisieren();
 }
 
+void T_Form_main::Einstellungen_zeigen(int Seite, int Unterseite) {
+    if (M::Berechnung_laeuft) return;
+    Einstellungsdialog->Seite_zeigen(Seite, Unterseite);
+    Hauptfenster_aktualisieren();
+}
+
+bool T_Form_main::eventFilter(QObject* Objekt, QEvent* Ereignis) {
+    if ((Objekt == GroupBox_Luftdruck || Objekt == Edit_Luftdruck) &&
+        Ereignis->type() == QEvent::MouseButtonRelease) {
+        Einstellungen_zeigen(T_Form_Einstellungen::Luftdruck);
+        return true;
+    }
+    return QMainWindow::eventFilter(Objekt, Ereignis);
+}
+
 void T_Form_main::Verbinden() {
     connect(BitBtn_Abtauchplanung, &QPushButton::clicked, this, [this] { Abtauchplanung_zeigen(0); });
+    // The first time on the basic settings, later on the page shown last.
+    connect(BitBtn_Einstellungen, &QPushButton::clicked, this,
+            [this] { Einstellungen_zeigen(Einstellungsdialog->PageControl->currentIndex()); });
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Tauchen_verlangt, BitBtn_Tauchen, &QPushButton::click);
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, this,
             &T_Form_main::Hauptfenster_aktualisieren);
@@ -567,6 +602,7 @@ void T_Form_main::Zustaende_setzen() {
     BitBtn_Wiederholungstauchgang->setEnabled(gesperrt && !rechnet);
     BitBtn_NeuerTauchgang->setEnabled(!rechnet);
     BitBtn_Abtauchplanung->setEnabled(!rechnet);
+    BitBtn_Einstellungen->setEnabled(!rechnet);
     BitBtn_Close->setEnabled(!rechnet);
     ComboBox_Modell_N2->setEnabled(!rechnet);
     ComboBox_Modell_He->setEnabled(!rechnet);

@@ -23,6 +23,7 @@ class QTabWidget;
 class Graph_Tauchgang;
 class Statusanzeige;
 class T_Form_Abtauchplanung;
+class T_Form_Einstellungen;
 class T_Form_GasZeiger;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
@@ -81,6 +82,10 @@ class T_Form_main : public QMainWindow {
     T_Form_GasZeiger* GasZeiger = nullptr;
     T_Form_Abtauchplanung* Abtauchplanung = nullptr;
     T_Form_Save_Read* Uebersicht = nullptr;
+    // The settings dialog of the whole run, modal on a page (T_Form_Einstellungen::Seite) and
+    // sub-page; the main window follows it afterwards.
+    T_Form_Einstellungen* Einstellungsdialog = nullptr;
+    void Einstellungen_zeigen(int Seite, int Unterseite = -1);
     // The descent plan window on page 0 .. 3, modal; the main window follows it afterwards.
     void Abtauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
@@ -94,6 +99,8 @@ class T_Form_main : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* Ereignis) override;
     void resizeEvent(QResizeEvent* Ereignis) override;
+    // A click on the air pressure box opens the settings on their air pressure page.
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
     void Obere_Leiste_anlegen();

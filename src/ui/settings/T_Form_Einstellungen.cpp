@@ -1,0 +1,131 @@
+#include "ui/settings/T_Form_Einstellungen.hpp"
+
+#include "lang/Unit_Tools.hpp"
+#include "settings/Unit_Einstellungsdatei.hpp"
+#include "ui/adapters/Fensterbau.hpp"
+#include "ui/settings/Einstellungsseiten_Umgebung.hpp"
+#include "ui/settings/T_Form_Save_Read.hpp"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+T_Form_Einstellungen::T_Form_Einstellungen(QWidget* parent) : QDialog(parent) {
+    setObjectName("T_Form_Einstellungen");
+    Tag_setzen(this, 162);
+    auto* Spalte = new QVBoxLayout(this);
+    PageControl = benannt(new QTabWidget(this), "PageControl");
+    // Every page's tab stays in view, in either language.
+    PageControl->setUsesScrollButtons(false);
+    Umgebungsseiten_anlegen();
+    Rechenseiten_anlegen();
+    Spalte->addWidget(PageControl, 1);
+    Knoepfe_anlegen(Spalte);
+    Hinweise_steuern();
+    Beschriftungen_anwenden(this);
+}
+
+void T_Form_Einstellungen::Umgebungsseiten_anlegen() {
+    TabSheet_Grundeinstellungen = new Seite_Grundeinstellungen;
+    TabSheet_Anzeigen = new Seite_Anzeigen;
+    TabSheet_Pfade = new Seite_Pfade;
+    TabSheet_Luftdruck = new Seite_Luftdruck;
+    TabSheet_Wasserdruck = new Seite_Wasserdruck;
+    TabSheet_Zeit = new Seite_Zeit;
+    TabSheet_RuntimeTabelle = new Seite_RuntimeTabelle;
+    const std::pair<QWidget*, int> Seiten[] = {
+        {TabSheet_Grundeinstellungen, 163}, {TabSheet_Anzeigen, 165},   {TabSheet_Pfade, 17},
+        {TabSheet_Luftdruck, 18},           {TabSheet_Wasserdruck, 19}, {TabSheet_Zeit, 197},
+        {TabSheet_RuntimeTabelle, 21}};
+    for (const auto& [Seite, Tag] : Seiten) {
+        Tag_setzen(Seite, Tag);
+        PageControl->addTab(Seite, {});
+    }
+    connect(TabSheet_Grundeinstellungen, &Seite_Grundeinstellungen::geaendert, this,
+            &T_Form_Einstellungen::Einstellungen_geaendert);
+    connect(TabSheet_Anzeigen, &Seite_Anzeigen::geaendert, this,
+            &T_Form_Einstellungen::Einstellungen_geaendert);
+    connect(TabSheet_Luftdruck, &Seite_Luftdruck::geaendert, this,
+            &T_Form_Einstellungen::Einstellungen_geaendert);
+    connect(TabSheet_Zeit, &Seite_Zeit::geaendert, this, &T_Form_Einstellungen::Einstellungen_geaendert);
+}
+
+void T_Form_Einstellungen::Rechenseiten_anlegen() {
+    // The calculation pages are added here, in this order: gas consumption, models, algorithm,
+    // safety margins, breathing gases, limits. Until then an empty tab keeps each one's place.
+    for (int Tag : {106, 23, 0, 24, 25, 26}) {
+        auto* Platzhalter = new QWidget;
+        Tag_setzen(Platzhalter, Tag);
+        const std::string Titel = Tag == 0 ? Unit_Tools::Text_waehlen("Algorithmus", "Algorithm") : "";
+        PageControl->addTab(Platzhalter, QString::fromStdString(Titel));
+    }
+}
+
+void T_Form_Einstellungen::Unterseite_zeigen(int /*Seite*/, int Unterseite) {
+    if (Unterseite < 0) return;
+    // The calculation pages with sub-pages (gas consumption, safety margins) choose theirs here.
+}
+
+void T_Form_Einstellungen::Knoepfe_anlegen(QVBoxLayout* Spalte) {
+    BitBtn_lesen = benannt(new QPushButton(this), "BitBtn_lesen", 253);
+    BitBtn_speichern = benannt(new QPushButton(this), "BitBtn_speichern", 254);
+    BitBtn_Uebersicht = benannt(new QPushButton(this), "BitBtn_Uebersicht", 255);
+    BitBtn_Reset = benannt(new QPushButton(this), "BitBtn_Reset", 256);
+    BitBtn_Schliessen = benannt(new QPushButton(this), "BitBtn_Schliessen", 125);
+    auto* Zeile = new QHBoxLayout;
+    for (QPushButton* b : {BitBtn_lesen, BitBtn_speichern, BitBtn_Uebersicht, BitBtn_Reset})
+        Zeile->addWidget(b);
+    Zeile->addStretch(1);
+    Zeile->addWidget(BitBtn_Schliessen);
+    Spalte->addLayout(Zeile);
+
+    namespace S = Unit_Einstellungsdatei;
+    connect(BitBtn_lesen, &QPushButton::clicked, this, [this] {
+        Befehl_ausfuehren([] { S::Einstellungsdatei_lesen(); });
+        Einstellungen_geaendert();
+    });
+    connect(BitBtn_speichern, &QPushButton::clicked, this,
+            [] { Befehl_ausfuehren([] { S::Einstellungsdatei_schreiben(); }); });
+    connect(BitBtn_Uebersicht, &QPushButton::clicked, this, [this] {
+        if (!Uebersicht) Uebersicht = new T_Form_Save_Read(this);
+        Uebersicht->exec();
+        Einstellungen_geaendert(); // the overview may have read a dive with its settings
+    });
+    connect(BitBtn_Reset, &QPushButton::clicked, this, [this] {
+        Befehl_ausfuehren([] { S::Einstellungen_zuruecksetzen(); });
+        Einstellungen_geaendert();
+    });
+    connect(BitBtn_Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void T_Form_Einstellungen::Seite_zeigen(int Seite, int Unterseite) {
+    if (Seite >= 0 && Seite < Seitenzahl) PageControl->setCurrentIndex(Seite);
+    Unterseite_zeigen(PageControl->currentIndex(), Unterseite);
+    exec();
+}
+
+void T_Form_Einstellungen::Seiten_anzeigen() {
+    TabSheet_Grundeinstellungen->Anzeigen();
+    TabSheet_Anzeigen->Anzeigen();
+    TabSheet_Pfade->Anzeigen();
+    TabSheet_Luftdruck->Anzeigen();
+    TabSheet_Wasserdruck->Anzeigen();
+    TabSheet_Zeit->Anzeigen();
+    TabSheet_RuntimeTabelle->Anzeigen();
+}
+
+void T_Form_Einstellungen::Einstellungen_geaendert() {
+    Seiten_anzeigen();
+    emit Hauptfenster_aktualisieren_verlangt();
+}
+
+void T_Form_Einstellungen::showEvent(QShowEvent* Ereignis) {
+    Seiten_anzeigen();
+    QDialog::showEvent(Ereignis);
+}
+
+void T_Form_Einstellungen::done(int Ergebnis) {
+    QDialog::done(Ergebnis);
+    emit Hauptfenster_aktualisieren_verlangt();
+}
