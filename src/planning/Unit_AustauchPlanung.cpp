@@ -465,6 +465,7 @@ Freigaben Freigaben_berechnen() {
     f.v_Tabelle = Aufstieg_Geschwindigkeit_variabel;
     f.Gaswechsel_Zeilen = Aufstieg_Gaswechsel_OK;
     f.AirBreak_Felder = AirBreak_OK;
+    f.GF_Felder = S::GF_verwenden;
     f.pO2_konstant = f.Setpoint_Tabelle && !Aufstieg_Setpoint_variabel;
     f.pO2_Zeilen = f.Setpoint_Tabelle && Aufstieg_Setpoint_variabel;
     return f;

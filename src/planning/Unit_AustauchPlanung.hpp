@@ -105,6 +105,7 @@ struct Freigaben {
     bool v_Tabelle = false;         // SpinEdit_m1..3, SpinEdit_v1..3
     bool Gaswechsel_Zeilen = false; // the six gas rows and their OK
     bool AirBreak_Felder = false;   // gas, interval and duration of the gas breaks
+    bool GF_Felder = false;         // the two gradient factors
     bool pO2_konstant = false;      // Edit_pO2_const
     bool pO2_Zeilen = false;        // SpinEdit_mp1..3, Edit_yp1..3
 };

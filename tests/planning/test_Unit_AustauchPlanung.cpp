@@ -390,9 +390,11 @@ TEST_F(Aufstieg, Freigaben_der_Gruppen) {
     Bail_Out = true;
     f = Freigaben_berechnen();
     EXPECT_TRUE(f.Bail_Out && !f.Setpoint_Tabelle && !f.pO2_Zeilen);
-    Aufstieg_Geschwindigkeit_variabel = Aufstieg_Gaswechsel_OK = AirBreak_OK = true;
+    S::GF_verwenden = false;
+    EXPECT_FALSE(Freigaben_berechnen().GF_Felder);
+    Aufstieg_Geschwindigkeit_variabel = Aufstieg_Gaswechsel_OK = AirBreak_OK = S::GF_verwenden = true;
     f = Freigaben_berechnen();
-    EXPECT_TRUE(!f.vConst && f.v_Tabelle && f.Gaswechsel_Zeilen && f.AirBreak_Felder);
+    EXPECT_TRUE(!f.vConst && f.v_Tabelle && f.Gaswechsel_Zeilen && f.AirBreak_Felder && f.GF_Felder);
 }
 
 TEST_F(Aufstieg, Unterseite_der_Sicherheitseinstellungen_die_letzte_die_zutrifft) {

@@ -23,6 +23,7 @@ class QTabWidget;
 class Graph_Tauchgang;
 class Statusanzeige;
 class T_Form_Abtauchplanung;
+class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
@@ -83,6 +84,9 @@ class T_Form_main : public QMainWindow {
     T_Form_Save_Read* Uebersicht = nullptr;
     // The descent plan window on page 0 .. 3, modal; the main window follows it afterwards.
     void Abtauchplanung_zeigen(int Seite);
+    // The ascent plan window on page 0 .. 4, modal; the main window follows it when it closes.
+    T_Form_AustauchPlanung* Austauchplanung = nullptr;
+    void Austauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
     T_Form_ProgrammInfo* ProgrammInfo = nullptr;
 

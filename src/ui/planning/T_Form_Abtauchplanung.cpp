@@ -1,10 +1,10 @@
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
 
 #include "core/Unit_WayPoints.hpp"
-#include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/planning/Planungsfelder.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,30 +20,6 @@
 
 namespace {
 namespace A = Unit_AbtauchPlanung;
-
-QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
-    auto* s = benannt(new QSpinBox(Eltern), Name);
-    s->setRange(von, bis);
-    s->setAlignment(Qt::AlignRight);
-    return s;
-}
-
-QLabel* Beschriftung_mit_Tag(QWidget* Eltern, int Tag) {
-    auto* l = new QLabel(Eltern);
-    Tag_setzen(l, Tag);
-    return l;
-}
-
-QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
-    auto* b = benannt(new QPushButton("OK", Eltern), Name);
-    b->setAccessibleName(Name);
-    return b;
-}
-
-std::array<int32_t, 3> Werte(const std::array<QSpinBox*, 3>& Felder) {
-    return {Felder[0]->value(), Felder[1]->value(), Felder[2]->value()};
-}
-
 } // namespace
 
 T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) {
@@ -221,7 +197,6 @@ void T_Form_Abtauchplanung::Zeigen(Seite Auf) {
 }
 
 void T_Form_Abtauchplanung::aktualisieren() {
-    namespace G = Unit_Gasgemisch_BestMix;
     Fuellen_laeuft = true;
     const A::Freigabe_Type f = A::Freigaben(Unit_WayPoints::Tauchgeraet);
     const A::Anzeige_Type a = A::Anzeige();
@@ -250,13 +225,9 @@ void T_Form_Abtauchplanung::aktualisieren() {
 
     (A::Abstieg_Gaswechsel_OK ? CheckBox_Gaswechsel_beim_Abstieg_YES : CheckBox_Gaswechsel_beim_Abstieg_NO)
         ->setChecked(true);
-    QStringList Gase;
-    for (int i = 0; i <= G::Gasgemisch_NumMax; ++i)
-        Gase << QString::fromStdString(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
+    const QStringList Gase = Gasnamen();
     for (std::size_t k = 0; k < 5; ++k) {
-        ComboBox_Gaswechsel[k]->clear();
-        ComboBox_Gaswechsel[k]->addItems(Gase);
-        ComboBox_Gaswechsel[k]->setCurrentIndex(a.Gaswechsel_Gas[k]);
+        Gasliste_fuellen(ComboBox_Gaswechsel[k], Gase, a.Gaswechsel_Gas[k]);
         SpinEdit_Gaswechsel_m[k]->setValue(a.Gaswechsel_m[k]);
         SpinEdit_Gaswechsel_m[k]->setEnabled(f.Gaswechsel_Zeilen);
         ComboBox_Gaswechsel[k]->setEnabled(f.Gaswechsel_Zeilen);
