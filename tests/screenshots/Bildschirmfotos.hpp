@@ -32,3 +32,6 @@ inline const char* Kuerzel(int Sprache) {
 }
 
 } // namespace Bildschirmfotos
+
+// The series of the window families, one file each.
+bool Austauchplanung(const QDir& Ordner, int Sprache);
