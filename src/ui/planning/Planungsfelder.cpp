@@ -4,8 +4,11 @@
 #include "ui/adapters/Fensterbau.hpp"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 
 QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
@@ -27,6 +30,13 @@ QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
     return b;
 }
 
+QLineEdit* Setpointfeld(QWidget* Eltern, const QString& Name) {
+    auto* e = benannt(new QLineEdit(Eltern), Name);
+    e->setMaximumWidth(80);
+    e->setAccessibleName("pO2 (bar)");
+    return e;
+}
+
 QStringList Gasnamen() {
     namespace G = Unit_Gasgemisch_BestMix;
     QStringList Gase;
@@ -39,6 +49,21 @@ void Gasliste_fuellen(QComboBox* Box, const QStringList& Gase, int Auswahl) {
     Box->clear();
     Box->addItems(Gase);
     Box->setCurrentIndex(Auswahl);
+}
+
+int anordnen(QGridLayout* g, int z, const Konstant_oder_Tabelle& t) {
+    QWidget* Eltern = g->parentWidget();
+    g->addWidget(t.konstant, z, 0);
+    if (t.Tag_Konstante != 0) g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Konstante), z, 1);
+    g->addWidget(t.Konstante, z, 2);
+    g->addWidget(t.variabel, z + 1, 0);
+    g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Spalten), z + 1, 1, 1, 2);
+    for (int k = 0; k < 3; ++k) {
+        g->addWidget(t.m[static_cast<std::size_t>(k)], z + 2 + k, 1);
+        g->addWidget(t.Werte[static_cast<std::size_t>(k)], z + 2 + k, 2);
+    }
+    g->addWidget(t.OK, z + 5, 2);
+    return z + 6;
 }
 
 template <std::size_t N> std::array<int, N> Werte(const std::array<QSpinBox*, N>& Felder) {

@@ -103,21 +103,22 @@ QWidget* T_Form_Abtauchplanung::Seite_Geschwindigkeit_anlegen() {
     auto* g = new QGridLayout(Seite);
     CheckBox_AbstiegConst_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegConst_OK", 111);
     SpinEdit_vConst = Zahlfeld(Seite, "SpinEdit_vConst", 1, 100);
-    g->addWidget(CheckBox_AbstiegConst_OK, 0, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 112), 0, 1);
-    g->addWidget(SpinEdit_vConst, 0, 2);
     CheckBox_AbstiegVariabel_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegVariabel_OK", 113);
-    g->addWidget(CheckBox_AbstiegVariabel_OK, 1, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 114), 1, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_m[k] = Zahlfeld(Seite, QString("SpinEdit_m%1").arg(k + 1), 0, 350);
         SpinEdit_v[k] = Zahlfeld(Seite, QString("SpinEdit_v%1").arg(k + 1), 1, k < 2 ? 50 : 100);
-        g->addWidget(SpinEdit_m[k], 2 + k, 1);
-        g->addWidget(SpinEdit_v[k], 2 + k, 2);
     }
     BitBtn_Abstieg = OK_Knopf(Seite, "BitBtn_Abstieg");
-    g->addWidget(BitBtn_Abstieg, 5, 2);
-    g->setRowStretch(6, 1);
+    const int z = anordnen(g, 0,
+                           {CheckBox_AbstiegConst_OK,
+                            112,
+                            SpinEdit_vConst,
+                            CheckBox_AbstiegVariabel_OK,
+                            114,
+                            {SpinEdit_m[0], SpinEdit_m[1], SpinEdit_m[2]},
+                            {SpinEdit_v[0], SpinEdit_v[1], SpinEdit_v[2]},
+                            BitBtn_Abstieg});
+    g->setRowStretch(z, 1);
     return Seite;
 }
 
@@ -168,25 +169,23 @@ QWidget* T_Form_Abtauchplanung::Seite_pO2_anlegen() {
     auto* g = new QGridLayout(Seite);
     g->addWidget(Beschriftung_mit_Tag(Seite, 122), 0, 0, 1, 3);
     CheckBox_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_pO2_const", 111);
-    Edit_pO2_const = benannt(new QLineEdit(Seite), "Edit_pO2_const");
-    Edit_pO2_const->setMaximumWidth(80);
-    Edit_pO2_const->setAccessibleName("pO2 (bar)");
-    g->addWidget(CheckBox_pO2_const, 1, 0);
-    g->addWidget(Edit_pO2_const, 1, 2);
+    Edit_pO2_const = Setpointfeld(Seite, "Edit_pO2_const");
     CheckBox_not_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_not_pO2_const", 113);
-    g->addWidget(CheckBox_not_pO2_const, 2, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 123), 2, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_mp[k] = Zahlfeld(Seite, QString("SpinEdit_mp%1").arg(k + 1), k == 0 ? 0 : 1, 350);
-        Edit_yp[k] = benannt(new QLineEdit(Seite), QString("Edit_yp%1").arg(k + 1));
-        Edit_yp[k]->setMaximumWidth(80);
-        Edit_yp[k]->setAccessibleName("pO2 (bar)");
-        g->addWidget(SpinEdit_mp[k], 3 + k, 1);
-        g->addWidget(Edit_yp[k], 3 + k, 2);
+        Edit_yp[k] = Setpointfeld(Seite, QString("Edit_yp%1").arg(k + 1));
     }
     Button_pO2OK = OK_Knopf(Seite, "Button_pO2OK");
-    g->addWidget(Button_pO2OK, 6, 2);
-    g->setRowStretch(7, 1);
+    const int z = anordnen(g, 1,
+                           {CheckBox_pO2_const,
+                            0,
+                            Edit_pO2_const,
+                            CheckBox_not_pO2_const,
+                            123,
+                            {SpinEdit_mp[0], SpinEdit_mp[1], SpinEdit_mp[2]},
+                            {Edit_yp[0], Edit_yp[1], Edit_yp[2]},
+                            Button_pO2OK});
+    g->setRowStretch(z, 1);
     return Seite;
 }
 

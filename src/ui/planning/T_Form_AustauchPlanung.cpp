@@ -26,13 +26,6 @@ namespace S = Unit_Saettigungsmodelle;
 
 constexpr int m_Maximaltiefe = 350;
 
-QLineEdit* Setpointfeld(QWidget* Eltern, const QString& Name) {
-    auto* e = benannt(new QLineEdit(Eltern), Name);
-    e->setMaximumWidth(80);
-    e->setAccessibleName("pO2 (bar)");
-    return e;
-}
-
 std::array<std::string, 3> Texte(const std::array<QLineEdit*, 3>& Felder) {
     return {Felder[0]->text().toStdString(), Felder[1]->text().toStdString(),
             Felder[2]->text().toStdString()};
@@ -68,21 +61,22 @@ QWidget* T_Form_AustauchPlanung::Seite_Geschwindigkeit_anlegen() {
     auto* g = new QGridLayout(Seite);
     CheckBox_AufstiegConst = benannt(new QRadioButton(Seite), "CheckBox_AufstiegConst", 111);
     SpinEdit_vConst = Zahlfeld(Seite, "SpinEdit_vConst", 1, 18);
-    g->addWidget(CheckBox_AufstiegConst, 0, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 128), 0, 1);
-    g->addWidget(SpinEdit_vConst, 0, 2);
     CheckBox_AufstiegVariabel_OK = benannt(new QRadioButton(Seite), "CheckBox_AufstiegVariabel_OK", 113);
-    g->addWidget(CheckBox_AufstiegVariabel_OK, 1, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 129), 1, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_m[k] = Zahlfeld(Seite, QString("SpinEdit_m%1").arg(k + 1), 0, m_Maximaltiefe);
         SpinEdit_v[k] = Zahlfeld(Seite, QString("SpinEdit_v%1").arg(k + 1), 1, 18);
-        g->addWidget(SpinEdit_m[k], 2 + k, 1);
-        g->addWidget(SpinEdit_v[k], 2 + k, 2);
     }
     Button_AufstiegsgeschwindigkeitOK = OK_Knopf(Seite, "Button_AufstiegsgeschwindigkeitOK");
-    g->addWidget(Button_AufstiegsgeschwindigkeitOK, 5, 2);
-    g->setRowStretch(6, 1);
+    const int z = anordnen(g, 0,
+                           {CheckBox_AufstiegConst,
+                            128,
+                            SpinEdit_vConst,
+                            CheckBox_AufstiegVariabel_OK,
+                            129,
+                            {SpinEdit_m[0], SpinEdit_m[1], SpinEdit_m[2]},
+                            {SpinEdit_v[0], SpinEdit_v[1], SpinEdit_v[2]},
+                            Button_AufstiegsgeschwindigkeitOK});
+    g->setRowStretch(z, 1);
     g->setColumnStretch(3, 1);
     return Seite;
 }
@@ -165,22 +159,24 @@ QWidget* T_Form_AustauchPlanung::Seite_pO2_anlegen() {
     g->addWidget(Beschriftung_mit_Tag(Seite, 122), 0, 0, 1, 3);
     CheckBox_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_pO2_const", 111);
     Edit_pO2_const = Setpointfeld(Seite, "Edit_pO2_const");
-    g->addWidget(CheckBox_pO2_const, 1, 0);
-    g->addWidget(Edit_pO2_const, 1, 2);
     CheckBox_not_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_not_pO2_const", 113);
-    g->addWidget(CheckBox_not_pO2_const, 2, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 123), 2, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_mp[k] = Zahlfeld(Seite, QString("SpinEdit_mp%1").arg(k + 1), 1, m_Maximaltiefe);
         Edit_yp[k] = Setpointfeld(Seite, QString("Edit_yp%1").arg(k + 1));
-        g->addWidget(SpinEdit_mp[k], 3 + k, 1);
-        g->addWidget(Edit_yp[k], 3 + k, 2);
     }
     Button_pO2OK = OK_Knopf(Seite, "Button_pO2OK");
-    g->addWidget(Button_pO2OK, 6, 2);
+    const int z = anordnen(g, 1,
+                           {CheckBox_pO2_const,
+                            0,
+                            Edit_pO2_const,
+                            CheckBox_not_pO2_const,
+                            123,
+                            {SpinEdit_mp[0], SpinEdit_mp[1], SpinEdit_mp[2]},
+                            {Edit_yp[0], Edit_yp[1], Edit_yp[2]},
+                            Button_pO2OK});
     CheckBox_BailOut_do = benannt(new QCheckBox(Seite), "CheckBox_BailOut_do", 140);
-    g->addWidget(CheckBox_BailOut_do, 7, 0, 1, 4);
-    g->setRowStretch(8, 1);
+    g->addWidget(CheckBox_BailOut_do, z, 0, 1, 4);
+    g->setRowStretch(z + 1, 1);
     g->setColumnStretch(3, 1);
     return Seite;
 }
