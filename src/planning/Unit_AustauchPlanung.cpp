@@ -433,7 +433,11 @@ void Gaswechsel_OK(const std::array<Zeile_Eingabe, 6>& Zeilen) {
 
 void AirBreak_uebernehmen(bool an, int32_t Gas, int32_t Abstand_min, int32_t Dauer) {
     AirBreak_OK = an;
-    AirBreak_GasNum = std::clamp(Gas, 0, G::Gasgemisch_NumMax);
+    if (ist_Gas(static_cast<float>(Gas)))
+        AirBreak_GasNum = Gas;
+    else
+        Unit_Tools::Meldung_Problem("Gas Break: kein Gas der Gasliste gewählt, das Gas bleibt",
+                                    "Gas break: no gas of the gas list chosen, the gas stays");
     AirBreak_minAbstand = std::clamp(Abstand_min, 0, 100);
     AirBreak_minDauer = std::clamp(Dauer, 0, 100);
 }

@@ -87,6 +87,8 @@ void Dekotiefen_OK(int m_zuletzt, int m_Abstand);
 // A row whose value is no gas of the list (a gas box without choice) keeps its gas, after a
 // message.
 void Gaswechsel_OK(const std::array<Zeile_Eingabe, 6>& Zeilen);
+// Gas breaks: a gas that is not in the list (a gas box without choice) keeps the break gas,
+// after a message; interval and duration are kept within 0 to 100 min.
 void AirBreak_uebernehmen(bool an, int32_t Gas, int32_t Abstand, int32_t Dauer);
 void pO2_OK(const std::string& Setpoint_konstant, const std::array<Zeile_Eingabe, 3>& Zeilen);
 // The same with the texts of the setpoint fields, read with Zahl_lesen: a field that is no

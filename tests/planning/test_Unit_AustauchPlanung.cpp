@@ -371,6 +371,11 @@ TEST_F(Aufstieg, Gaszeile_ohne_Gas_der_Liste_behaelt_ihr_Gas) {
     EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[0].Wert, 6);
     EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[1].Wert, 3);
     EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[5].Wert, 2);
+    AirBreak_uebernehmen(true, 6, 20, 5);
+    AirBreak_uebernehmen(true, -1, 25, 4);
+    EXPECT_EQ(Oberflaeche.Anzahl("Gas Break: kein Gas der Gasliste"), 1);
+    EXPECT_EQ(AirBreak_GasNum, 6);
+    EXPECT_EQ(AirBreak_minAbstand, 25);
     Aufstieg_Gaswechsel.Zeile[2].Wert = 40; // from a file with a longer gas list
     const Anzeige_Type a = Anzeige();
     EXPECT_EQ(a.Gaswechsel_Gas[1], 3);

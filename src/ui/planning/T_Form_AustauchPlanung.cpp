@@ -141,15 +141,15 @@ QWidget* T_Form_AustauchPlanung::Gas_Breaks_anlegen(QWidget* Seite) {
     SpinEdit_AirBreak_minAbstand = Zahlfeld(Gruppe, "SpinEdit_AirBreak_minAbstand", 0, 100);
     SpinEdit_AirBreak_minDauer = Zahlfeld(Gruppe, "SpinEdit_AirBreak_minDauer", 0, 100);
     Button_AirBreakOK = OK_Knopf(Gruppe, "Button_AirBreakOK");
-    g->addWidget(CheckBox_AirBreak_OK, 0, 0, 1, 2);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 137), 1, 0, 1, 2);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 138), 2, 0);
-    g->addWidget(ComboBox_AirBreak_GasNum, 2, 1);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 139), 3, 0);
-    g->addWidget(SpinEdit_AirBreak_minAbstand, 3, 1);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 117), 4, 0);
-    g->addWidget(SpinEdit_AirBreak_minDauer, 4, 1);
-    g->addWidget(Button_AirBreakOK, 5, 1);
+    g->addWidget(CheckBox_AirBreak_OK, 0, 0);
+    g->addWidget(Beschriftung_mit_Tag(Gruppe, 137), 0, 1);
+    g->addWidget(Beschriftung_mit_Tag(Gruppe, 138), 1, 0);
+    g->addWidget(ComboBox_AirBreak_GasNum, 1, 1);
+    g->addWidget(Beschriftung_mit_Tag(Gruppe, 139), 2, 0);
+    g->addWidget(SpinEdit_AirBreak_minAbstand, 2, 1);
+    g->addWidget(Beschriftung_mit_Tag(Gruppe, 117), 3, 0);
+    g->addWidget(SpinEdit_AirBreak_minDauer, 3, 1);
+    g->addWidget(Button_AirBreakOK, 4, 1);
     return Gruppe;
 }
 
