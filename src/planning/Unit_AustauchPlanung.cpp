@@ -148,6 +148,32 @@ void Stop_verlaengern(float& Stopzeit, long double Bruchteil) {
     if (std::fabs(Stopzeit - x) > 0.05f) am_Stop_rechnen(Stopzeit - x);
 }
 
+bool ist_Gas(float Gas) {
+    return Gas >= 0 &&
+           Gas <= static_cast<float>(std::min(G::Gasgemisch_NumMax, G::GasGemisch_NumMaxUeberhaupt));
+}
+
+int32_t gerundet(float Wert) {
+    return static_cast<int32_t>(std::lround(std::clamp(Wert, -1.0e6f, 1.0e6f)));
+}
+
+// A setpoint field that is no number keeps the setpoint it had (Zahl_lesen shows why).
+float Setpoint_lesen(const std::string& Text, float bisher) {
+    long double x = 0;
+    if (Unit_Tools::Zahl_umwandeln(Text, x)) return static_cast<float>(x);
+    Unit_Tools::Zahl_lesen(Text);
+    return bisher;
+}
+
+bool Setpoints_setzen(float konstant, const std::array<Zeile_Eingabe, 3>& Zeilen) {
+    W::CCR_Setpoint = konstant;
+    Unit_CCR_SCR::CCR.Setpoint_Einstellung = W::CCR_Setpoint;
+    Unit_CCR_SCR::Sollwerte_uebernehmen();
+    for (std::size_t k = 0; k < 3; ++k) Aufstieg_Setpoint.Zeile[k] = {Zeilen[k].m, Zeilen[k].Wert};
+    Unit_Tiefentabelle::Zeilen_auffuellen(Aufstieg_Setpoint, 3);
+    return Unit_Tiefentabelle::Reihenfolge_pruefen(Aufstieg_Setpoint);
+}
+
 } // namespace
 
 void Tabellen_zuruecksetzen() {
@@ -390,26 +416,43 @@ void Dekotiefen_OK(int m_zuletzt, int m_Abstand) {
 }
 
 void Gaswechsel_OK(const std::array<Zeile_Eingabe, 6>& Zeilen) {
-    for (std::size_t k = 0; k < 6; ++k)
-        Aufstieg_Gaswechsel.Zeile[k] = {Zeilen[k].m, std::clamp(std::round(Zeilen[k].Wert), 0.0f,
-                                                                static_cast<float>(G::Gasgemisch_NumMax))};
+    for (std::size_t k = 0; k < 6; ++k) {
+        auto& z = Aufstieg_Gaswechsel.Zeile[k];
+        z.m_ab = Zeilen[k].m;
+        const float Gas = std::round(Zeilen[k].Wert);
+        if (ist_Gas(Gas)) {
+            z.Wert = Gas;
+            continue;
+        }
+        const std::string n = std::to_string(k + 1);
+        Unit_Tools::Meldung_Problem("Zeile " + n + ": kein Gas der Gasliste gewählt, das Gas bleibt",
+                                    "Row " + n + ": no gas of the gas list chosen, the gas stays");
+    }
     Unit_Tiefentabelle::Reihenfolge_pruefen(Aufstieg_Gaswechsel);
 }
 
 void AirBreak_uebernehmen(bool an, int32_t Gas, int32_t Abstand_min, int32_t Dauer) {
     AirBreak_OK = an;
-    AirBreak_GasNum = std::clamp(Gas, 0, G::Gasgemisch_NumMax);
+    if (ist_Gas(static_cast<float>(Gas)))
+        AirBreak_GasNum = Gas;
+    else
+        Unit_Tools::Meldung_Problem("Gas Break: kein Gas der Gasliste gewählt, das Gas bleibt",
+                                    "Gas break: no gas of the gas list chosen, the gas stays");
     AirBreak_minAbstand = std::clamp(Abstand_min, 0, 100);
     AirBreak_minDauer = std::clamp(Dauer, 0, 100);
 }
 
 void pO2_OK(const std::string& Setpoint_konstant, const std::array<Zeile_Eingabe, 3>& Zeilen) {
-    W::CCR_Setpoint = static_cast<float>(Unit_Tools::Zahl_lesen(Setpoint_konstant));
-    Unit_CCR_SCR::CCR.Setpoint_Einstellung = W::CCR_Setpoint;
-    Unit_CCR_SCR::Sollwerte_uebernehmen();
-    for (std::size_t k = 0; k < 3; ++k) Aufstieg_Setpoint.Zeile[k] = {Zeilen[k].m, Zeilen[k].Wert};
-    Unit_Tiefentabelle::Zeilen_auffuellen(Aufstieg_Setpoint, 3);
-    Unit_Tiefentabelle::Reihenfolge_pruefen(Aufstieg_Setpoint);
+    Setpoints_setzen(static_cast<float>(Unit_Tools::Zahl_lesen(Setpoint_konstant)), Zeilen);
+}
+
+bool pO2_OK(const std::string& Setpoint_konstant, const std::array<int32_t, 3>& m,
+            const std::array<std::string, 3>& Setpoints) {
+    const float konstant = Setpoint_lesen(Setpoint_konstant, W::CCR_Setpoint);
+    std::array<Zeile_Eingabe, 3> Zeilen{};
+    for (std::size_t k = 0; k < 3; ++k)
+        Zeilen[k] = {static_cast<float>(m[k]), Setpoint_lesen(Setpoints[k], Aufstieg_Setpoint.Zeile[k].Wert)};
+    return Setpoints_setzen(konstant, Zeilen);
 }
 
 std::string Baker_Beschriftung() {
@@ -419,7 +462,54 @@ std::string Baker_Beschriftung() {
 
 Freigaben Freigaben_berechnen() {
     const bool CCR = W::Tauchgeraet == 1;
-    return {CCR && !Bail_Out, CCR};
+    Freigaben f;
+    f.Setpoint_Tabelle = CCR && !Bail_Out;
+    f.Bail_Out = CCR;
+    f.vConst = !Aufstieg_Geschwindigkeit_variabel;
+    f.v_Tabelle = Aufstieg_Geschwindigkeit_variabel;
+    f.Gaswechsel_Zeilen = Aufstieg_Gaswechsel_OK;
+    f.AirBreak_Felder = AirBreak_OK;
+    f.GF_Felder = S::GF_verwenden;
+    f.pO2_konstant = f.Setpoint_Tabelle && !Aufstieg_Setpoint_variabel;
+    f.pO2_Zeilen = f.Setpoint_Tabelle && Aufstieg_Setpoint_variabel;
+    return f;
+}
+
+Anzeige_Type Anzeige() {
+    Anzeige_Type a;
+    a.vConst = gerundet(v_Aufstieg_konstant);
+    for (std::size_t k = 0; k < 3; ++k) {
+        a.m[k] = gerundet(Aufstieg_Geschwindigkeit.Zeile[k].m_ab);
+        a.v[k] = gerundet(Aufstieg_Geschwindigkeit.Zeile[k].Wert);
+        a.mp[k] = gerundet(Aufstieg_Setpoint.Zeile[k].m_ab);
+        a.yp[k] = Zahl_formatieren(4, 2, Aufstieg_Setpoint.Zeile[k].Wert);
+    }
+    a.DekoZuletzt = gerundet(m_DekoZuletzt);
+    a.DekoStep = gerundet(m_DekoStep);
+    for (std::size_t k = 0; k < 6; ++k) {
+        a.Gaswechsel_m[k] = gerundet(Aufstieg_Gaswechsel.Zeile[k].m_ab);
+        const float Gas = std::round(Aufstieg_Gaswechsel.Zeile[k].Wert);
+        a.Gaswechsel_Gas[k] = ist_Gas(Gas) ? gerundet(Gas) : -1;
+    }
+    a.AirBreak_Gas = ist_Gas(static_cast<float>(AirBreak_GasNum)) ? AirBreak_GasNum : -1;
+    a.AirBreak_Abstand = AirBreak_minAbstand;
+    a.AirBreak_Dauer = AirBreak_minDauer;
+    a.pO2_const = Zahl_formatieren(4, 2, W::CCR_Setpoint);
+    a.GF_Lo = gerundet(S::GF_Lo * 100.0f);
+    a.GF_Hi = gerundet(S::GF_Hi * 100.0f);
+    return a;
+}
+
+void GF_uebernehmen(int32_t GF_Lo_Prozent, int32_t GF_Hi_Prozent) {
+    S::GF_Eingabe_uebernehmen(GF_Lo_Prozent, GF_Hi_Prozent, S::GF_Lo_last_deco_stop, S::GF_alle_Stops);
+}
+
+int Sicherheit_Unterseite() {
+    int Seite = 1;
+    if (S::Buehlmann_Tiefenzuschlag) Seite = 0;
+    if (S::GF_verwenden) Seite = 1;
+    if (S::Deep_Stop_verwenden) Seite = 2;
+    return Seite;
 }
 
 } // namespace Unit_AustauchPlanung

@@ -152,11 +152,13 @@ void Gaswechsel_vorschlagen(int32_t Gas, bool ideal_BottomGas, Tiefentabelle_Typ
     G::Gasgemisch_waehlen(Gas_gewaehlt);
 }
 
-void Vorschlag_OK(const Felder_Type& Felder, float m_DekoZuletzt) {
+bool Vorschlag_OK(const Felder_Type& Felder, float m_DekoZuletzt) {
     namespace W = Unit_WayPoints;
-    if (W::min_Runtime <= 0.1L) {
+    // A new dive stands at the input fields' start point (30 min, 25 m by default) before any
+    // waypoint is entered: that is no dive to propose for either.
+    if (W::min_Runtime <= 0.1L || W::WayPoint_Anzahl < 1) {
         Unit_Tools::Meldung_Info("Noch keine Daten eingegeben", "Data not yet entered");
-        return;
+        return false;
     }
     auto& p = Parameter;
     p.pO2max = static_cast<float>(Unit_Tools::Zahl_lesen(Felder.pO2max));
@@ -168,6 +170,7 @@ void Vorschlag_OK(const Felder_Type& Felder, float m_DekoZuletzt) {
     p.BottomGasIstErstesGas = Felder.BottomGasIstErstesGas;
     Gaswechsel_vorschlagen(W::Gas_Nr, !p.BottomGasIstErstesGas, Unit_AustauchPlanung::Aufstieg_Gaswechsel,
                            p.dpN2min, p.dpN2max, p.pN2max, p.pO2min, p.pO2max, W::m_Wasser, m_DekoZuletzt);
+    return true;
 }
 
 } // namespace Unit_AustauchPlanung_autoGaswechsel

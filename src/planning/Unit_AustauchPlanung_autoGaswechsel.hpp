@@ -57,9 +57,11 @@ void Gaswechsel_vorschlagen(int32_t Gas, bool ideal_BottomGas, Tiefentabelle_Typ
                             float dpN2max, float pN2max, float pO2min, float pO2max, float m_Start,
                             float m_DekoZuletzt);
 
-// OK of the window: without an entered dive only the information box; otherwise the fields
+// OK of the window: without an entered dive (runtime up to 0.1 min, or no waypoint entered yet)
+// only the information box; otherwise the fields
 // become the current set and the ascent gas table gets the proposal for the current gas and
-// depth. The window repaints the ascent plan window afterwards.
-void Vorschlag_OK(const Felder_Type& Felder, float m_DekoZuletzt);
+// depth. The window repaints the ascent plan window afterwards. False when there was no dive
+// (the fields were not read).
+bool Vorschlag_OK(const Felder_Type& Felder, float m_DekoZuletzt);
 
 } // namespace Unit_AustauchPlanung_autoGaswechsel

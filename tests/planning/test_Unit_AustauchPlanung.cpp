@@ -346,3 +346,71 @@ TEST_F(Aufstieg, pSCR_spuelt_zu_Beginn_des_Aufstiegs) {
     EXPECT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).Aktion, "pSCR spülen");
     EXPECT_FLOAT_EQ(Zeile(Unit_WayPoints::Eingabemarke + 1).m_Wasser, 20);
 }
+
+TEST_F(Aufstieg, Setpointfelder_die_keine_Zahl_sind_behalten_ihren_Setpoint) {
+    W::Tauchgeraet = 1;
+    ASSERT_TRUE(pO2_OK("1,2", {6, 20, 40}, {"1.6", "1,4", "1.3"}));
+    EXPECT_FLOAT_EQ(W::CCR_Setpoint, 1.2f);
+    EXPECT_FLOAT_EQ(Aufstieg_Setpoint.Zeile[1].Wert, 1.4f);
+    EXPECT_TRUE(pO2_OK("abc", {6, 20, 40}, {"1.5", "x", "1.3"}));
+    EXPECT_EQ(Oberflaeche.Anzahl("ist keine Zahl"), 2);
+    EXPECT_FLOAT_EQ(W::CCR_Setpoint, 1.2f);                 // kept
+    EXPECT_FLOAT_EQ(Aufstieg_Setpoint.Zeile[1].Wert, 1.4f); // kept
+    EXPECT_FLOAT_EQ(Aufstieg_Setpoint.Zeile[0].Wert, 1.5f);
+    EXPECT_EQ(Anzeige().yp[1], "1.40");
+    // 40 m before 20 m: the order message, the rows as entered
+    EXPECT_FALSE(pO2_OK("1.2", {6, 40, 20}, {"1.6", "1.4", "1.3"}));
+    EXPECT_EQ(Oberflaeche.Anzahl("Falsche Reihenfolge"), 1);
+    EXPECT_FLOAT_EQ(Aufstieg_Setpoint.Zeile[2].m_ab, 20);
+}
+
+TEST_F(Aufstieg, Gaszeile_ohne_Gas_der_Liste_behaelt_ihr_Gas) {
+    Gaswechsel_OK({{{6, 6}, {21, 4}, {30, 2}, {30, 2}, {30, 2}, {30, 2}}});
+    Gaswechsel_OK({{{6, -1}, {21, 3}, {30, 2}, {30, 2}, {30, 2}, {30, 99}}});
+    EXPECT_EQ(Oberflaeche.Anzahl("kein Gas der Gasliste"), 2);
+    EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[0].Wert, 6);
+    EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[1].Wert, 3);
+    EXPECT_EQ(Aufstieg_Gaswechsel.Zeile[5].Wert, 2);
+    AirBreak_uebernehmen(true, 6, 20, 5);
+    AirBreak_uebernehmen(true, -1, 25, 4);
+    EXPECT_EQ(Oberflaeche.Anzahl("Gas Break: kein Gas der Gasliste"), 1);
+    EXPECT_EQ(AirBreak_GasNum, 6);
+    EXPECT_EQ(AirBreak_minAbstand, 25);
+    Aufstieg_Gaswechsel.Zeile[2].Wert = 40; // from a file with a longer gas list
+    const Anzeige_Type a = Anzeige();
+    EXPECT_EQ(a.Gaswechsel_Gas[1], 3);
+    EXPECT_EQ(a.Gaswechsel_Gas[2], -1);
+    EXPECT_EQ(a.Gaswechsel_m[1], 21);
+}
+
+TEST_F(Aufstieg, Freigaben_der_Gruppen) {
+    W::Tauchgeraet = 0;
+    Aufstieg_Setpoint_variabel = true;
+    Freigaben f = Freigaben_berechnen();
+    EXPECT_FALSE(f.Bail_Out || f.Setpoint_Tabelle || f.pO2_Zeilen || f.pO2_konstant);
+    EXPECT_TRUE(f.vConst && !f.v_Tabelle && !f.Gaswechsel_Zeilen && !f.AirBreak_Felder);
+    W::Tauchgeraet = 1;
+    f = Freigaben_berechnen();
+    EXPECT_TRUE(f.Bail_Out && f.Setpoint_Tabelle && f.pO2_Zeilen && !f.pO2_konstant);
+    Bail_Out = true;
+    f = Freigaben_berechnen();
+    EXPECT_TRUE(f.Bail_Out && !f.Setpoint_Tabelle && !f.pO2_Zeilen);
+    S::GF_verwenden = false;
+    EXPECT_FALSE(Freigaben_berechnen().GF_Felder);
+    Aufstieg_Geschwindigkeit_variabel = Aufstieg_Gaswechsel_OK = AirBreak_OK = S::GF_verwenden = true;
+    f = Freigaben_berechnen();
+    EXPECT_TRUE(!f.vConst && f.v_Tabelle && f.Gaswechsel_Zeilen && f.AirBreak_Felder && f.GF_Felder);
+}
+
+TEST_F(Aufstieg, Unterseite_der_Sicherheitseinstellungen_die_letzte_die_zutrifft) {
+    S::Buehlmann_Tiefenzuschlag = S::GF_verwenden = S::Deep_Stop_verwenden = false;
+    EXPECT_EQ(Sicherheit_Unterseite(), 1);
+    S::Buehlmann_Tiefenzuschlag = true;
+    EXPECT_EQ(Sicherheit_Unterseite(), 0);
+    S::GF_verwenden = true;
+    EXPECT_EQ(Sicherheit_Unterseite(), 1);
+    S::Deep_Stop_verwenden = true;
+    EXPECT_EQ(Sicherheit_Unterseite(), 2);
+    S::GF_verwenden = false;
+    EXPECT_EQ(Sicherheit_Unterseite(), 2);
+}

@@ -223,12 +223,13 @@ class Vorschlag_OK_Knopf : public Vorschlag {
         W::Gas_Nr = 0;
         W::m_Wasser = 40;
         W::min_Runtime = 20;
+        W::WayPoint_Anzahl = 2;
     }
 };
 
 TEST_F(Vorschlag_OK_Knopf, ohne_Tauchgang_nur_die_Information) {
     W::min_Runtime = 0.1L;
-    Vorschlag_OK({"1.4", "0.8", "0.8", "0.4", 30, true}, 3);
+    EXPECT_FALSE(Vorschlag_OK({"1.4", "0.8", "0.8", "0.4", 30, true}, 3));
     ASSERT_EQ(Oberflaeche.Meldungen.size(), 1u);
     EXPECT_EQ(Oberflaeche.Meldungen[0].Art, Unit_UI::Meldungsart::Info);
     EXPECT_EQ(Oberflaeche.Meldungen[0].Text, "Noch keine Daten eingegeben");
@@ -236,8 +237,19 @@ TEST_F(Vorschlag_OK_Knopf, ohne_Tauchgang_nur_die_Information) {
     EXPECT_EQ(Parameter.pO2min, 0.80f); // the fields are not read either
 }
 
+// A new dive stands at the start point of the input fields (30 min, 25 m) before anything is
+// entered; proposing for it would fill the table from a dive nobody entered.
+TEST_F(Vorschlag_OK_Knopf, neuer_Tauchgang_am_Startpunkt_ist_noch_kein_Tauchgang) {
+    W::WayPoint_Anzahl = 0;
+    W::min_Runtime = 30;
+    W::m_Wasser = 25;
+    EXPECT_FALSE(Vorschlag_OK({"1.4", "0.8", "0.8", "0.4", 30, true}, 3));
+    EXPECT_EQ(Oberflaeche.Anzahl("Noch keine Daten eingegeben"), 1);
+    EXPECT_EQ(Unit_AustauchPlanung::Aufstieg_Gaswechsel.Zeile[5].Wert, 99);
+}
+
 TEST_F(Vorschlag_OK_Knopf, liest_die_Felder_und_schlaegt_fuer_Gas_und_Tiefe_vor) {
-    Vorschlag_OK({"1,4", " 0.80", "0.8", "0.4", 20, true}, 3);
+    EXPECT_TRUE(Vorschlag_OK({"1,4", " 0.80", "0.8", "0.4", 20, true}, 3));
     EXPECT_EQ(Parameter.pO2max, 1.4f);
     EXPECT_EQ(Parameter.ENDmax, 20);
     EXPECT_NEAR(Parameter.pN2max, 2.38107f, 1e-5f);

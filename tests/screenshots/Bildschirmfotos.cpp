@@ -128,6 +128,7 @@ int main(int argc, char** argv) {
         ok = Hauptfenster(Ordner, Sprache) && ok;
         ok = kleine_Fenster(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Einstellungen(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Austauchplanung(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

@@ -1,6 +1,7 @@
 #include "ui/main/T_Form_main.hpp"
 
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
+#include "ui/planning/T_Form_AustauchPlanung.hpp"
 #include "ui/settings/T_Form_Einstellungen.hpp"
 #include "ui/settings/T_Form_Save_Read.hpp"
 
@@ -98,6 +99,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
 
     GasZeiger = new T_Form_GasZeiger(this);
     Abtauchplanung = new T_Form_Abtauchplanung(this);
+    Austauchplanung = new T_Form_AustauchPlanung(this);
     Uebersicht = new T_Form_Save_Read(this);
     Einstellungsdialog = new T_Form_Einstellungen(this);
     connect(Einstellungsdialog, &T_Form_Einstellungen::Hauptfenster_aktualisieren_verlangt, this,
@@ -148,8 +150,6 @@ void T_Form_main::Obere_Leiste_anlegen() {
     BitBtn_Einstellungen = Knopf("BitBtn_Einstellungen", 67, GroupBox_Planung);
     for (auto* b : {BitBtn_Abtauchplanung, BitBtn_Austauchplanung, BitBtn_Einstellungen})
         Planung->addWidget(b);
-    // its window comes with the ascent plan window
-    BitBtn_Austauchplanung->setEnabled(false);
     Leiste->addWidget(GroupBox_Planung);
 
     GroupBox_Modelle = benannt(new QGroupBox(GroupBox_oben), "GroupBox_Modelle", 72);
@@ -406,8 +406,10 @@ void T_Form_main::Menue_anlegen() {
         Befehl(Eintrag(Abstieg, 29 + Seite, ("Aktion_Abstiegsplanung_" + std::to_string(29 + Seite)).c_str()),
                [this, Seite] { Abtauchplanung_zeigen(Seite); });
     QMenu* Aufstieg = Menue(33, "Menu_Austauchplanung");
-    for (int Tag : {34, 35, 36, 37, 38})
-        spaeter(Eintrag(Aufstieg, Tag, ("Aktion_Austauchplanung_" + std::to_string(Tag)).c_str()));
+    for (int Seite : {0, 1, 2, 3, 4})
+        Befehl(
+            Eintrag(Aufstieg, 34 + Seite, ("Aktion_Austauchplanung_" + std::to_string(34 + Seite)).c_str()),
+            [this, Seite] { Austauchplanung_zeigen(Seite); });
 
     QMenu* Tauchen = Menue(39, "Menu_Tauchen");
     Befehl(Eintrag(Tauchen, 40, "Aktion_Neuer_Tauchgang_Luft"),
@@ -497,11 +499,21 @@ bool T_Form_main::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     return QMainWindow::eventFilter(Objekt, Ereignis);
 }
 
+void T_Form_main::Austauchplanung_zeigen(int Seite) {
+    if (M::Berechnung_laeuft) return;
+    Austauchplanung->Seite_zeigen(Seite);
+}
+
 void T_Form_main::Verbinden() {
     connect(BitBtn_Abtauchplanung, &QPushButton::clicked, this, [this] { Abtauchplanung_zeigen(0); });
     // The first time on the basic settings, later on the page shown last.
     connect(BitBtn_Einstellungen, &QPushButton::clicked, this,
             [this] { Einstellungen_zeigen(Einstellungsdialog->PageControl->currentIndex()); });
+    connect(BitBtn_Austauchplanung, &QPushButton::clicked, this, [this] { Austauchplanung_zeigen(0); });
+    connect(Austauchplanung, &QDialog::finished, this, &T_Form_main::Hauptfenster_aktualisieren);
+    // "einstellen" of the ascent plan: the safety page on the tab of the margin in use.
+    connect(Austauchplanung, &T_Form_AustauchPlanung::Einstellungen_gewuenscht, this,
+            [this](int Unterseite) { Einstellungen_zeigen(T_Form_Einstellungen::Sicherheit, Unterseite); });
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Tauchen_verlangt, BitBtn_Tauchen, &QPushButton::click);
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, this,
             &T_Form_main::Hauptfenster_aktualisieren);
@@ -603,6 +615,7 @@ void T_Form_main::Zustaende_setzen() {
     BitBtn_NeuerTauchgang->setEnabled(!rechnet);
     BitBtn_Abtauchplanung->setEnabled(!rechnet);
     BitBtn_Einstellungen->setEnabled(!rechnet);
+    BitBtn_Austauchplanung->setEnabled(!rechnet);
     BitBtn_Close->setEnabled(!rechnet);
     ComboBox_Modell_N2->setEnabled(!rechnet);
     ComboBox_Modell_He->setEnabled(!rechnet);

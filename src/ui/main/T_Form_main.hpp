@@ -24,6 +24,7 @@ class Graph_Tauchgang;
 class Statusanzeige;
 class T_Form_Abtauchplanung;
 class T_Form_Einstellungen;
+class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
@@ -88,6 +89,9 @@ class T_Form_main : public QMainWindow {
     void Einstellungen_zeigen(int Seite, int Unterseite = -1);
     // The descent plan window on page 0 .. 3, modal; the main window follows it afterwards.
     void Abtauchplanung_zeigen(int Seite);
+    // The ascent plan window on page 0 .. 4, modal; the main window follows it when it closes.
+    T_Form_AustauchPlanung* Austauchplanung = nullptr;
+    void Austauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
     T_Form_ProgrammInfo* ProgrammInfo = nullptr;
 

@@ -1,10 +1,10 @@
 #include "ui/planning/T_Form_Abtauchplanung.hpp"
 
 #include "core/Unit_WayPoints.hpp"
-#include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/planning/Planungsfelder.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,30 +20,6 @@
 
 namespace {
 namespace A = Unit_AbtauchPlanung;
-
-QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
-    auto* s = benannt(new QSpinBox(Eltern), Name);
-    s->setRange(von, bis);
-    s->setAlignment(Qt::AlignRight);
-    return s;
-}
-
-QLabel* Beschriftung_mit_Tag(QWidget* Eltern, int Tag) {
-    auto* l = new QLabel(Eltern);
-    Tag_setzen(l, Tag);
-    return l;
-}
-
-QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
-    auto* b = benannt(new QPushButton("OK", Eltern), Name);
-    b->setAccessibleName(Name);
-    return b;
-}
-
-std::array<int32_t, 3> Werte(const std::array<QSpinBox*, 3>& Felder) {
-    return {Felder[0]->value(), Felder[1]->value(), Felder[2]->value()};
-}
-
 } // namespace
 
 T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) {
@@ -127,21 +103,22 @@ QWidget* T_Form_Abtauchplanung::Seite_Geschwindigkeit_anlegen() {
     auto* g = new QGridLayout(Seite);
     CheckBox_AbstiegConst_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegConst_OK", 111);
     SpinEdit_vConst = Zahlfeld(Seite, "SpinEdit_vConst", 1, 100);
-    g->addWidget(CheckBox_AbstiegConst_OK, 0, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 112), 0, 1);
-    g->addWidget(SpinEdit_vConst, 0, 2);
     CheckBox_AbstiegVariabel_OK = benannt(new QRadioButton(Seite), "CheckBox_AbstiegVariabel_OK", 113);
-    g->addWidget(CheckBox_AbstiegVariabel_OK, 1, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 114), 1, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_m[k] = Zahlfeld(Seite, QString("SpinEdit_m%1").arg(k + 1), 0, 350);
         SpinEdit_v[k] = Zahlfeld(Seite, QString("SpinEdit_v%1").arg(k + 1), 1, k < 2 ? 50 : 100);
-        g->addWidget(SpinEdit_m[k], 2 + k, 1);
-        g->addWidget(SpinEdit_v[k], 2 + k, 2);
     }
     BitBtn_Abstieg = OK_Knopf(Seite, "BitBtn_Abstieg");
-    g->addWidget(BitBtn_Abstieg, 5, 2);
-    g->setRowStretch(6, 1);
+    const int z = anordnen(g, 0,
+                           {CheckBox_AbstiegConst_OK,
+                            112,
+                            SpinEdit_vConst,
+                            CheckBox_AbstiegVariabel_OK,
+                            114,
+                            {SpinEdit_m[0], SpinEdit_m[1], SpinEdit_m[2]},
+                            {SpinEdit_v[0], SpinEdit_v[1], SpinEdit_v[2]},
+                            BitBtn_Abstieg});
+    g->setRowStretch(z, 1);
     return Seite;
 }
 
@@ -192,25 +169,23 @@ QWidget* T_Form_Abtauchplanung::Seite_pO2_anlegen() {
     auto* g = new QGridLayout(Seite);
     g->addWidget(Beschriftung_mit_Tag(Seite, 122), 0, 0, 1, 3);
     CheckBox_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_pO2_const", 111);
-    Edit_pO2_const = benannt(new QLineEdit(Seite), "Edit_pO2_const");
-    Edit_pO2_const->setMaximumWidth(80);
-    Edit_pO2_const->setAccessibleName("pO2 (bar)");
-    g->addWidget(CheckBox_pO2_const, 1, 0);
-    g->addWidget(Edit_pO2_const, 1, 2);
+    Edit_pO2_const = Setpointfeld(Seite, "Edit_pO2_const");
     CheckBox_not_pO2_const = benannt(new QRadioButton(Seite), "CheckBox_not_pO2_const", 113);
-    g->addWidget(CheckBox_not_pO2_const, 2, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 123), 2, 1, 1, 2);
     for (int k = 0; k < 3; ++k) {
         SpinEdit_mp[k] = Zahlfeld(Seite, QString("SpinEdit_mp%1").arg(k + 1), k == 0 ? 0 : 1, 350);
-        Edit_yp[k] = benannt(new QLineEdit(Seite), QString("Edit_yp%1").arg(k + 1));
-        Edit_yp[k]->setMaximumWidth(80);
-        Edit_yp[k]->setAccessibleName("pO2 (bar)");
-        g->addWidget(SpinEdit_mp[k], 3 + k, 1);
-        g->addWidget(Edit_yp[k], 3 + k, 2);
+        Edit_yp[k] = Setpointfeld(Seite, QString("Edit_yp%1").arg(k + 1));
     }
     Button_pO2OK = OK_Knopf(Seite, "Button_pO2OK");
-    g->addWidget(Button_pO2OK, 6, 2);
-    g->setRowStretch(7, 1);
+    const int z = anordnen(g, 1,
+                           {CheckBox_pO2_const,
+                            0,
+                            Edit_pO2_const,
+                            CheckBox_not_pO2_const,
+                            123,
+                            {SpinEdit_mp[0], SpinEdit_mp[1], SpinEdit_mp[2]},
+                            {Edit_yp[0], Edit_yp[1], Edit_yp[2]},
+                            Button_pO2OK});
+    g->setRowStretch(z, 1);
     return Seite;
 }
 
@@ -221,7 +196,6 @@ void T_Form_Abtauchplanung::Zeigen(Seite Auf) {
 }
 
 void T_Form_Abtauchplanung::aktualisieren() {
-    namespace G = Unit_Gasgemisch_BestMix;
     Fuellen_laeuft = true;
     const A::Freigabe_Type f = A::Freigaben(Unit_WayPoints::Tauchgeraet);
     const A::Anzeige_Type a = A::Anzeige();
@@ -250,13 +224,9 @@ void T_Form_Abtauchplanung::aktualisieren() {
 
     (A::Abstieg_Gaswechsel_OK ? CheckBox_Gaswechsel_beim_Abstieg_YES : CheckBox_Gaswechsel_beim_Abstieg_NO)
         ->setChecked(true);
-    QStringList Gase;
-    for (int i = 0; i <= G::Gasgemisch_NumMax; ++i)
-        Gase << QString::fromStdString(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
+    const QStringList Gase = Gasnamen();
     for (std::size_t k = 0; k < 5; ++k) {
-        ComboBox_Gaswechsel[k]->clear();
-        ComboBox_Gaswechsel[k]->addItems(Gase);
-        ComboBox_Gaswechsel[k]->setCurrentIndex(a.Gaswechsel_Gas[k]);
+        Gasliste_fuellen(ComboBox_Gaswechsel[k], Gase, a.Gaswechsel_Gas[k]);
         SpinEdit_Gaswechsel_m[k]->setValue(a.Gaswechsel_m[k]);
         SpinEdit_Gaswechsel_m[k]->setEnabled(f.Gaswechsel_Zeilen);
         ComboBox_Gaswechsel[k]->setEnabled(f.Gaswechsel_Zeilen);

@@ -1,0 +1,76 @@
+#include "ui/planning/Planungsfelder.hpp"
+
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "ui/adapters/Fensterbau.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
+    auto* s = benannt(new QSpinBox(Eltern), Name);
+    s->setRange(von, bis);
+    s->setAlignment(Qt::AlignRight);
+    return s;
+}
+
+QLabel* Beschriftung_mit_Tag(QWidget* Eltern, int Tag) {
+    auto* l = new QLabel(Eltern);
+    Tag_setzen(l, Tag);
+    return l;
+}
+
+QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
+    auto* b = benannt(new QPushButton("OK", Eltern), Name);
+    b->setAccessibleName(Name);
+    return b;
+}
+
+QLineEdit* Setpointfeld(QWidget* Eltern, const QString& Name) {
+    auto* e = benannt(new QLineEdit(Eltern), Name);
+    e->setMaximumWidth(80);
+    e->setAccessibleName("pO2 (bar)");
+    return e;
+}
+
+QStringList Gasnamen() {
+    namespace G = Unit_Gasgemisch_BestMix;
+    QStringList Gase;
+    for (int i = 0; i <= G::Gasgemisch_NumMax; ++i)
+        Gase << QString::fromStdString(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
+    return Gase;
+}
+
+void Gasliste_fuellen(QComboBox* Box, const QStringList& Gase, int Auswahl) {
+    Box->clear();
+    Box->addItems(Gase);
+    Box->setCurrentIndex(Auswahl);
+}
+
+int anordnen(QGridLayout* g, int z, const Konstant_oder_Tabelle& t) {
+    QWidget* Eltern = g->parentWidget();
+    g->addWidget(t.konstant, z, 0);
+    if (t.Tag_Konstante != 0) g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Konstante), z, 1);
+    g->addWidget(t.Konstante, z, 2);
+    g->addWidget(t.variabel, z + 1, 0);
+    g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Spalten), z + 1, 1, 1, 2);
+    for (int k = 0; k < 3; ++k) {
+        g->addWidget(t.m[static_cast<std::size_t>(k)], z + 2 + k, 1);
+        g->addWidget(t.Werte[static_cast<std::size_t>(k)], z + 2 + k, 2);
+    }
+    g->addWidget(t.OK, z + 5, 2);
+    return z + 6;
+}
+
+template <std::size_t N> std::array<int, N> Werte(const std::array<QSpinBox*, N>& Felder) {
+    std::array<int, N> w{};
+    for (std::size_t k = 0; k < N; ++k) w[k] = Felder[k]->value();
+    return w;
+}
+template std::array<int, 3> Werte(const std::array<QSpinBox*, 3>&);
+template std::array<int, 5> Werte(const std::array<QSpinBox*, 5>&);
+template std::array<int, 6> Werte(const std::array<QSpinBox*, 6>&);
