@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
     for (int Sprache : {0, 1}) {
         ok = Hauptfenster(Ordner, Sprache) && ok;
         ok = kleine_Fenster(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Einstellungsseiten_Rechnung(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

@@ -27,6 +27,9 @@ class Aufnahme_Oberflaeche : public Unit_UI::Headless {
 // Writes FOLDER/<object name>-<state>-<language>.png once the coalesced repaints have happened.
 bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache);
 
+// The series of the settings dialog's calculation pages.
+bool Einstellungsseiten_Rechnung(const QDir& Ordner, int Sprache);
+
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";
 }

@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -503,6 +504,7 @@ QWidget* Seite_Sicherheit::Seite_DeepStop_anlegen() {
     auto* Spalte = new QVBoxLayout(Seite);
     GroupBox_DeepStop = benannt(new QGroupBox(Seite), "GroupBox_DeepStop", 352);
     auto* g = new QGridLayout(GroupBox_DeepStop);
+    g->setHorizontalSpacing(16);
     CheckBox_DeepStop = benannt(new QCheckBox(GroupBox_DeepStop), "CheckBox_DeepStop", 230);
     SpinEdit_DeepStop_min = Zahlfeld(GroupBox_DeepStop, "SpinEdit_DeepStop_min", 0, 10);
     SpinEdit_DeepStop_Stufen = Zahlfeld(GroupBox_DeepStop, "SpinEdit_DeepStop_Stufen", 1, 20);
@@ -511,8 +513,14 @@ QWidget* Seite_Sicherheit::Seite_DeepStop_anlegen() {
     auto* Schalter = new QVBoxLayout;
     Schalter->setSpacing(0);
     Schalter->addWidget(CheckBox_DeepStop);
-    Schalter->addWidget(Text_mit_Tag(GroupBox_DeepStop, 231));
-    Schalter->addWidget(Text_mit_Tag(GroupBox_DeepStop, 232));
+    // The caption's other two lines continue the box's own text.
+    const int Einzug = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                       style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    for (int Tag : {231, 232}) {
+        auto* l = Text_mit_Tag(GroupBox_DeepStop, Tag);
+        l->setIndent(Einzug);
+        Schalter->addWidget(l);
+    }
     g->addLayout(Schalter, 0, 0, 2, 1, Qt::AlignTop);
     g->addWidget(Text_mit_Tag(GroupBox_DeepStop, 233), 0, 1);
     g->addWidget(SpinEdit_DeepStop_min, 0, 2);
@@ -523,6 +531,7 @@ QWidget* Seite_Sicherheit::Seite_DeepStop_anlegen() {
     g->addLayout(Stufen, 1, 1);
     g->addWidget(SpinEdit_DeepStop_Stufen, 1, 2);
     auto* Knoepfe = new QHBoxLayout;
+    Knoepfe->setSpacing(6);
     Knoepfe->addWidget(BitBtn_DeepStop_Standard);
     Knoepfe->addWidget(BitBtn_DeepStop_Hilfe);
     Knoepfe->addStretch(1);
@@ -613,6 +622,7 @@ Seite_Atemgase::Seite_Atemgase(QWidget* parent) : QWidget(parent) {
     auto* g = new QGridLayout(GroupBox_Atemgas);
     ListBox_Gase = benannt(new QListWidget(GroupBox_Atemgas), "ListBox_Gase");
     ListBox_Gase->setMinimumWidth(160);
+    ListBox_Gase->setMaximumWidth(280);
     g->addWidget(ListBox_Gase, 0, 0, 5, 1);
     int r = 0;
     for (auto [Feld, Name] :
@@ -622,6 +632,7 @@ Seite_Atemgase::Seite_Atemgase(QWidget* parent) : QWidget(parent) {
         g->addWidget(*Feld, r++, 2);
     }
     g->setRowStretch(4, 1);
+    g->setColumnStretch(3, 1);
     Zeile_->addWidget(GroupBox_Atemgas, 1);
     auto* Knoepfe = new QVBoxLayout;
     BitBtn_neues_Gas = Knopf(this, "BitBtn_neues_Gas", 121);
@@ -711,6 +722,7 @@ Seite_Grenzwerte::Seite_Grenzwerte(QWidget* parent) : QWidget(parent) {
     k->addWidget(Label_Tauchzeit_Max, 1, 1);
 
     auto* Weitere = new QGridLayout;
+    Weitere->setHorizontalSpacing(16);
     Label_Tiefe_Max = Wert("Label_Tiefe_Max");
     Label_WayPoints_Max = Wert("Label_WayPoints_Max");
     Label_Gase_Max = Wert("Label_Gase_Max");
@@ -727,11 +739,14 @@ Seite_Grenzwerte::Seite_Grenzwerte(QWidget* parent) : QWidget(parent) {
         benannt(new QCheckBox(GroupBox_Sonderfunktionen), "CheckBox_Warnungen_reduzieren", 252);
     s->addWidget(CheckBox_Warnungen_reduzieren);
 
-    g->addWidget(Warnschwellen, 0, 0, 2, 1, Qt::AlignTop);
-    g->addWidget(Kapazitaet, 0, 1, Qt::AlignTop);
-    g->addLayout(Weitere, 1, 1, Qt::AlignTop);
-    g->addWidget(GroupBox_Sonderfunktionen, 2, 0, 1, 2);
-    g->setRowStretch(3, 1);
+    auto* Rechts = new QVBoxLayout;
+    Rechts->addWidget(Kapazitaet);
+    Rechts->addLayout(Weitere);
+    Rechts->addStretch(1);
+    g->addWidget(Warnschwellen, 0, 0, Qt::AlignTop);
+    g->addLayout(Rechts, 0, 1);
+    g->addWidget(GroupBox_Sonderfunktionen, 1, 0, 1, 2);
+    g->setRowStretch(2, 1);
     g->setColumnStretch(2, 1);
 
     connect(CheckBox_pO2_weiterrechnen, &QCheckBox::toggled, this, [this](bool an) {
