@@ -54,6 +54,13 @@ int Modell_Eintrag(const S::Modell_Typ& m, int32_t erster, int32_t letzter) {
     return m.Nummer - erster;
 }
 
+// A cleared field would read as 0 without a word: a factor that forbids any over-saturation.
+// Nothing typed keeps the factor in force.
+long double GF_Prozent_lesen(const std::string& Text, float GF) {
+    if (Text.find_first_not_of(" \t") == std::string::npos) return static_cast<long double>(GF) * 100;
+    return Unit_Tools::Zahl_lesen(Text);
+}
+
 std::string Prozent(float GF) {
     return Zahl_formatieren(0, 0, static_cast<long double>(GF) * 100);
 }
@@ -164,8 +171,8 @@ std::string Zeitintervall_Text() {
 
 void GF_OK(const std::string& GF_Lo_Text, const std::string& GF_Hi_Text, bool letzter_Dekostop,
            bool alle_Stops) {
-    const long double Lo = Unit_Tools::Zahl_lesen(GF_Lo_Text);
-    const long double Hi = Unit_Tools::Zahl_lesen(GF_Hi_Text);
+    const long double Lo = GF_Prozent_lesen(GF_Lo_Text, S::GF_Lo);
+    const long double Hi = GF_Prozent_lesen(GF_Hi_Text, S::GF_Hi);
     S::GF_Eingabe_uebernehmen(Lo, Hi, letzter_Dekostop, alle_Stops);
 }
 

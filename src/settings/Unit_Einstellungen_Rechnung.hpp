@@ -59,7 +59,7 @@ std::string Zeitintervall_Text();
 // --- Safety margins ---
 
 // "OK" of the gradient-factor page: the two fields in whole percent, read as numbers; a factor
-// outside 0 .. 1 becomes 1 with its error box.
+// outside 0 .. 1 becomes 1 with its error box. An empty field keeps its factor.
 void GF_OK(const std::string& GF_Lo_Text, const std::string& GF_Hi_Text, bool letzter_Dekostop,
            bool alle_Stops);
 // A gradient factor as the page's field shows it: whole percent.

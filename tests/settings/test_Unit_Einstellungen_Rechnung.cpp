@@ -53,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
                       GF_Fall{"Lo_120", "120", "80", 1.0f, 0.8f, "Gradient factor Lo > 1"},
                       GF_Fall{"Lo_negativ", "-10", "80", 1.0f, 0.8f, "Gradient factor Lo < 0"},
                       GF_Fall{"Hi_negativ", "40", "-1", 0.4f, 1.0f, "Gradient factor Hi < 0"},
-                      GF_Fall{"Hi_101", "40", "101", 0.4f, 1.0f, "Gradient factor Hi > 1"}),
+                      GF_Fall{"Hi_101", "40", "101", 0.4f, 1.0f, "Gradient factor Hi > 1"},
+                      // A cleared field keeps the factor in force (preset 1: 20 / 70).
+                      GF_Fall{"leer_bleibt", "", "  ", 0.2f, 0.7f, ""},
+                      GF_Fall{"keine_Zahl", "x", "80", 0.0f, 0.8f, ">x< ist keine Zahl"}),
     Fallname{});
 
 TEST_F(Einstellungen_Rechnung, GF_Meldung_in_beiden_Sprachen_gleich_und_Feldtext) {
