@@ -554,7 +554,8 @@ void Hinweiszeilen_schreiben() {
               "ATTENTION: pO2 outside the NOAA table ! CNS % values are not realsitic !");
     Flugverbot_Stunden = -1;
     if (!T::Berechnung_abgebrochen) {
-        const std::string h = Unit_Saettigungsrechnung::Flugverbotszeit(0.558f);
+        const std::string h =
+            Unit_Saettigungsrechnung::Flugverbotszeit(Unit_Saettigungsrechnung::bar_Kabinendruck);
         Flugverbot_Stunden =
             static_cast<float>(Unit_Tools::Zahl_lesen_still(h.substr(h.find_first_of("0123456789"))));
         p.Zeile_anfuegen(Text_waehlen("Flugverbotszeit = ", "No fly time = ") + h +

@@ -24,8 +24,8 @@ using Unit_WayPoints::WayPoint_letzter_Eingabe;
 using Unit_WayPoints::Wiederholungstauchgang;
 
 // Limits of every entered point.
-constexpr float m_Wasser_Grenze = 350;
-constexpr float min_Runtime_Grenze = 900;
+using Unit_WayPoints::m_Wasser_Grenze;
+using Unit_WayPoints::min_Runtime_Grenze;
 constexpr float v_Abstieg_Grenze = 50;
 constexpr float v_Aufstieg_Grenze = 18;
 

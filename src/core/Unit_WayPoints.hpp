@@ -15,6 +15,9 @@ namespace Unit_WayPoints {
 constexpr int32_t WayPointMax = 4800;
 constexpr int32_t sDataMax = 14400;
 constexpr int Gewebe_Anzahl = 16;
+// Limits of every entered point: depth (m) and runtime (min).
+constexpr float m_Wasser_Grenze = 350;
+constexpr float min_Runtime_Grenze = 900;
 
 // Compartments are numbered 1 to 16 as everywhere in decompression tables; entry 0 is unused.
 using Gewebe_Array = std::array<long double, Gewebe_Anzahl + 1>;

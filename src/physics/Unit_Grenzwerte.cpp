@@ -494,7 +494,8 @@ void Gegendiffusion_pruefen(int i, long double dHe, long double dN2,
     if (!(Pt > W::bar_Umgebung) || M <= 0) return;
     const long double dneg = std::min(dHe, dN2);
     const bool gegenlaeufig = (dHe > 0 && dN2 < 0) || (dHe < 0 && dN2 >= 0);
-    Gegendiffusion = i >= 5 && i <= 11 && gegenlaeufig && dneg <= -0.085L * M && Pt >= 0.9L * M;
+    Gegendiffusion =
+        i >= 5 && i <= 11 && gegenlaeufig && dneg <= Gegendiffusion_min * M && Pt >= Gegendiffusion_max * M;
     Extreme_erfassen(i, dneg, Pt, M, Gegendiffusion, jetzt, vorher);
 }
 

@@ -14,6 +14,10 @@ namespace Unit_Grenzwerte {
 
 // Critical counter-diffusion found at the last evaluation.
 extern bool Gegendiffusion;
+// It is critical when a compartment holds at least Gegendiffusion_max of its tolerated pressure
+// while the gas going the other way pulls at Gegendiffusion_min of it or harder.
+constexpr long double Gegendiffusion_max = 0.9L;
+constexpr long double Gegendiffusion_min = -0.085L;
 
 // The anchors of the gradient factor's slope, set by the ascent planner: the first stop (0 when
 // there is none) and the last stop depth of its grid.

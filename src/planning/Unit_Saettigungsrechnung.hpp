@@ -41,6 +41,8 @@ void Atemgas_Schritt(float t);
 void Status_auffrischen();
 void Saettigung_Start(bool WayPoints_zuruecksetzen);
 void Oberflaechenpause(float Stunden);
+// Cabin pressure of an airliner (bar): the no-fly time waits for the ceiling to reach it.
+constexpr float bar_Kabinendruck = 0.558f;
 // Whole hours of surface breathing until the ceiling is at or below p_max, "xx.x" or "> 48.0".
 std::string Flugverbotszeit(float p_max);
 

@@ -3,6 +3,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/settings/Einstellungsseiten_Rechnung.hpp"
 #include "ui/settings/Einstellungsseiten_Umgebung.hpp"
 #include "ui/settings/T_Form_Save_Read.hpp"
 
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <type_traits>
 
 T_Form_Einstellungen::T_Form_Einstellungen(QWidget* parent) : QDialog(parent) {
     setObjectName("T_Form_Einstellungen");
@@ -52,19 +55,33 @@ void T_Form_Einstellungen::Umgebungsseiten_anlegen() {
 }
 
 void T_Form_Einstellungen::Rechenseiten_anlegen() {
-    // The calculation pages are added here, in this order: gas consumption, models, algorithm,
-    // safety margins, breathing gases, limits. Until then an empty tab keeps each one's place.
-    for (int Tag : {106, 23, 0, 24, 25, 26}) {
-        auto* Platzhalter = new QWidget;
-        Tag_setzen(Platzhalter, Tag);
-        const std::string Titel = Tag == 0 ? Unit_Tools::Text_waehlen("Algorithmus", "Algorithm") : "";
-        PageControl->addTab(Platzhalter, QString::fromStdString(Titel));
-    }
+    TabSheet_Gasverbrauch = new Seite_Gasverbrauch;
+    TabSheet_Modelle = new Seite_Modelle;
+    TabSheet_Algorithmus = new Seite_Algorithmus;
+    TabSheet_Sicherheit = new Seite_Sicherheit;
+    TabSheet_Atemgase = new Seite_Atemgase;
+    TabSheet_Grenzwerte = new Seite_Grenzwerte;
+    // Each page carries its own caption tag; the algorithm page names its tab itself.
+    for (QWidget* Seite :
+         std::initializer_list<QWidget*>{TabSheet_Gasverbrauch, TabSheet_Modelle, TabSheet_Algorithmus,
+                                         TabSheet_Sicherheit, TabSheet_Atemgase, TabSheet_Grenzwerte})
+        PageControl->addTab(Seite, {});
+    const auto melden = [this](auto* Seite) {
+        using Seitentyp = std::remove_pointer_t<decltype(Seite)>;
+        connect(Seite, &Seitentyp::geaendert, this, &T_Form_Einstellungen::Einstellungen_geaendert);
+    };
+    melden(TabSheet_Gasverbrauch);
+    melden(TabSheet_Modelle);
+    melden(TabSheet_Algorithmus);
+    melden(TabSheet_Sicherheit);
+    melden(TabSheet_Atemgase);
+    melden(TabSheet_Grenzwerte);
 }
 
-void T_Form_Einstellungen::Unterseite_zeigen(int /*Seite*/, int Unterseite) {
+void T_Form_Einstellungen::Unterseite_zeigen(int Seite, int Unterseite) {
     if (Unterseite < 0) return;
-    // The calculation pages with sub-pages (gas consumption, safety margins) choose theirs here.
+    if (Seite == Gasverbrauch) TabSheet_Gasverbrauch->Unterseite_zeigen(Unterseite);
+    if (Seite == Sicherheit) TabSheet_Sicherheit->Unterseite_zeigen(Unterseite);
 }
 
 void T_Form_Einstellungen::Knoepfe_anlegen(QVBoxLayout* Spalte) {
@@ -113,6 +130,12 @@ void T_Form_Einstellungen::Seiten_anzeigen() {
     TabSheet_Wasserdruck->Anzeigen();
     TabSheet_Zeit->Anzeigen();
     TabSheet_RuntimeTabelle->Anzeigen();
+    TabSheet_Gasverbrauch->Anzeigen();
+    TabSheet_Modelle->Anzeigen();
+    TabSheet_Algorithmus->Anzeigen();
+    TabSheet_Sicherheit->Anzeigen();
+    TabSheet_Atemgase->Anzeigen();
+    TabSheet_Grenzwerte->Anzeigen();
 }
 
 void T_Form_Einstellungen::Einstellungen_geaendert() {

@@ -15,6 +15,12 @@ class Seite_Luftdruck;
 class Seite_Wasserdruck;
 class Seite_Zeit;
 class Seite_RuntimeTabelle;
+class Seite_Gasverbrauch;
+class Seite_Modelle;
+class Seite_Algorithmus;
+class Seite_Sicherheit;
+class Seite_Atemgase;
+class Seite_Grenzwerte;
 class T_Form_Save_Read;
 
 class T_Form_Einstellungen : public QDialog {
@@ -52,6 +58,12 @@ class T_Form_Einstellungen : public QDialog {
     Seite_Wasserdruck* TabSheet_Wasserdruck = nullptr;
     Seite_Zeit* TabSheet_Zeit = nullptr;
     Seite_RuntimeTabelle* TabSheet_RuntimeTabelle = nullptr;
+    Seite_Gasverbrauch* TabSheet_Gasverbrauch = nullptr;
+    Seite_Modelle* TabSheet_Modelle = nullptr;
+    Seite_Algorithmus* TabSheet_Algorithmus = nullptr;
+    Seite_Sicherheit* TabSheet_Sicherheit = nullptr;
+    Seite_Atemgase* TabSheet_Atemgase = nullptr;
+    Seite_Grenzwerte* TabSheet_Grenzwerte = nullptr;
     QPushButton* BitBtn_lesen = nullptr;
     QPushButton* BitBtn_speichern = nullptr;
     QPushButton* BitBtn_Uebersicht = nullptr;

@@ -76,6 +76,7 @@ class test_Planung_wie_CLI : public QObject {
         const QString Tauchgang = QString(BRELUNE_DATEN) + "/Example_dives/Air_40m_25min.dec";
         Oberflaeche.Antwort_Datei = Tauchgang.toStdString();
         finden<QAction>(f.get(), "Aktion_Tauchgang_laden")->trigger();
+        Oberflaeche.Meldungen.clear(); // the dive's comment
 
         // Gradient factors 30/85 on the settings dialog's safety page.
         QObject* Dialog = f->Einstellungsdialog;
@@ -101,22 +102,16 @@ class test_Planung_wie_CLI : public QObject {
         QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
 
         finden<QPushButton>(f.get(), "BitBtn_Austauchen")->click();
-        const QStringList Fenster = Tabelle(finden<QPlainTextEdit>(f.get(), "Memo_RunTimeTabelle")->toPlainText());
+        const QStringList Fenster =
+            Tabelle(finden<QPlainTextEdit>(f.get(), "Memo_RunTimeTabelle")->toPlainText());
 
-        QStringList Argumente{"plan",
-                              Tauchgang,
-                              "--output",
-                              "runtime",
-                              "--set",
-                              "Sicherheit/GF verwenden=1",
-                              "--set",
-                              "Sicherheit/GF Lo=0.3",
-                              "--set",
-                              "Sicherheit/GF Hi=0.85",
-                              "--set",
-                              "Aufstieg/Letzter Dekostop (m)=6",
-                              "--set",
-                              "Aufstieg/Mit Gaswechsel=1"};
+        QStringList Argumente{"plan",     Tauchgang,
+                              "--output", "runtime",
+                              "--set",    "Sicherheit/GF verwenden=1",
+                              "--set",    "Sicherheit/GF Lo=0.3",
+                              "--set",    "Sicherheit/GF Hi=0.85",
+                              "--set",    "Aufstieg/Letzter Dekostop (m)=6",
+                              "--set",    "Aufstieg/Mit Gaswechsel=1"};
         for (int k = 0; k < 6; ++k) {
             const QString n = QString::number(k + 1);
             Argumente << "--set" << QString("Aufstieg/Gaswechsel %1 (m)=%2").arg(n).arg(Tiefe[k]);
