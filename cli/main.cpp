@@ -108,11 +108,10 @@ int Ergebnis_ausgeben(const Optionen& o, const std::vector<std::string>& Ausgabe
     return fertig ? Erfolg : Abgebrochen;
 }
 
-// One dive of a series (its settings, apparatus and points over what the file or the previous
-// dive brought), computed.
+// One dive of a series, its apparatus and points over what the file or the previous dive
+// brought, computed.
 int Tauchgang_planen(const Optionen& o, const Cli_Serie::Tauchgang& t, bool& fertig) {
     std::string Text;
-    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     if (!o.Tauchgeraet.empty()) {
         const auto Geraet = Cli_Planung::Tauchgeraet_finden(o.Tauchgeraet);
         if (!Geraet) return Fehler("--apparatus takes OC, CCR, SCR or pSCR", Aufruffehler);
@@ -135,6 +134,7 @@ int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     const auto& erster = Serie->front();
     if (!erster.Datei.empty() && !Cli_Planung::Tauchgang_laden(erster.Datei, Text))
         return Fehler(Text, Dateifehler);
+    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     if (erster.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
     bool fertig = false;
     for (std::size_t k = 0; k < Serie->size(); ++k) {
@@ -144,6 +144,8 @@ int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
             Oberflaeche.Meldungen.clear();
             if (!Cli_Planung::Wiederholungstauchgang_beginnen(t.Stunden_davor, t.Datei, Text))
                 return Fehler(Text, Dateifehler);
+            // a dive file brings its settings; the ones given go over them again
+            if (!t.Datei.empty() && Einstellungen_setzen(o) != Erfolg) return Aufruffehler;
         }
         if (const int Code = Tauchgang_planen(o, t, fertig); Code != Erfolg) return Code;
         if (!fertig && k + 1 < Serie->size()) {
