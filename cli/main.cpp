@@ -215,11 +215,12 @@ int main(int argc, char** argv) {
                        ->allow_extra_args(false);
     auto* Pausen =
         plan->add_option("--surface-interval", o.Pausen,
-                         "HOURS (0 to 10000) at the surface on air at the set air pressure, then the next "
+                         "hours (0 to 10000) at the surface on air at the set air pressure, then the next "
                          "dive (its DIVE file and/or --points) as a repetition dive carrying the tissues, "
                          "CNS and OTU; repeatable; the outputs describe the last dive, the json lists the "
                          "earlier ones in \"previous_dives\"")
-            ->allow_extra_args(false);
+            ->allow_extra_args(false)
+            ->type_name("HOURS");
     plan->add_option("--apparatus", o.Tauchgeraet, "OC, CCR, SCR or pSCR");
     plan->add_option("--setpoint", o.Setpoint, "CCR setpoint (bar)");
     Gemeinsame_Optionen(plan, o);

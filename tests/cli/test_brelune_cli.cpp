@@ -405,6 +405,14 @@ TEST(brelune_cli, Serie_von_drei_Tauchgaengen) {
                               "--surface-interval 2" +
                               Tauchgang_40m + " --output summary --lang en");
     EXPECT_TRUE(enthaelt(Text.Ausgabe, "   Surface time =  2.00 Stunden\n"));
+    // a dive that stops ends the series there, and the outputs describe it
+    const auto gestoppt = starten("plan --points \"1:0.5:Tmx10/70,5:0.5\" --surface-interval 1" +
+                                      Tauchgang_40m + " --output json",
+                                  true);
+    EXPECT_EQ(gestoppt.Status, 3);
+    EXPECT_TRUE(enthaelt(gestoppt.Ausgabe, "dive 1 of 2 was not computed to the end"));
+    EXPECT_TRUE(enthaelt(gestoppt.Ausgabe, "\"cancelled\": true"));
+    EXPECT_FALSE(enthaelt(gestoppt.Ausgabe, "previous_dives"));
 }
 
 TEST(brelune_cli, Pausen_die_keine_sind_sind_Aufruffehler) {
