@@ -162,6 +162,15 @@ std::string Art_Text(Unit_UI::Meldungsart Art) {
     return Art == Unit_UI::Meldungsart::Info ? "info" : "problem";
 }
 
+json Meldungsliste(const std::vector<Unit_UI::Headless::Eintrag>& Meldungen) {
+    json m = json::array();
+    for (const auto& e : Meldungen) m.push_back({{"kind", Art_Text(e.Art)}, {"text", e.Text}});
+    return m;
+}
+
+// The earlier dives of a series, oldest first.
+json Vortauchgaenge = json::array();
+
 } // namespace
 
 const std::vector<std::string>& Ausgabenamen() {
@@ -175,17 +184,22 @@ bool ist_Ausgabename(const std::string& Name) {
     return std::find(n.begin(), n.end(), Name) != n.end();
 }
 
+void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, float Stunden_Pause) {
+    Vortauchgaenge.push_back({{"summary", Zusammenfassung()},
+                              {"messages", Meldungsliste(Meldungen)},
+                              {"surface_interval_hours", Zahl(Stunden_Pause)}});
+}
+
 std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen,
                  bool mit_Analyse) {
-    json m = json::array();
-    for (const auto& e : Meldungen) m.push_back({{"kind", Art_Text(e.Art)}, {"text", e.Text}});
     const bool berechnet = W::sData_Anzahl > 0;
     json j = {{"cancelled", abgebrochen},
               {"waypoints", Wegpunkte(berechnet)},
               {"summary", Zusammenfassung()},
               {"gases", Gase()},
-              {"messages", m}};
+              {"messages", Meldungsliste(Meldungen)}};
     if (mit_Analyse) j["analysis"] = Analyse();
+    if (!Vortauchgaenge.empty()) j["previous_dives"] = Vortauchgaenge;
     return j.dump(2, ' ', false, json::error_handler_t::replace);
 }
 

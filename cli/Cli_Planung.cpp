@@ -191,4 +191,14 @@ bool Berechnen() {
     return !Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
 }
 
+bool Wiederholungstauchgang_beginnen(float Stunden, const std::string& Datei, std::string& Fehler) {
+    if (Datei.empty()) {
+        Unit_Main::Wiederholungstauchgang_beginnen(Stunden);
+        return true;
+    }
+    if (Unit_Main::Wiederholungstauchgang_laden(Datei, Stunden)) return true;
+    Fehler = Datei + ": the dive file cannot be read";
+    return false;
+}
+
 } // namespace Cli_Planung

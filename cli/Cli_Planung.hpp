@@ -28,6 +28,9 @@ bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler);
 
 // The Ascend command; true when the calculation ran to the end.
 bool Berechnen();
+// The Repetition dive command after a surface interval of the given hours; with a dive file its
+// entered waypoints become the new dive. False with a message when the file cannot be read.
+bool Wiederholungstauchgang_beginnen(float Stunden, const std::string& Datei, std::string& Fehler);
 
 // The lines of a settings file for the start; empty with a message when it cannot be read.
 std::optional<std::vector<std::string>> Einstellungszeilen_lesen(const std::string& Pfad,

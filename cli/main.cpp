@@ -1,6 +1,7 @@
 // brelune-cli: every calculation of the library without a window.
 #include "Cli_Ausgabe.hpp"
 #include "Cli_Planung.hpp"
+#include "Cli_Serie.hpp"
 
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
@@ -11,6 +12,8 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -18,9 +21,11 @@ namespace {
 constexpr int Erfolg = 0, Aufruffehler = 1, Dateifehler = 2, Abgebrochen = 3;
 
 struct Optionen {
-    // plan
-    std::string Datei;
-    std::string Punkte;
+    // plan: the dive files, points and surface intervals, in the order given
+    std::vector<std::string> Dateien;
+    std::vector<std::string> Punkte;
+    std::vector<std::string> Pausen;
+    std::vector<Cli_Serie::Angabe> Serie;
     std::string Tauchgeraet;
     std::optional<float> Setpoint;
     std::string Export_UDDF;
@@ -103,26 +108,52 @@ int Ergebnis_ausgeben(const Optionen& o, const std::vector<std::string>& Ausgabe
     return fertig ? Erfolg : Abgebrochen;
 }
 
-int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
+// One dive of a series, its apparatus and points over what the file or the previous dive
+// brought, computed.
+int Tauchgang_planen(const Optionen& o, const Cli_Serie::Tauchgang& t, bool& fertig) {
     std::string Text;
-    if (o.Datei.empty() && o.Punkte.empty())
-        return Fehler("plan needs a dive file or --points", Aufruffehler);
-    std::optional<std::vector<Cli_Planung::Punkt>> Punkte;
-    if (!o.Punkte.empty() && !(Punkte = Cli_Planung::Punkte_lesen(o.Punkte, Text)))
-        return Fehler(Text, Aufruffehler);
-    std::vector<std::string> Ausgaben;
-    if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
-    if (!o.Datei.empty() && !Cli_Planung::Tauchgang_laden(o.Datei, Text)) return Fehler(Text, Dateifehler);
-    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
-    if (o.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
     if (!o.Tauchgeraet.empty()) {
         const auto Geraet = Cli_Planung::Tauchgeraet_finden(o.Tauchgeraet);
         if (!Geraet) return Fehler("--apparatus takes OC, CCR, SCR or pSCR", Aufruffehler);
         Unit_Main::Tauchgeraet_waehlen(*Geraet);
     }
     if (o.Setpoint) Unit_WayPoints::CCR_Setpoint = *o.Setpoint;
-    if (Punkte && !Cli_Planung::Punkte_eingeben(*Punkte, Text)) return Fehler(Text, Aufruffehler);
-    const bool fertig = Cli_Planung::Berechnen();
+    if (t.Punkte && !Cli_Planung::Punkte_eingeben(*t.Punkte, Text)) return Fehler(Text, Aufruffehler);
+    fertig = Cli_Planung::Berechnen();
+    return Erfolg;
+}
+
+// The first dive as a single plan; every further one after its surface interval as a repetition
+// dive. A dive that does not end stops the series, and the outputs describe it.
+int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
+    std::string Text;
+    const auto Serie = Cli_Serie::Tauchgaenge(o.Serie, Text);
+    if (!Serie) return Fehler(Text, Aufruffehler);
+    std::vector<std::string> Ausgaben;
+    if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
+    const auto& erster = Serie->front();
+    if (!erster.Datei.empty() && !Cli_Planung::Tauchgang_laden(erster.Datei, Text))
+        return Fehler(Text, Dateifehler);
+    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
+    if (erster.Datei.empty()) Unit_Main::Neuer_Tauchgang(); // a new dive with the start values just read
+    bool fertig = false;
+    for (std::size_t k = 0; k < Serie->size(); ++k) {
+        const auto& t = (*Serie)[k];
+        if (k > 0) {
+            Cli_Ausgabe::Vortauchgang_merken(Oberflaeche.Meldungen, t.Stunden_davor);
+            Oberflaeche.Meldungen.clear();
+            if (!Cli_Planung::Wiederholungstauchgang_beginnen(t.Stunden_davor, t.Datei, Text))
+                return Fehler(Text, Dateifehler);
+            // a dive file brings its settings; the ones given go over them again
+            if (!t.Datei.empty() && Einstellungen_setzen(o) != Erfolg) return Aufruffehler;
+        }
+        if (const int Code = Tauchgang_planen(o, t, fertig); Code != Erfolg) return Code;
+        if (!fertig && k + 1 < Serie->size()) {
+            std::cerr << "brelune-cli: dive " << k + 1 << " of " << Serie->size()
+                      << " was not computed to the end; the dives after it are not planned\n";
+            break;
+        }
+    }
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, false);
 }
 
@@ -174,12 +205,22 @@ int main(int argc, char** argv) {
     App.require_subcommand(0, 1);
 
     Optionen o;
-    auto* plan =
-        App.add_subcommand("plan", "plan a dive given as a .dec file or as points and print the results");
-    plan->add_option("DIVE", o.Datei,
-                     "dive file (.dec); its entered waypoints are used, its ascent is recomputed");
-    plan->add_option("--points", o.Punkte,
-                     "\"RT:DEPTH[:GAS],...\" runtime (min), depth (m), gas index or name");
+    auto* plan = App.add_subcommand(
+        "plan", "plan a dive, or a series of repetition dives, given as .dec files or as points and print "
+                "the results");
+    auto* Dateien = plan->add_option(
+        "DIVE", o.Dateien, "dive file (.dec); its entered waypoints are used, its ascent is recomputed");
+    auto* Punkte = plan->add_option("--points", o.Punkte,
+                                    "\"RT:DEPTH[:GAS],...\" runtime (min), depth (m), gas index or name")
+                       ->allow_extra_args(false);
+    auto* Pausen =
+        plan->add_option("--surface-interval", o.Pausen,
+                         "hours (0 to 10000) at the surface on air at the set air pressure, then the next "
+                         "dive (its DIVE file and/or --points) as a repetition dive carrying the tissues, "
+                         "CNS and OTU; repeatable; the outputs describe the last dive, the json lists the "
+                         "earlier ones in \"previous_dives\"")
+            ->allow_extra_args(false)
+            ->type_name("HOURS");
     plan->add_option("--apparatus", o.Tauchgeraet, "OC, CCR, SCR or pSCR");
     plan->add_option("--setpoint", o.Setpoint, "CCR setpoint (bar)");
     Gemeinsame_Optionen(plan, o);
@@ -214,6 +255,14 @@ int main(int argc, char** argv) {
     if (!*plan && !*import) {
         std::cout << App.help();
         return Erfolg;
+    }
+    std::map<const CLI::Option*, std::size_t> gelesen;
+    for (const CLI::Option* Option : plan->parse_order()) {
+        const auto Art = Option == Dateien  ? Cli_Serie::Art::Datei
+                         : Option == Punkte ? Cli_Serie::Art::Punkte
+                         : Option == Pausen ? Cli_Serie::Art::Pause
+                                            : std::optional<Cli_Serie::Art>();
+        if (Art) o.Serie.push_back({*Art, Option->results()[gelesen[Option]++]});
     }
     try {
         return *plan ? Planen(o, Oberflaeche) : Importieren(o, Oberflaeche);

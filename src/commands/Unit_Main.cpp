@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace Unit_Main {
 
@@ -412,20 +413,33 @@ void Neuer_Tauchgang() {
 }
 
 bool Wiederholungstauchgang_starten() {
-    Vortauchgang = "Nicht gespeichert";
     if (!Tauchgang_gespeichert &&
         Unit_Tools::Frage_Ja_Nein("Den vorhergehenden Tauchgang abspeichern", "Save the previous dive"))
         Unit_Save_Read::Tauchgang_speichern(Unit_Save_Read::Kommentar_der_Sprache());
     const auto Antwort = Unit_UI::UI().Eingabe("Oberflächenpause angeben", "Stunden", "");
     if (!Antwort || Antwort->empty() || !Unit_Tools::ist_Zahlzeichen(*Antwort)) return false;
-    Wiederholungstauchgang = true;
-    Oberflaechenpause_h = static_cast<float>(Unit_Tools::Zahl_lesen(*Antwort));
-    if (Tauchgang_gespeichert)
-        Vortauchgang = Unit_Save_Read::Pfad_Tauchgang + Unit_Save_Read::Datei_Tauchgang;
-    const long double Ende = Uhrzeit_Ende_min;
-    Folgetauchgang_starten(Oberflaechenpause_h);
-    Uhrzeit_Start_min = std::fmod(Ende + Oberflaechenpause_h * 60.0L, 1440.0L);
+    Wiederholungstauchgang_beginnen(static_cast<float>(Unit_Tools::Zahl_lesen(*Antwort)));
     return true;
+}
+
+void Wiederholungstauchgang_beginnen(float Stunden) {
+    Wiederholungstauchgang = true;
+    Oberflaechenpause_h = Stunden;
+    Vortauchgang = Tauchgang_gespeichert ? Unit_Save_Read::Pfad_Tauchgang + Unit_Save_Read::Datei_Tauchgang
+                                         : "Nicht gespeichert";
+    const long double Ende = Uhrzeit_Ende_min;
+    Folgetauchgang_starten(Stunden);
+    Uhrzeit_Start_min = std::fmod(Ende + Oberflaechenpause_h * 60.0L, 1440.0L);
+}
+
+bool Wiederholungstauchgang_laden(const std::string& Pfad, float Stunden) {
+    Wiederholungstauchgang_beginnen(Stunden);
+    // The file brings a repetition section of its own; this dive's interval is the one breathed.
+    const auto Wiederholung = std::tuple(Wiederholungstauchgang, Oberflaechenpause_h, Vortauchgang);
+    return Unit_Save_Read::Tauchgang_laden_Datei(Pfad, [&Wiederholung] {
+        std::tie(Wiederholungstauchgang, Oberflaechenpause_h, Vortauchgang) = Wiederholung;
+        WayPoints_uebernehmen();
+    });
 }
 
 void Folgetauchgang_starten(float Stunden) {
@@ -436,7 +450,9 @@ void Folgetauchgang_starten(float Stunden) {
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     Unit_Saettigungsrechnung::Oberflaechenpause(Stunden);
     Eingabe_beginnen();
-    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
+    // The oxygen clocks go on from what the interval left, as the tissues do.
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, true);
+    Unit_Sauerstofftoxizitaet::pO2_ausserhalb_loeschen();
     W::WayPoint[0].Aktion = "START";
     Startwerte_uebernehmen();
     W::Startzustand_sichern();
@@ -585,11 +601,15 @@ void Zusammenfassung_schreiben() {
 void Tauchgang_geladen() {
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     Unit_Saettigungsrechnung::Saettigung_Start(false);
-    Anzeigen_leeren();
     W::Startzustand_sichern();
     Wiederholungstauchgang = false;
     Oberflaechenpause_h = 0;
     Vortauchgang.clear();
+    WayPoints_uebernehmen();
+}
+
+void WayPoints_uebernehmen() {
+    Anzeigen_leeren();
     WayPoint_letzter_Eingabe = 0;
     for (int32_t i = 0; i <= W::WayPoint_Anzahl; ++i) {
         const auto& w = W::WayPoint[static_cast<std::size_t>(i)];

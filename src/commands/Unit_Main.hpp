@@ -52,6 +52,13 @@ extern float min_Dekozone_Tauchgang;
 void Neuer_Tauchgang();
 // Asks to save a changed dive and for the surface interval; false when nothing was started.
 bool Wiederholungstauchgang_starten();
+// The repetition dive after the surface interval of the given hours: the previous dive named,
+// the interval breathed, the start time of day moved on.
+void Wiederholungstauchgang_beginnen(float Stunden);
+// The same with the entered waypoints of a dive file as the new dive; false when the file cannot
+// be read (the interval has been breathed then).
+bool Wiederholungstauchgang_laden(const std::string& Pfad, float Stunden);
+// Surface interval on air, then an empty dive whose tissues, CNS and OTU are those it left.
 void Folgetauchgang_starten(float Stunden);
 
 struct Eingabefelder {
@@ -78,6 +85,8 @@ extern float Flugverbot_Stunden;
 void Zusammenfassung_schreiben();
 // After a dive was read from a file.
 void Tauchgang_geladen();
+// The waypoints read become the dive being entered, without touching the tissues.
+void WayPoints_uebernehmen();
 
 void Eingabe_sperren(bool gesperrt);
 void Berechnung_aktiv(bool aktiv);

@@ -15,6 +15,7 @@ extern bool p_H2O_verwenden;
 extern int32_t m_NN; // altitude of the dive site, whole metres
 
 constexpr long double bar_Standardatmosphaere = 1.01325L;
+constexpr long double f_O2_Luft = 0.20948L;
 constexpr long double f_N2_Luft = 0.7902L;
 constexpr long double f_N2_Luft_Kehrwert = 1.2655024044545684L;
 constexpr long double Erdbeschleunigung = 9.80665L;

@@ -98,7 +98,7 @@ Erholung_Merker Erholung_zuletzt;
 
 long double CNS_Erholung_berechnen(long double f, long double t) {
     // The inspired pO2 of air at one standard atmosphere, atm: there the clock halves in 90 min.
-    const long double s = (1.01325L - Unit_Formeln::p_H2O) * 0.20948L * atm_pro_bar;
+    const long double s = (1.01325L - Unit_Formeln::p_H2O) * Unit_Formeln::f_O2_Luft * atm_pro_bar;
     const long double keine_Erholung = NOAA_Tabelle[0].pO2_atm;
     long double g;
     if (f <= s)
@@ -110,6 +110,17 @@ long double CNS_Erholung_berechnen(long double f, long double t) {
     return std::exp((t * 0.011111111111111112L) * std::log(g));
 }
 } // namespace
+
+float bar_pO2_Luft_Oberflaeche() {
+    return static_cast<float>((static_cast<long double>(Unit_Formeln::bar_Luft) - Unit_Formeln::p_H2O) *
+                              Unit_Formeln::f_O2_Luft);
+}
+
+bool pO2_hypoxisch(float bar_pO2) {
+    // The gas table keeps air's fraction as a single, a few 1e-9 bar off this constant.
+    constexpr float Rundung = 1e-5f;
+    return bar_pO2 < bar_pO2_Minimum && bar_pO2 < bar_pO2_Luft_Oberflaeche() - Rundung;
+}
 
 float CNS_Schritt(float CNS, float pO2, float t) {
     const long double f = pO2 * atm_pro_bar;

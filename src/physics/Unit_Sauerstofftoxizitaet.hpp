@@ -26,6 +26,12 @@ constexpr float bar_pO2_Maximum = 1.601f;
 constexpr long double CNS_Prozent_Maximum = 100;
 constexpr long double OTU_Maximum = 850;
 
+// Inspired pO2 of air breathed at the surface at the set air pressure, bar.
+float bar_pO2_Luft_Oberflaeche();
+// A pO2 no calculation goes on with: below bar_pO2_Minimum and below the surface air the diver
+// breathes anyway. At altitude that air lies under the minimum itself and must not stop a dive.
+bool pO2_hypoxisch(float bar_pO2);
+
 extern bool pO2_ausserhalb;    // the pO2 of the last step lay above the table
 extern bool pO2_Meldung;       // show the message the next time the pO2 leaves the table
 extern bool pO2_weiterrechnen; // setting: go on computing after the pO2 left the table

@@ -18,6 +18,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 namespace Unit_Saettigungsrechnung {
 
@@ -279,7 +280,10 @@ void Oberflaechenpause(float Stunden) {
     Flugverbot_Oberflaeche_einstellen();
     M::GF_verwenden = false;
     W::sData_Anzahl = 0; // the previous dive's samples are not kept
+    // A cancelled calculation of the previous dive must not make the interval do nothing.
+    const bool abgebrochen = std::exchange(Unit_Tauchgangsberechnung::Berechnung_abgebrochen, false);
     Unit_Tauchgangsberechnung::Zeitschritt_rechnen(Stunden * 60.0f, 0);
+    Unit_Tauchgangsberechnung::Berechnung_abgebrochen = abgebrochen;
     p_N2He_Gewebe_MAX_0 = W::p_N2He_Gewebe_MAX;
     Gewebe_neu_zeigen();
     zuruecklegen(b);

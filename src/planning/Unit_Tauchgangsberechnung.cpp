@@ -294,7 +294,7 @@ bool ist_Spuelzeile(const std::string& Aktion) {
 void Zeitschritt_rechnen(float dt, float m) {
     namespace O2 = Unit_Sauerstofftoxizitaet;
     if (O2::pO2_ausserhalb && !O2::pO2_weiterrechnen) Berechnung_abgebrochen = true;
-    if (W::bar_pO2 < 0.16f) Berechnung_abgebrochen = true;
+    if (O2::pO2_hypoxisch(W::bar_pO2)) Berechnung_abgebrochen = true;
     if (Berechnung_abgebrochen) return;
     W::bar_Umgebung_vorher = W::bar_Umgebung;
     W::min_dt = dt;

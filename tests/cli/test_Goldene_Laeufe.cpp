@@ -115,6 +115,20 @@ std::vector<Goldlauf> Laeufe() {
         {"pO2_ueber_NOAA_Tabelle_weitergerechnet_en",
          "plan --yes --points \"1:60:O2,20:60\" --lang en --output runtime,summary"},
 
+        // air at 0.80 bar (about 2000 m) breathes less than 0.16 bar O2 at the surface and computes
+        {"Hoehe_0_80_bar_Luft_30m_25min_GF",
+         "plan --points \"2:30,25:30\" --set \"Programm/Luftdruck (bar)=0.80\"" + GF() +
+             " --output runtime,summary,warnings,json"},
+        // a series: an example dive, then two repetition dives, one of them saved and read back
+        {"Serie_Beispiel_Luft_dann_Punkte_en",
+         "plan " + Beispiele +
+             "Air_40m_25min.dec --surface-interval 1.5 --points \"2:30:EAN32,30:30\" "
+             "--surface-interval 4 --points \"3:20,45:20\" --lang en" +
+             GF() + " --output runtime,summary,json"},
+        {"Serie_Punkte_dann_Datei_gespeichert",
+         "plan --points \"2:40,25:40\" --surface-interval 2 " + Beispiele_de +
+             "Luft_40m_25min.dec --output runtime,summary,json --save " + Ordner_Platzhalter + "/serie.dec"},
+
         // every sample log kept as read, analysed and with a new ascent
         {"Import_DivingLog_behalten", "import " + Logs + "divinglog-5.08.uddf --mode keep --output runtime"},
         {"Import_DivingLog_analysiert_en",

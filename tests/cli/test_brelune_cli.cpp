@@ -1,5 +1,6 @@
 // Runs brelune-cli as a script would and checks what it prints and returns.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
@@ -323,4 +324,111 @@ TEST(brelune_cli, laesst_die_Einstellungen_des_Benutzers_in_Ruhe) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), Inhalt);
     ASSERT_EQ(ohne.Status, 0);
     EXPECT_FALSE(std::filesystem::exists(Ordner + "/ohne"));
+}
+
+namespace {
+nlohmann::json Json_von(const Lauf& l) {
+    return nlohmann::json::parse(l.Ausgabe, nullptr, false);
+}
+const std::string Luftdruck_0_80 = " --set \"Programm/Luftdruck (bar)=0.80\"";
+} // namespace
+
+// 30 m for 25 min on air at an air pressure of 0.80 bar (about 2000 m), GF 30/85, without the
+// depth surcharge. Second method: a plain ZH-L16C planner written apart from this program, with
+// the exact Schreiner equation for every segment (descent 15 m/min, ascent 10 m/min), each stop
+// on the 3 m grid held until the ceiling at that stop's GF lies above the next one, stops extended
+// to whole minutes as the default settings do: first stop 12 m for 5 min, at the surface at
+// 44.0 min (43.5 min without whole minutes, the 43 min other planners give).
+TEST(brelune_cli, Luft_bei_0_80_bar_Luftdruck_wird_gerechnet_ein_hypoxisches_Gas_nicht) {
+    const auto l = starten("plan --points \"2:30,25:30\"" + Luftdruck_0_80 +
+                           " --set \"Sicherheit/Bühlmann Tiefenzuschlag=0\" --set \"Sicherheit/GF "
+                           "verwenden=1\" --set \"Sicherheit/GF Lo=0.30\" --set \"Sicherheit/GF Hi=0.85\" "
+                           "--output json");
+    ASSERT_EQ(l.Status, 0);
+    const auto j = Json_von(l);
+    EXPECT_EQ(j["cancelled"], false);
+    EXPECT_EQ(j["summary"]["first_stop_depth"], 12.0);
+    EXPECT_EQ(j["summary"]["first_stop_time"], 5.0);
+    EXPECT_NEAR(j["summary"]["total_time"].get<double>(), 44.0, 0.05);
+    EXPECT_NEAR(j["summary"]["min_po2"].get<double>(), 0.1545, 0.0005); // that surface's air
+    // Tx10/70 at the surface stops the calculation, at sea level as up there
+    for (const std::string& Luftdruck : {std::string(), Luftdruck_0_80}) {
+        const auto h = starten("plan --points \"1:0.5:Tmx10/70,5:0.5\"" + Luftdruck + " --output json");
+        EXPECT_EQ(h.Status, 3) << Luftdruck;
+        EXPECT_EQ(Json_von(h)["cancelled"], true) << Luftdruck;
+    }
+}
+
+namespace {
+const std::string Tauchgang_40m = " --points \"2:40,25:40\"";
+nlohmann::json Serie(const std::string& Pausen_und_Tauchgaenge) {
+    const auto l = starten("plan" + Tauchgang_40m + Pausen_und_Tauchgaenge + " --output json");
+    EXPECT_EQ(l.Status, 0) << Pausen_und_Tauchgaenge;
+    return Json_von(l);
+}
+} // namespace
+
+TEST(brelune_cli, Wiederholungstauchgang_haengt_an_der_Pause) {
+    const auto erster = Serie("");
+    ASSERT_TRUE(erster.is_object());
+    EXPECT_FALSE(erster.contains("previous_dives")); // a single dive prints what it printed before
+    const auto nach_1h = Serie(" --surface-interval 1" + Tauchgang_40m);
+    const auto nach_6h = Serie(" --surface-interval 6" + Tauchgang_40m);
+    const auto lange_danach = Serie(" --surface-interval 10000" + Tauchgang_40m);
+    const auto Gesamtzeit = [](const nlohmann::json& j) { return j["summary"]["total_time"].get<double>(); };
+    EXPECT_GT(Gesamtzeit(nach_1h), Gesamtzeit(nach_6h));
+    EXPECT_GE(Gesamtzeit(nach_6h), Gesamtzeit(erster));
+    // the clocks carried: after one hour more CNS and OTU than the dive alone gives
+    EXPECT_GT(nach_1h["summary"]["max_cns"], erster["summary"]["max_cns"]);
+    EXPECT_GT(nach_1h["summary"]["max_otu"], erster["summary"]["max_otu"]);
+    // after 10000 hours nothing of the first dive is left
+    EXPECT_EQ(lange_danach["waypoints"], erster["waypoints"]);
+    EXPECT_EQ(lange_danach["summary"], erster["summary"]);
+}
+
+TEST(brelune_cli, Serie_von_drei_Tauchgaengen) {
+    const std::string Ordner = Tempordner();
+    ASSERT_EQ(starten("plan --points \"2:30,30:30\" --save " + Ordner + "/zweiter.dec").Status, 0);
+    const auto zwei = Serie(" --surface-interval 1,5 " + Ordner + "/zweiter.dec");
+    const auto drei =
+        Serie(" --surface-interval 1.5 --points \"2:30,30:30\" --surface-interval 2" + Tauchgang_40m);
+    const auto& vorher = drei["previous_dives"];
+    ASSERT_EQ(vorher.size(), 2u);
+    EXPECT_EQ(vorher[0]["summary"], Serie("")["summary"]);
+    EXPECT_EQ(vorher[0]["surface_interval_hours"], 1.5);
+    // the second dive from its file is the same dive as from its points
+    EXPECT_EQ(vorher[1]["summary"], zwei["summary"]);
+    EXPECT_EQ(vorher[1]["surface_interval_hours"], 2.0);
+    EXPECT_EQ(drei["summary"]["max_depth"], 40.0); // the outputs describe the last dive
+    const auto Text = starten("plan" + Tauchgang_40m +
+                              " --surface-interval 1.5 --points \"2:30,30:30\" "
+                              "--surface-interval 2" +
+                              Tauchgang_40m + " --output summary --lang en");
+    EXPECT_TRUE(enthaelt(Text.Ausgabe, "   Surface time =  2.00 Stunden\n"));
+    // a dive that stops ends the series there, and the outputs describe it
+    const auto gestoppt = starten("plan --points \"1:0.5:Tmx10/70,5:0.5\" --surface-interval 1" +
+                                      Tauchgang_40m + " --output json",
+                                  true);
+    EXPECT_EQ(gestoppt.Status, 3);
+    EXPECT_TRUE(enthaelt(gestoppt.Ausgabe, "dive 1 of 2 was not computed to the end"));
+    EXPECT_TRUE(enthaelt(gestoppt.Ausgabe, "\"cancelled\": true"));
+    EXPECT_FALSE(enthaelt(gestoppt.Ausgabe, "previous_dives"));
+}
+
+TEST(brelune_cli, Pausen_die_keine_sind_sind_Aufruffehler) {
+    const std::string p = " --points \"2:30,20:30\"";
+    for (const auto& [Argumente, Meldung] : std::vector<std::pair<std::string, std::string>>{
+             {p + " --surface-interval -1" + p, "\"-1\" is not a number of hours"},
+             {p + " --surface-interval abc" + p, "\"abc\" is not a number of hours"},
+             {p + " --surface-interval 2", "is not followed by a dive"},
+             {" --surface-interval 2" + p, "follows no dive"},
+             {p + " --surface-interval 1 --surface-interval 2" + p, "follows no dive"},
+             {p + p, "has --points twice"}}) {
+        const auto l = starten("plan" + Argumente, true);
+        EXPECT_EQ(l.Status, 1) << Argumente;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Argumente << "\n" << l.Ausgabe;
+    }
+    const auto h = starten("plan --help");
+    EXPECT_TRUE(enthaelt(h.Ausgabe, "--surface-interval"));
+    EXPECT_TRUE(enthaelt(h.Ausgabe, "previous_dives"));
 }

@@ -129,6 +129,25 @@ TEST_F(Sauerstoff, OTU_nach_einem_Tag_oder_mehr_null) {
     EXPECT_GT(OTU_Schritt(500, 0.21f, 1439), 0.0f);
 }
 
+TEST_F(Sauerstoff, hypoxisch_unter_0_16_bar_und_unter_der_Luft_an_der_Oberflaeche) {
+    const float Luftdruck = Unit_Formeln::bar_Luft;
+    // at sea level air gives (1.01325 - 0.0627) x 0.20948 = 0.19912 bar: 0.16 bar is the limit
+    EXPECT_NEAR(bar_pO2_Luft_Oberflaeche(), 0.19912f, 1e-5f);
+    EXPECT_TRUE(pO2_hypoxisch(0.159f));
+    EXPECT_FALSE(pO2_hypoxisch(0.16f));
+    // at 0.80 bar (about 2000 m) air itself gives (0.80 - 0.0627) x 0.20948 = 0.15445 bar
+    Unit_Formeln::bar_Luft = 0.80f;
+    EXPECT_NEAR(bar_pO2_Luft_Oberflaeche(), 0.15445f, 1e-5f);
+    EXPECT_FALSE(pO2_hypoxisch(bar_pO2_Luft_Oberflaeche()));
+    EXPECT_FALSE(pO2_hypoxisch(0.159f));
+    EXPECT_TRUE(pO2_hypoxisch(0.154f));  // less than the air breathed there
+    EXPECT_TRUE(pO2_hypoxisch(0.0737f)); // Tx10/70 at that surface
+    // without water vapour air stays above 0.16 bar even there
+    Unit_Formeln::p_H2O_setzen(false);
+    EXPECT_TRUE(pO2_hypoxisch(0.159f));
+    Unit_Formeln::bar_Luft = Luftdruck;
+}
+
 TEST_F(Sauerstoff, ueber_der_Tabelle_rot_und_zurueck_normal) {
     CNS_Schritt(0, bar_aus_atm(1.9), 0.1f);
     EXPECT_TRUE(pO2_ausserhalb);

@@ -212,6 +212,26 @@ TEST_F(Saettigung, Oberflaechenpause_entsaettigt_und_startet_die_Sauerstoffuhren
     EXPECT_NEAR(static_cast<double>(W::CNS_Prozent), 40 * std::exp2(-60.0 / 90), 1e-3);
 }
 
+TEST_F(Saettigung, Oberflaechenpause_auch_nach_abgebrochener_Rechnung_und_in_der_Hoehe) {
+    namespace T = Unit_Tauchgangsberechnung;
+    // the previous dive was cancelled: the interval is breathed all the same, the flag stays
+    W::p_N2_Gewebe[1] = 3.0L;
+    T::Berechnung_abgebrochen = true;
+    Oberflaechenpause(1.0f);
+    EXPECT_NEAR(static_cast<double>(W::p_N2_Gewebe[1]), static_cast<double>(pN2_Luft_Oberflaeche), 1e-4);
+    EXPECT_TRUE(T::Berechnung_abgebrochen);
+    // at 0.80 bar air gives 0.154 bar O2: the interval is breathed there too, towards the
+    // nitrogen of that air, (0.80 - 0.0627) x 0.7902
+    T::Berechnung_abgebrochen = false;
+    const float Luftdruck = Unit_Formeln::bar_Luft;
+    Unit_Formeln::bar_Luft = 0.80f;
+    W::p_N2_Gewebe[1] = 3.0L;
+    Oberflaechenpause(1.0f);
+    Unit_Formeln::bar_Luft = Luftdruck;
+    EXPECT_NEAR(static_cast<double>(W::p_N2_Gewebe[1]), (0.80 - 0.0627) * 0.7902, 1e-4);
+    EXPECT_FALSE(T::Berechnung_abgebrochen);
+}
+
 TEST_F(Saettigung, geloeste_Gase_nach_der_Oberflaechensaettigung) {
     // Per compartment 1/16 of 43.125 L water, 18.75 L fat and 10.94 L other tissue; nitrogen at
     // 0.751135 bar: 0.001 x p x (12.11 W + 66.124 F + 39.117 R) = 0.10281 barL, 1.64499 in all.
