@@ -450,9 +450,7 @@ void Folgetauchgang_starten(float Stunden) {
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     Unit_Saettigungsrechnung::Oberflaechenpause(Stunden);
     Eingabe_beginnen();
-    // The oxygen clocks go on from what the interval left, as the tissues do.
-    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, true);
-    Unit_Sauerstofftoxizitaet::pO2_ausserhalb_loeschen();
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
     W::WayPoint[0].Aktion = "START";
     Startwerte_uebernehmen();
     W::Startzustand_sichern();
