@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPixmap>
 
 #include <iostream>
@@ -113,7 +114,15 @@ bool kleine_Fenster(const QDir& Ordner, int Sprache) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, on a screen of 1280 x 800 pixels: the smallest the windows are made for.
+    const QString Bildschirm = QDir::temp().filePath("brelune-bildschirm.json");
+    QFile Beschreibung(Bildschirm);
+    if (Beschreibung.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        Beschreibung.write(
+            R"({"screens": [{"name": "1280x800", "x": 0, "y": 0, "width": 1280, "height": 800,)"
+            R"( "logicalDpiX": 96, "logicalDpiY": 96, "dpr": 1}]})");
+    Beschreibung.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + Bildschirm).toUtf8());
     QApplication App(argc, argv);
     if (argc < 2) {
         std::cerr << "usage: brelune-screenshots FOLDER\n";

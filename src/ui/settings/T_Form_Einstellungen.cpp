@@ -9,6 +9,8 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,8 +21,12 @@ T_Form_Einstellungen::T_Form_Einstellungen(QWidget* parent) : QDialog(parent) {
     Tag_setzen(this, 162);
     auto* Spalte = new QVBoxLayout(this);
     PageControl = benannt(new QTabWidget(this), "PageControl");
-    // Every page's tab stays in view, in either language.
-    PageControl->setUsesScrollButtons(false);
+    // Thirteen long captions: a slightly smaller tab font keeps them in one row on a 1280 pixel
+    // screen in either language; a narrower screen gets the scroll arrows.
+    QFont Reiterschrift = PageControl->tabBar()->font();
+    Reiterschrift.setPointSizeF(Reiterschrift.pointSizeF() * 0.9);
+    PageControl->tabBar()->setFont(Reiterschrift);
+    PageControl->setUsesScrollButtons(true);
     Umgebungsseiten_anlegen();
     Rechenseiten_anlegen();
     Spalte->addWidget(PageControl, 1);
@@ -145,6 +151,12 @@ void T_Form_Einstellungen::Einstellungen_geaendert() {
 
 void T_Form_Einstellungen::showEvent(QShowEvent* Ereignis) {
     Seiten_anzeigen();
+    // Wide enough for the whole row of tabs, but never wider or taller than the screen it opens
+    // on, frame included.
+    QSize Wunsch = size().expandedTo({PageControl->tabBar()->sizeHint().width() + 40, 0});
+    if (const QScreen* Bildschirm = screen())
+        Wunsch = Wunsch.boundedTo(Bildschirm->availableGeometry().size() - QSize(40, 60));
+    if (Wunsch != size()) resize(Wunsch);
     QDialog::showEvent(Ereignis);
 }
 
