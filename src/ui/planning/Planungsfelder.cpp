@@ -4,12 +4,16 @@
 #include "ui/adapters/Fensterbau.hpp"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
     auto* s = benannt(new QSpinBox(Eltern), Name);
@@ -74,3 +78,19 @@ template <std::size_t N> std::array<int, N> Werte(const std::array<QSpinBox*, N>
 template std::array<int, 3> Werte(const std::array<QSpinBox*, 3>&);
 template std::array<int, 5> Werte(const std::array<QSpinBox*, 5>&);
 template std::array<int, 6> Werte(const std::array<QSpinBox*, 6>&);
+
+QTabWidget* Seiten_mit_Schliessen(QDialog* Fenster, QVBoxLayout* Spalte,
+                                  std::initializer_list<QWidget*> Seiten, QPushButton*& ButtonClose) {
+    auto* PageControl = benannt(new QTabWidget(Fenster), "PageControl");
+    // Every page's tab stays in view, in either language.
+    PageControl->setUsesScrollButtons(false);
+    for (QWidget* Seite : Seiten) PageControl->addTab(Seite, {});
+    Spalte->addWidget(PageControl);
+    ButtonClose = benannt(new QPushButton(Fenster), "ButtonClose", 125);
+    auto* Unten = new QHBoxLayout;
+    Unten->addStretch(1);
+    Unten->addWidget(ButtonClose);
+    Spalte->addLayout(Unten);
+    QObject::connect(ButtonClose, &QPushButton::clicked, Fenster, &QDialog::accept);
+    return PageControl;
+}

@@ -7,8 +7,12 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 
 class QComboBox;
+class QDialog;
+class QTabWidget;
+class QVBoxLayout;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -42,5 +46,10 @@ struct Konstant_oder_Tabelle {
     QPushButton* OK = nullptr;
 };
 int anordnen(QGridLayout* g, int z, const Konstant_oder_Tabelle& t);
+
+// The frame of a plan window under whatever Spalte already holds: the pages in a tab widget
+// "PageControl" whose tabs all stay in view, and "ButtonClose" at the bottom right, which accepts.
+QTabWidget* Seiten_mit_Schliessen(QDialog* Fenster, QVBoxLayout* Spalte,
+                                  std::initializer_list<QWidget*> Seiten, QPushButton*& ButtonClose);
 
 template <std::size_t N> std::array<int, N> Werte(const std::array<QSpinBox*, N>& Felder);

@@ -28,21 +28,11 @@ T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) 
     auto* Spalte = new QVBoxLayout(this);
     CheckBox_Abstieg = benannt(new QCheckBox(this), "CheckBox_Abstieg", 124);
     Spalte->addWidget(CheckBox_Abstieg);
-    PageControl = benannt(new QTabWidget(this), "PageControl");
-    // Every page's tab stays in view, in either language.
-    PageControl->setUsesScrollButtons(false);
-    PageControl->addTab(Seite_Geschwindigkeit_anlegen(), {});
-    PageControl->addTab(Seite_BubbleCheck_anlegen(), {});
-    PageControl->addTab(Seite_Gaswechsel_anlegen(), {});
-    PageControl->addTab(Seite_pO2_anlegen(), {});
-    Spalte->addWidget(PageControl);
-    ButtonClose = benannt(new QPushButton(this), "ButtonClose", 125);
-    auto* Unten = new QHBoxLayout;
-    Unten->addStretch(1);
-    Unten->addWidget(ButtonClose);
-    Spalte->addLayout(Unten);
+    PageControl = Seiten_mit_Schliessen(this, Spalte,
+                                        {Seite_Geschwindigkeit_anlegen(), Seite_BubbleCheck_anlegen(),
+                                         Seite_Gaswechsel_anlegen(), Seite_pO2_anlegen()},
+                                        ButtonClose);
 
-    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(CheckBox_Abstieg, &QCheckBox::toggled, this, [this](bool an) {
         if (Fuellen_laeuft) return;
         A::Abstiegsplanung_verwenden = an;

@@ -36,20 +36,11 @@ T_Form_AustauchPlanung::T_Form_AustauchPlanung(QWidget* parent) : QDialog(parent
     setObjectName("T_Form_AustauchPlanung");
     Tag_setzen(this, 126);
     auto* Spalte = new QVBoxLayout(this);
-    PageControl = benannt(new QTabWidget(this), "PageControl");
-    // Every page's tab stays in view, in either language.
-    PageControl->setUsesScrollButtons(false);
-    PageControl->addTab(Seite_Geschwindigkeit_anlegen(), {});
-    PageControl->addTab(Seite_Dekotiefen_anlegen(), {});
-    PageControl->addTab(Seite_Gaswechsel_anlegen(), {});
-    PageControl->addTab(Seite_pO2_anlegen(), {});
-    PageControl->addTab(Seite_Sicherheit_anlegen(), {});
-    Spalte->addWidget(PageControl);
-    ButtonClose = benannt(new QPushButton(this), "ButtonClose", 125);
-    auto* Unten = new QHBoxLayout;
-    Unten->addStretch(1);
-    Unten->addWidget(ButtonClose);
-    Spalte->addLayout(Unten);
+    PageControl =
+        Seiten_mit_Schliessen(this, Spalte,
+                              {Seite_Geschwindigkeit_anlegen(), Seite_Dekotiefen_anlegen(),
+                               Seite_Gaswechsel_anlegen(), Seite_pO2_anlegen(), Seite_Sicherheit_anlegen()},
+                              ButtonClose);
     autoGaswechsel = new T_form_AustauchPlanung_autoGaswechsel(this);
     Verbinden();
     Beschriftungen_anwenden(this);
@@ -214,7 +205,6 @@ void T_Form_AustauchPlanung::Schalter(QCheckBox* Box, bool& Flag) {
 }
 
 void T_Form_AustauchPlanung::Verbinden() {
-    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
     const auto Umschalter = [this](QRadioButton* Knopf, bool& Flag, bool Wert) {
         connect(Knopf, &QRadioButton::toggled, this, [this, &Flag, Wert](bool an) {
             if (Fuellen_laeuft || !an) return;
