@@ -3,6 +3,7 @@
 // Usage: brelune-screenshots FOLDER
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
+#include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
@@ -22,6 +23,7 @@
 #include "ui/settings/T_Form_Save_Read.hpp"
 
 #include <QComboBox>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <QApplication>
@@ -79,6 +81,9 @@ bool kleine_Fenster(const QDir& Ordner, int Sprache) {
     Unit_UI::UI_setzen(&Oberflaeche);
     T_Form_Warnhinweis Hinweis;
     Hinweis.show();
+    // Shown, the notice takes the language of the settings file, as at a start; the diver
+    // switches it on the notice.
+    (Sprache == 1 ? Hinweis.RadioButton_english : Hinweis.RadioButton_deutsch)->click();
     bool ok = speichern(Hinweis, Ordner, "shown", Kuerzel);
     Hinweis.hide();
     T_Form_ProgrammInfo Info;
@@ -96,13 +101,15 @@ bool kleine_Fenster(const QDir& Ordner, int Sprache) {
     Modelle.hide();
     Unit_AbtauchPlanung::Abstiegsplanung_verwenden = true;
     Unit_AbtauchPlanung::Abstieg_Geschwindigkeit_variabel = true;
+    Unit_WayPoints::Tauchgeraet = 1; // CCR: the setpoint page is in use
     T_Form_Abtauchplanung Abstieg;
     Abstieg.show();
-    for (int Seite = 0; Seite < 3; ++Seite) {
+    for (int Seite = 0; Seite < 4; ++Seite) {
         Abstieg.PageControl->setCurrentIndex(Seite);
         ok = speichern(Abstieg, Ordner, QString("page%1").arg(Seite + 1), Kuerzel) && ok;
     }
     Abstieg.hide();
+    Unit_WayPoints::Tauchgeraet = 0;
     Unit_AbtauchPlanung::Abstiegsplanung_verwenden = false;
     T_Form_Graph_Utilities Achsen;
     Achsen.Beschriftungen_setzen();
