@@ -418,7 +418,13 @@ bool Wiederholungstauchgang_starten() {
         Unit_Save_Read::Tauchgang_speichern(Unit_Save_Read::Kommentar_der_Sprache());
     const auto Antwort = Unit_UI::UI().Eingabe("Oberflächenpause angeben", "Stunden", "");
     if (!Antwort || Antwort->empty() || !Unit_Tools::ist_Zahlzeichen(*Antwort)) return false;
-    Wiederholungstauchgang_beginnen(static_cast<float>(Unit_Tools::Zahl_lesen(*Antwort)));
+    const auto Stunden = static_cast<float>(Unit_Tools::Zahl_lesen(*Antwort));
+    // A minus sign passes the digit check; no time runs backwards at the surface.
+    if (Stunden < 0) {
+        Unit_Tools::Meldung_Problem("Oberflächenpause < 0 Stunden", "Surface interval < 0 hours");
+        return false;
+    }
+    Wiederholungstauchgang_beginnen(Stunden);
     return true;
 }
 

@@ -201,6 +201,11 @@ TEST_F(Hauptfenster, Oberflaechenpause_abc_aendert_nichts_1_5_gibt_anderthalb_St
     EXPECT_FALSE(Wiederholungstauchgang_starten());
     EXPECT_FALSE(Wiederholungstauchgang);
     EXPECT_GT(W::WayPoint_Anzahl, 2); // the dive is still there
+    Oberflaeche.Antwort_Eingabe = "-1";
+    EXPECT_FALSE(Wiederholungstauchgang_starten());
+    EXPECT_EQ(Oberflaeche.Anzahl("Oberflächenpause < 0 Stunden"), 1);
+    EXPECT_FALSE(Wiederholungstauchgang);
+    EXPECT_GT(W::WayPoint_Anzahl, 2);
     Oberflaeche.Antwort_Eingabe = "";
     EXPECT_FALSE(Wiederholungstauchgang_starten());
     const long double N2_vorher = W::p_N2_Gewebe[8];
@@ -215,7 +220,7 @@ TEST_F(Hauptfenster, Oberflaechenpause_abc_aendert_nichts_1_5_gibt_anderthalb_St
     // the tissues keep what 90 minutes at the surface left: still above air saturation
     EXPECT_LT(W::p_N2_Gewebe[8], N2_vorher);
     EXPECT_GT(W::p_N2_Gewebe[8], 0.76L);
-    EXPECT_EQ(Oberflaeche.Fragen.size(), 3u); // the saved dive was not offered for saving
+    EXPECT_EQ(Oberflaeche.Fragen.size(), 4u); // the saved dive was not offered for saving
 }
 
 TEST_F(Hauptfenster, geladener_Tauchgang_laesst_sich_verlaengern) {
