@@ -115,6 +115,7 @@ void Tauchgang_zuruecksetzen(bool O2_zuruecksetzen, bool WayPoints_zuruecksetzen
     W::Warntext.clear();
     Unit_Gasverbrauch::Gasverbrauch_zuruecksetzen();
     Unit_Tauchgangsberechnung::GF_Spitze.fill(0);
+    Unit_Tauchgangsberechnung::m_Wasser_MAX = 0;
     Unit_Grenzwerte::Gegendiffusion_Extreme_zuruecksetzen();
     W::Gas_Nr = 0;
 

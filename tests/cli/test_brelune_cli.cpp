@@ -381,6 +381,15 @@ TEST(brelune_cli, Wiederholungstauchgang_haengt_an_der_Pause) {
     // the oxygen clocks start again with every dive; only the tissues remember the first
     EXPECT_EQ(nach_1h["summary"]["max_cns"], erster["summary"]["max_cns"]);
     EXPECT_EQ(nach_1h["summary"]["max_otu"], erster["summary"]["max_otu"]);
+    // the summary of a shallower dive after a deep one names its own maximum depth
+    const auto Tiefste = [](const std::string& Punkte) {
+        const std::string Log = starten("plan" + Punkte + " --output log --lang en").Ausgabe;
+        const auto i = Log.find("Maximum depth");
+        return i == std::string::npos ? std::string() : Log.substr(i, Log.find('\n', i) - i);
+    };
+    const std::string flach = " --points \"2:20,30:20\"";
+    EXPECT_NE(Tiefste(Tauchgang_40m), Tiefste(flach));
+    EXPECT_EQ(Tiefste(Tauchgang_40m + " --surface-interval 3" + flach), Tiefste(flach));
     // after 10000 hours nothing of the first dive is left
     EXPECT_EQ(lange_danach["waypoints"], erster["waypoints"]);
     EXPECT_EQ(lange_danach["summary"], erster["summary"]);
