@@ -3,6 +3,7 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "ui/adapters/Fensterbau.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -93,4 +94,23 @@ QTabWidget* Seiten_mit_Schliessen(QDialog* Fenster, QVBoxLayout* Spalte,
     Spalte->addLayout(Unten);
     QObject::connect(ButtonClose, &QPushButton::clicked, Fenster, &QDialog::accept);
     return PageControl;
+}
+
+void Schalter_verbinden(QCheckBox* Box, bool& Flag, const bool& Fuellen_laeuft,
+                        std::function<void()> neu_zeichnen) {
+    QObject::connect(Box, &QCheckBox::toggled, Box, [&Flag, &Fuellen_laeuft, neu_zeichnen](bool an) {
+        if (Fuellen_laeuft) return;
+        Flag = an;
+        neu_zeichnen();
+    });
+}
+
+void Wahl_verbinden(QRadioButton* Knopf, bool& Flag, bool Wert, const bool& Fuellen_laeuft,
+                    std::function<void()> neu_zeichnen) {
+    QObject::connect(Knopf, &QRadioButton::toggled, Knopf,
+                     [&Flag, Wert, &Fuellen_laeuft, neu_zeichnen](bool an) {
+                         if (Fuellen_laeuft || !an) return;
+                         Flag = Wert;
+                         neu_zeichnen();
+                     });
 }

@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 
+class QCheckBox;
 class QComboBox;
 class QDialog;
 class QTabWidget;
@@ -53,3 +55,10 @@ QTabWidget* Seiten_mit_Schliessen(QDialog* Fenster, QVBoxLayout* Spalte,
                                   std::initializer_list<QWidget*> Seiten, QPushButton*& ButtonClose);
 
 template <std::size_t N> std::array<int, N> Werte(const std::array<QSpinBox*, N>& Felder);
+
+// A setting a control switches: the box writes Flag, a radio button writes Wert into Flag when it
+// is chosen; then the window repaints. Nothing is written while the window fills its controls.
+void Schalter_verbinden(QCheckBox* Box, bool& Flag, const bool& Fuellen_laeuft,
+                        std::function<void()> neu_zeichnen);
+void Wahl_verbinden(QRadioButton* Knopf, bool& Flag, bool Wert, const bool& Fuellen_laeuft,
+                    std::function<void()> neu_zeichnen);

@@ -33,29 +33,18 @@ T_Form_Abtauchplanung::T_Form_Abtauchplanung(QWidget* parent) : QDialog(parent) 
                                          Seite_Gaswechsel_anlegen(), Seite_pO2_anlegen()},
                                         ButtonClose);
 
-    connect(CheckBox_Abstieg, &QCheckBox::toggled, this, [this](bool an) {
-        if (Fuellen_laeuft) return;
-        A::Abstiegsplanung_verwenden = an;
-        aktualisieren();
-    });
-    const auto Umschalter = [this](QRadioButton* Knopf, bool& Flag, bool Wert) {
-        connect(Knopf, &QRadioButton::toggled, this, [this, &Flag, Wert](bool an) {
-            if (Fuellen_laeuft || !an) return;
-            Flag = Wert;
-            aktualisieren();
-        });
+    const auto neu_zeichnen = [this] { aktualisieren(); };
+    const auto Wahl = [&](QRadioButton* Knopf, bool& Flag, bool Wert) {
+        Wahl_verbinden(Knopf, Flag, Wert, Fuellen_laeuft, neu_zeichnen);
     };
-    Umschalter(CheckBox_AbstiegConst_OK, A::Abstieg_Geschwindigkeit_variabel, false);
-    Umschalter(CheckBox_AbstiegVariabel_OK, A::Abstieg_Geschwindigkeit_variabel, true);
-    Umschalter(CheckBox_Gaswechsel_beim_Abstieg_NO, A::Abstieg_Gaswechsel_OK, false);
-    Umschalter(CheckBox_Gaswechsel_beim_Abstieg_YES, A::Abstieg_Gaswechsel_OK, true);
-    Umschalter(CheckBox_pO2_const, A::Abstieg_Setpoint_variabel, false);
-    Umschalter(CheckBox_not_pO2_const, A::Abstieg_Setpoint_variabel, true);
-    connect(CheckBox_BubbleCheck, &QCheckBox::toggled, this, [this](bool an) {
-        if (Fuellen_laeuft) return;
-        A::Bubble_Check = an;
-        aktualisieren();
-    });
+    Schalter_verbinden(CheckBox_Abstieg, A::Abstiegsplanung_verwenden, Fuellen_laeuft, neu_zeichnen);
+    Wahl(CheckBox_AbstiegConst_OK, A::Abstieg_Geschwindigkeit_variabel, false);
+    Wahl(CheckBox_AbstiegVariabel_OK, A::Abstieg_Geschwindigkeit_variabel, true);
+    Wahl(CheckBox_Gaswechsel_beim_Abstieg_NO, A::Abstieg_Gaswechsel_OK, false);
+    Wahl(CheckBox_Gaswechsel_beim_Abstieg_YES, A::Abstieg_Gaswechsel_OK, true);
+    Wahl(CheckBox_pO2_const, A::Abstieg_Setpoint_variabel, false);
+    Wahl(CheckBox_not_pO2_const, A::Abstieg_Setpoint_variabel, true);
+    Schalter_verbinden(CheckBox_BubbleCheck, A::Bubble_Check, Fuellen_laeuft, neu_zeichnen);
     connect(BitBtn_Abstieg, &QPushButton::clicked, this, [this] {
         Befehl_ausfuehren([this] {
             A::Geschwindigkeit_uebernehmen(SpinEdit_vConst->value(), Werte(SpinEdit_m), Werte(SpinEdit_v));

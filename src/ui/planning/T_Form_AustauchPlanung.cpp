@@ -196,28 +196,20 @@ QWidget* T_Form_AustauchPlanung::Seite_Sicherheit_anlegen() {
     return Seite;
 }
 
-void T_Form_AustauchPlanung::Schalter(QCheckBox* Box, bool& Flag) {
-    connect(Box, &QCheckBox::toggled, this, [this, &Flag](bool an) {
-        if (Fuellen_laeuft) return;
-        Flag = an;
-        Anzeigen();
-    });
-}
-
 void T_Form_AustauchPlanung::Verbinden() {
-    const auto Umschalter = [this](QRadioButton* Knopf, bool& Flag, bool Wert) {
-        connect(Knopf, &QRadioButton::toggled, this, [this, &Flag, Wert](bool an) {
-            if (Fuellen_laeuft || !an) return;
-            Flag = Wert;
-            Anzeigen();
-        });
+    const auto neu_zeichnen = [this] { Anzeigen(); };
+    const auto Wahl = [&](QRadioButton* Knopf, bool& Flag, bool Wert) {
+        Wahl_verbinden(Knopf, Flag, Wert, Fuellen_laeuft, neu_zeichnen);
     };
-    Umschalter(CheckBox_AufstiegConst, A::Aufstieg_Geschwindigkeit_variabel, false);
-    Umschalter(CheckBox_AufstiegVariabel_OK, A::Aufstieg_Geschwindigkeit_variabel, true);
-    Umschalter(CheckBox_Gaswechsel_beim_Aufstieg_NO, A::Aufstieg_Gaswechsel_OK, false);
-    Umschalter(CheckBox_Gaswechsel_beim_Aufstieg_YES, A::Aufstieg_Gaswechsel_OK, true);
-    Umschalter(CheckBox_pO2_const, A::Aufstieg_Setpoint_variabel, false);
-    Umschalter(CheckBox_not_pO2_const, A::Aufstieg_Setpoint_variabel, true);
+    const auto Schalter = [&](QCheckBox* Box, bool& Flag) {
+        Schalter_verbinden(Box, Flag, Fuellen_laeuft, neu_zeichnen);
+    };
+    Wahl(CheckBox_AufstiegConst, A::Aufstieg_Geschwindigkeit_variabel, false);
+    Wahl(CheckBox_AufstiegVariabel_OK, A::Aufstieg_Geschwindigkeit_variabel, true);
+    Wahl(CheckBox_Gaswechsel_beim_Aufstieg_NO, A::Aufstieg_Gaswechsel_OK, false);
+    Wahl(CheckBox_Gaswechsel_beim_Aufstieg_YES, A::Aufstieg_Gaswechsel_OK, true);
+    Wahl(CheckBox_pO2_const, A::Aufstieg_Setpoint_variabel, false);
+    Wahl(CheckBox_not_pO2_const, A::Aufstieg_Setpoint_variabel, true);
     Schalter(CheckBox_AirBreak_OK, A::AirBreak_OK);
     Schalter(CheckBox_BailOut_do, A::Bail_Out);
     Schalter(CheckBox_Sicherheit_BuehlmannOK, S::Buehlmann_Tiefenzuschlag);

@@ -79,6 +79,5 @@ class T_Form_AustauchPlanung : public QDialog {
     QWidget* Seite_pO2_anlegen();
     QWidget* Seite_Sicherheit_anlegen();
     void Verbinden();
-    void Schalter(QCheckBox* Box, bool& Flag);
     bool Fuellen_laeuft = false;
 };
