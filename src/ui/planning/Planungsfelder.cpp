@@ -114,3 +114,14 @@ void Wahl_verbinden(QRadioButton* Knopf, bool& Flag, bool Wert, const bool& Fuel
                          neu_zeichnen();
                      });
 }
+
+void Gaszeilen_anzeigen(std::span<QSpinBox* const> Tiefen, std::span<QComboBox* const> Gasboxen,
+                        std::span<const int32_t> m, std::span<const int32_t> Gas, bool frei) {
+    const QStringList Gase = Gasnamen();
+    for (std::size_t k = 0; k < Tiefen.size(); ++k) {
+        Gasliste_fuellen(Gasboxen[k], Gase, Gas[k]);
+        Tiefen[k]->setValue(m[k]);
+        Tiefen[k]->setEnabled(frei);
+        Gasboxen[k]->setEnabled(frei);
+    }
+}

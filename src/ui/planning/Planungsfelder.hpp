@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +34,9 @@ QLineEdit* Setpointfeld(QWidget* Eltern, const QString& Name);
 QStringList Gasnamen();
 // Refills a gas box with the gas names and selects Auswahl (-1: no item).
 void Gasliste_fuellen(QComboBox* Box, const QStringList& Gase, int Auswahl);
+// The gas-switch rows from the plan: each row's depth and gas (-1: no item), enabled or not.
+void Gaszeilen_anzeigen(std::span<QSpinBox* const> Tiefen, std::span<QComboBox* const> Gasboxen,
+                        std::span<const int32_t> m, std::span<const int32_t> Gas, bool frei);
 
 // The choice between a constant and three depth rows, laid out in g from row z on: the two
 // radio buttons in column 0; the constant's caption (tag 0: none) and field in columns 1 and 2;

@@ -203,13 +203,8 @@ void T_Form_Abtauchplanung::aktualisieren() {
 
     (A::Abstieg_Gaswechsel_OK ? CheckBox_Gaswechsel_beim_Abstieg_YES : CheckBox_Gaswechsel_beim_Abstieg_NO)
         ->setChecked(true);
-    const QStringList Gase = Gasnamen();
-    for (std::size_t k = 0; k < 5; ++k) {
-        Gasliste_fuellen(ComboBox_Gaswechsel[k], Gase, a.Gaswechsel_Gas[k]);
-        SpinEdit_Gaswechsel_m[k]->setValue(a.Gaswechsel_m[k]);
-        SpinEdit_Gaswechsel_m[k]->setEnabled(f.Gaswechsel_Zeilen);
-        ComboBox_Gaswechsel[k]->setEnabled(f.Gaswechsel_Zeilen);
-    }
+    Gaszeilen_anzeigen(SpinEdit_Gaswechsel_m, ComboBox_Gaswechsel, a.Gaswechsel_m, a.Gaswechsel_Gas,
+                       f.Gaswechsel_Zeilen);
     BitBtn_Gaswechsel_Abstieg_OK->setEnabled(f.Gaswechsel_Zeilen);
 
     (A::Abstieg_Setpoint_variabel ? CheckBox_not_pO2_const : CheckBox_pO2_const)->setChecked(true);

@@ -295,17 +295,12 @@ void T_Form_AustauchPlanung::Anzeigen() {
 
     (A::Aufstieg_Gaswechsel_OK ? CheckBox_Gaswechsel_beim_Aufstieg_YES : CheckBox_Gaswechsel_beim_Aufstieg_NO)
         ->setChecked(true);
-    const QStringList Gase = Gasnamen();
-    for (std::size_t k = 0; k < 6; ++k) {
-        Gasliste_fuellen(ComboBox_Gaswechsel[k], Gase, a.Gaswechsel_Gas[k]);
-        SpinEdit_Gaswechsel_m[k]->setValue(a.Gaswechsel_m[k]);
-        SpinEdit_Gaswechsel_m[k]->setEnabled(f.Gaswechsel_Zeilen);
-        ComboBox_Gaswechsel[k]->setEnabled(f.Gaswechsel_Zeilen);
-    }
+    Gaszeilen_anzeigen(SpinEdit_Gaswechsel_m, ComboBox_Gaswechsel, a.Gaswechsel_m, a.Gaswechsel_Gas,
+                       f.Gaswechsel_Zeilen);
     BitBtn_GaswechselOK->setEnabled(f.Gaswechsel_Zeilen);
 
     CheckBox_AirBreak_OK->setChecked(A::AirBreak_OK);
-    Gasliste_fuellen(ComboBox_AirBreak_GasNum, Gase, a.AirBreak_Gas);
+    Gasliste_fuellen(ComboBox_AirBreak_GasNum, Gasnamen(), a.AirBreak_Gas);
     SpinEdit_AirBreak_minAbstand->setValue(a.AirBreak_Abstand);
     SpinEdit_AirBreak_minDauer->setValue(a.AirBreak_Dauer);
     for (QWidget* w : {static_cast<QWidget*>(ComboBox_AirBreak_GasNum),
