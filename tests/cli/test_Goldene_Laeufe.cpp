@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path Goldordner = fs::path(__FILE__).parent_path() / "golden";
+const fs::path Goldordner = fs::path(BRELUNE_QUELLORDNER) / "tests" / "cli" / "golden";
 
 // In the arguments: the run's own temporary folder, for the files it writes.
 const std::string Ordner_Platzhalter = "{ORDNER}";

@@ -37,7 +37,8 @@ namespace Memo = Unit_Textpuffer;
 
 namespace {
 
-const std::filesystem::path Ordner = std::filesystem::path(__FILE__).parent_path() / "golden";
+const std::filesystem::path Ordner =
+    std::filesystem::path(BRELUNE_QUELLORDNER) / "tests" / "commands" / "golden";
 
 std::vector<std::string> Datei_lesen(const std::filesystem::path& Pfad) {
     std::ifstream f(Pfad);

@@ -38,7 +38,7 @@ class Dateiumgebung : public Testumgebung {
     }
 
     static std::string Testdatei(const std::string& Name) {
-        return (std::filesystem::path(__FILE__).parent_path() / "data" / Name).string();
+        return (std::filesystem::path(BRELUNE_QUELLORDNER) / "tests" / "files" / "data" / Name).string();
     }
 
     // The waypoint whose runtime lies within a thousandth of a minute of t; -1 when none.
