@@ -54,14 +54,14 @@ QGroupBox* Gruppe(QWidget* Eltern, const char* Name, int Tag, const std::string&
 Rundinstrument* Instrument(QGroupBox* g, const char* Name, int Zeiger = 1) {
     auto* r = new Rundinstrument(Zeiger, g);
     r->setObjectName(Name);
-    r->setAccessibleName(g->title());
+    Name_geben(r, [g] { return g->title(); }); // again after the caption walk renamed the group
     return r;
 }
 
 Alarmlampe* Lampe(QGroupBox* g, const char* Name) {
     auto* l = new Alarmlampe(g);
     l->setObjectName(Name);
-    l->setAccessibleName(g->title());
+    Name_geben(l, [g] { return g->title(); });
     return l;
 }
 
@@ -308,7 +308,7 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     GroupBox_Atemkreislauf = Gruppe(this, "GroupBox_Atemkreislauf", 93, "Atemgas (i %) ", "Gas (i %)");
     Balkenanzeige_Atemkreislauf = new Balkenanzeige(GroupBox_Atemkreislauf);
     Balkenanzeige_Atemkreislauf->setObjectName("Balkenanzeige_Atemkreislauf");
-    Balkenanzeige_Atemkreislauf->setAccessibleName(GroupBox_Atemkreislauf->title());
+    Name_geben(Balkenanzeige_Atemkreislauf, [this] { return GroupBox_Atemkreislauf->title(); });
     Balkenanzeige_Atemkreislauf->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Label_O2 = new QLabel(GroupBox_Atemkreislauf);
     Label_O2->setObjectName("Label_O2");
