@@ -4,14 +4,23 @@
 #include "lang/Unit_Sprache_Brelune.hpp"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QWidget>
+
+using Namensfunktion = std::function<QString()>;
+Q_DECLARE_METATYPE(Namensfunktion)
 
 namespace {
 namespace S = Unit_Sprache_Brelune;
@@ -64,6 +73,50 @@ class Hinweisfilter : public QObject {
         return QObject::eventFilter(o, e);
     }
 };
+
+constexpr const char* Namenseigenschaft = "zugaenglicher_Name";
+
+void Namen_setzen(QWidget* Feld) {
+    const QVariant Name = Feld->property(Namenseigenschaft);
+    if (Name.isValid()) Feld->setAccessibleName(Name.value<Namensfunktion>()().simplified());
+}
+
+// A combo box as Qt presents it elsewhere: its name, its chosen entry as value, its list as
+// child, opened by its action.
+class Auswahlfeld : public QAccessibleWidget {
+  public:
+    explicit Auswahlfeld(QComboBox* Box) : QAccessibleWidget(Box, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? Box()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return Box()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int i) const override {
+        if (i == 0) return QAccessible::queryAccessibleInterface(Box()->view());
+        if (i == 1 && Box()->isEditable()) return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* Kind) const override {
+        if (Kind->object() == Box()->view()) return 0;
+        if (Box()->isEditable() && Kind->object() == Box()->lineEdit()) return 1;
+        return -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& Aktion) override {
+        if (Aktion != showMenuAction() && Aktion != pressAction()) return;
+        if (Box()->view()->isVisible())
+            Box()->hidePopup();
+        else
+            Box()->showPopup();
+    }
+
+  private:
+    QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* Zugangsfabrik(const QString& Klasse, QObject* Objekt) {
+    auto* Box = Klasse == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(Objekt) : nullptr;
+    return Box ? new Auswahlfeld(Box) : nullptr;
+}
 } // namespace
 
 void Tag_setzen(QObject* Objekt, int Tag) {
@@ -85,6 +138,8 @@ bool Beschriftungen_anwenden(QObject* Fenster) {
         if (const auto Text = S::Beschriftung(Tag); !Text.empty()) Text_setzen(o, Q(Text));
         if (const auto Hinweis = S::Hinweis(Tag); !Hinweis.empty()) Hinweis_setzen(o, Q(Hinweis));
     }
+    for (QObject* o : Objekte)
+        if (auto* w = qobject_cast<QWidget*>(o)) Namen_setzen(w);
     return true;
 }
 
@@ -98,4 +153,33 @@ void Hinweise_steuern() {
     if (Filter || !qApp) return;
     Filter = new Hinweisfilter(qApp);
     qApp->installEventFilter(Filter);
+}
+
+QLabel* Beschriftung_fuer(QWidget* Feld, int Tag) {
+    auto* l = new QLabel(Feld->parentWidget());
+    Tag_setzen(l, Tag);
+    l->setText(Beschriftung(Tag));
+    l->setBuddy(Feld);
+    return l;
+}
+
+void Name_geben(QWidget* Feld, std::function<QString()> Name) {
+    Feld->setProperty(Namenseigenschaft, QVariant::fromValue(Namensfunktion(std::move(Name))));
+    Namen_setzen(Feld);
+}
+
+QString Tabellenzeile(const QString& Tabelle, int Zeile, const QString& Spalte) {
+    return QString("%1 %2: %3").arg(Tabelle.simplified()).arg(Zeile).arg(Spalte.simplified());
+}
+
+QString Spaltentitel(int Tag, int Spalte) {
+    static const QRegularExpression Luecke("\\s{2,}");
+    return Beschriftung(Tag).trimmed().split(Luecke).value(Spalte);
+}
+
+void Zugang_einrichten() {
+    static bool eingerichtet = false;
+    if (eingerichtet || !qApp) return;
+    eingerichtet = true;
+    QAccessible::installFactory(Zugangsfabrik);
 }

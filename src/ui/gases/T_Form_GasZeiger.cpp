@@ -52,6 +52,8 @@ T_Form_GasZeiger::T_Form_GasZeiger(QWidget* parent) : QDialog(parent, Qt::Tool |
     Zeile(2, "N2 (%)", Edit_N2);
     Zeile(3, "He (%)", Edit_He);
     Zeile(4, "pO2 (bar)", Edit_pO2, Edit_pO2_max, Edit_pO2_min);
+    Edit_pO2_max->setAccessibleName("pO2 max (bar)");
+    Edit_pO2_min->setAccessibleName("pO2 min (bar)");
     Zeile(5, "MOD (m)", Edit_MOD);
     Zeile(6, "END (m)", Edit_END);
     Label_Hinweis = new QLabel(this);

@@ -99,6 +99,9 @@ Graph_Tauchgang::Graph_Tauchgang(QWidget* parent) : QWidget(parent) {
     Q_INIT_RESOURCE(Graph_Tauchgang);
     setObjectName("CWGraph_Tauchgang");
     setFocusPolicy(Qt::StrongFocus);
+    // Built with the graph, as every window is built with the main window: the caption walk and
+    // the check of the fields' names reach it.
+    Achsenfenster_ = new T_Form_Graph_Utilities(this);
 
     Chart_ = new QChart;
     Chart_->legend()->hide();
@@ -439,7 +442,6 @@ void Graph_Tauchgang::keyPressEvent(QKeyEvent* Ereignis) {
 }
 
 void Graph_Tauchgang::Achsen_aendern() {
-    if (!Achsenfenster_) Achsenfenster_ = new T_Form_Graph_Utilities(this);
     Achsenfenster_->Achsen_aendern();
     neu_zeichnen();
 }

@@ -9,6 +9,7 @@
 #include "physics/Unit_Grenzwerte.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
+#include "ui/adapters/Beschriftungen.hpp"
 #include "ui/widgets/Alarmlampe.hpp"
 #include "ui/widgets/Balkenanzeige.hpp"
 #include "ui/widgets/Rundinstrument.hpp"
@@ -53,14 +54,14 @@ QGroupBox* Gruppe(QWidget* Eltern, const char* Name, int Tag, const std::string&
 Rundinstrument* Instrument(QGroupBox* g, const char* Name, int Zeiger = 1) {
     auto* r = new Rundinstrument(Zeiger, g);
     r->setObjectName(Name);
-    r->setAccessibleName(g->title());
+    Name_geben(r, [g] { return g->title(); }); // again after the caption walk renamed the group
     return r;
 }
 
 Alarmlampe* Lampe(QGroupBox* g, const char* Name) {
     auto* l = new Alarmlampe(g);
     l->setObjectName(Name);
-    l->setAccessibleName(g->title());
+    Name_geben(l, [g] { return g->title(); });
     return l;
 }
 
@@ -129,6 +130,8 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     GroupBox_Tauchzeit = Gruppe(Spalte_immer_, "GroupBox_Tauchzeit", 90, "Tauchzeit", "Dive time");
     Edit_Runtime_min = Feld(GroupBox_Tauchzeit, "Edit_Runtime_min", "0000.0");
     Edit_Runtime_hms = Feld(GroupBox_Tauchzeit, "Edit_Runtime_hms", "00:00:00");
+    Name_geben(Edit_Runtime_min, [] { return Beschriftung(90) + " (min)"; });
+    Name_geben(Edit_Runtime_hms, [] { return Beschriftung(90) + " (h:min:s)"; });
     {
         auto* Raster = new QGridLayout(GroupBox_Tauchzeit);
         Raster->setContentsMargins(6, 4, 6, 6);
@@ -190,6 +193,8 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     Label_Tauchgeraet_Erklaerung->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Edit_Gasgemisch = Feld(GroupBox_Atemgas, "Edit_Gasgemisch", "Trimix 10/70 (H)");
     Edit_Gasgemisch->setAlignment(Qt::AlignLeft);
+    // The gas box of the main window is "Atemgas" too: this one is the gas breathed now.
+    Name_geben(Edit_Gasgemisch, [] { return Beschriftung(88) + ": " + Beschriftung(95); });
     Hilfe(Edit_Gasgemisch,
           "Atemgas im offenen System (OC)\roder Verdünnungsgas = Diluent im geschlossenen Kreislaufsystem "
           "(CCR)",
@@ -251,9 +256,13 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     {
         auto* Raster = new QGridLayout(GroupBox_Uhrzeit);
         Raster->setContentsMargins(6, 4, 6, 6);
-        Raster->addWidget(new QLabel("Runtime", GroupBox_Uhrzeit), 0, 0);
+        auto* Runtime = new QLabel("Runtime", GroupBox_Uhrzeit);
+        auto* Start = new QLabel("Start", GroupBox_Uhrzeit);
+        Runtime->setBuddy(Edit_Uhrzeit_Runtime);
+        Start->setBuddy(Edit_Uhrzeit_Start);
+        Raster->addWidget(Runtime, 0, 0);
         Raster->addWidget(Edit_Uhrzeit_Runtime, 0, 1);
-        Raster->addWidget(new QLabel("Start", GroupBox_Uhrzeit), 1, 0);
+        Raster->addWidget(Start, 1, 0);
         Raster->addWidget(Edit_Uhrzeit_Start, 1, 1);
         Raster->setRowStretch(2, 1);
     }
@@ -299,7 +308,7 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     GroupBox_Atemkreislauf = Gruppe(this, "GroupBox_Atemkreislauf", 93, "Atemgas (i %) ", "Gas (i %)");
     Balkenanzeige_Atemkreislauf = new Balkenanzeige(GroupBox_Atemkreislauf);
     Balkenanzeige_Atemkreislauf->setObjectName("Balkenanzeige_Atemkreislauf");
-    Balkenanzeige_Atemkreislauf->setAccessibleName(GroupBox_Atemkreislauf->title());
+    Name_geben(Balkenanzeige_Atemkreislauf, [this] { return GroupBox_Atemkreislauf->title(); });
     Balkenanzeige_Atemkreislauf->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Label_O2 = new QLabel(GroupBox_Atemkreislauf);
     Label_O2->setObjectName("Label_O2");
@@ -334,6 +343,12 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     }
     Edit_Differenz_N2_Gewebe = Feld(GroupBox_Differenzdruck, "Edit_Differenz_N2_Gewebe", "00");
     Edit_Differenz_He_Gewebe = Feld(GroupBox_Differenzdruck, "Edit_Differenz_He_Gewebe", "00");
+    Name_geben(Edit_Differenz_N2_Gewebe, [] {
+        return T("Differenzdruck N2: kritisches Gewebe", "Differential pressure N2: critical tissue");
+    });
+    Name_geben(Edit_Differenz_He_Gewebe, [] {
+        return T("Differenzdruck He: kritisches Gewebe", "Differential pressure He: critical tissue");
+    });
     Alarmlampe_Gegendiffusion = Lampe(GroupBox_Differenzdruck, "Alarmlampe_Gegendiffusion");
     {
         auto* Raster = new QGridLayout(GroupBox_Differenzdruck);

@@ -2,6 +2,7 @@
 
 #include "core/Unit_Graph_Utilities.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "ui/adapters/Beschriftungen.hpp"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -63,6 +64,10 @@ T_Form_Graph_Utilities::T_Form_Graph_Utilities(QWidget* parent) : QDialog(parent
     SpinBox_X_max = Feld("SpinBox_X_max", Graph::X_Maximum_von, Graph::X_Maximum_bis, this);
     SpinBox_Y_min = Feld("SpinBox_Y_min", 0, Graph::Y_Maximum_bis, this);
     SpinBox_Y_max = Feld("SpinBox_Y_max", Graph::Y_Maximum_von, Graph::Y_Maximum_bis, this);
+    Name_geben(SpinBox_X_min, [] { return T("Zeit (min)", "Time (min)") + ": min"; });
+    Name_geben(SpinBox_X_max, [] { return T("Zeit (min)", "Time (min)") + ": max"; });
+    Name_geben(SpinBox_Y_min, [] { return T("Tiefe (m)", "Depth (m)") + ": min"; });
+    Name_geben(SpinBox_Y_max, [] { return T("Tiefe (m)", "Depth (m)") + ": max"; });
     CheckBox_X_automatisch = Haken("CheckBox_X_automatisch", this);
     CheckBox_Y_automatisch = Haken("CheckBox_Y_automatisch", this);
     CheckBox_Alles_loeschen = Haken("CheckBox_Alles_loeschen", this);
@@ -114,6 +119,7 @@ void T_Form_Graph_Utilities::Felder_fuellen() {
 }
 
 int T_Form_Graph_Utilities::Achsen_aendern() {
+    Beschriftungen_setzen(); // the language may have changed since the window was built
     Felder_fuellen();
     SpinBox_X_min->setFocus();
     return exec();

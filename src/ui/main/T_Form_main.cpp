@@ -78,6 +78,7 @@ QPushButton* Knopf(const char* Name, int Tag, QWidget* Eltern) {
 } // namespace
 
 T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
+    Zugang_einrichten();
     setObjectName("T_Form_main");
     setWindowTitle(" * Brelune * ");
     Obere_Leiste_anlegen();

@@ -38,7 +38,6 @@ QPushButton* OK_Knopf(QWidget* Eltern, const QString& Name) {
 QLineEdit* Setpointfeld(QWidget* Eltern, const QString& Name) {
     auto* e = benannt(new QLineEdit(Eltern), Name);
     e->setMaximumWidth(80);
-    e->setAccessibleName("pO2 (bar)");
     return e;
 }
 
@@ -59,13 +58,28 @@ void Gasliste_fuellen(QComboBox* Box, const QStringList& Gase, int Auswahl) {
 int anordnen(QGridLayout* g, int z, const Konstant_oder_Tabelle& t) {
     QWidget* Eltern = g->parentWidget();
     g->addWidget(t.konstant, z, 0);
-    if (t.Tag_Konstante != 0) g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Konstante), z, 1);
+    if (t.Tag_Konstante != 0) g->addWidget(Beschriftung_fuer(t.Konstante, t.Tag_Konstante), z, 1);
     g->addWidget(t.Konstante, z, 2);
     g->addWidget(t.variabel, z + 1, 0);
     g->addWidget(Beschriftung_mit_Tag(Eltern, t.Tag_Spalten), z + 1, 1, 1, 2);
+    // Without a caption the constant is named by its choice and the values' column; the rows by
+    // the other choice, their number and their column: "variabel 2: ab Tiefe (m)".
+    const int Tag_konstant = t.konstant->property("tag").toInt();
+    const int Tag_variabel = t.variabel->property("tag").toInt();
+    const int Tag_Spalten = t.Tag_Spalten;
+    if (t.Tag_Konstante == 0)
+        Name_geben(t.Konstante,
+                   [=] { return Beschriftung(Tag_konstant) + ": " + Spaltentitel(Tag_Spalten, 1); });
+    const auto Zeilenname = [=](int Zeile, int Spalte) {
+        return [=] {
+            return Tabellenzeile(Beschriftung(Tag_variabel), Zeile, Spaltentitel(Tag_Spalten, Spalte));
+        };
+    };
     for (int k = 0; k < 3; ++k) {
         g->addWidget(t.m[static_cast<std::size_t>(k)], z + 2 + k, 1);
         g->addWidget(t.Werte[static_cast<std::size_t>(k)], z + 2 + k, 2);
+        Name_geben(t.m[static_cast<std::size_t>(k)], Zeilenname(k + 1, 0));
+        Name_geben(t.Werte[static_cast<std::size_t>(k)], Zeilenname(k + 1, 1));
     }
     g->addWidget(t.OK, z + 5, 2);
     return z + 6;
@@ -124,4 +138,12 @@ void Gaszeilen_anzeigen(std::span<QSpinBox* const> Tiefen, std::span<QComboBox* 
         Tiefen[k]->setEnabled(frei);
         Gasboxen[k]->setEnabled(frei);
     }
+}
+
+void Gaszeile_benennen(QSpinBox* Tiefe, QComboBox* Gas, int k, int Tag_Tiefe, int Tag_Gas) {
+    constexpr int Tag_Gaswechsel = 118;
+    Name_geben(Tiefe,
+               [=] { return Tabellenzeile(Beschriftung(Tag_Gaswechsel), k + 1, Beschriftung(Tag_Tiefe)); });
+    Name_geben(Gas,
+               [=] { return Tabellenzeile(Beschriftung(Tag_Gaswechsel), k + 1, Beschriftung(Tag_Gas)); });
 }

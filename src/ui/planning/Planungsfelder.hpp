@@ -35,6 +35,8 @@ QStringList Gasnamen();
 // Refills a gas box with the gas names and selects Auswahl (-1: no item).
 void Gasliste_fuellen(QComboBox* Box, const QStringList& Gase, int Auswahl);
 // The gas-switch rows from the plan: each row's depth and gas (-1: no item), enabled or not.
+// Names gas-switch row k (from 0) for screen readers: "Gaswechsel 3: ab Tiefe (m)".
+void Gaszeile_benennen(QSpinBox* Tiefe, QComboBox* Gas, int k, int Tag_Tiefe, int Tag_Gas);
 void Gaszeilen_anzeigen(std::span<QSpinBox* const> Tiefen, std::span<QComboBox* const> Gasboxen,
                         std::span<const int32_t> m, std::span<const int32_t> Gas, bool frei);
 

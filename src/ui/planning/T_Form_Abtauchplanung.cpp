@@ -109,9 +109,9 @@ QWidget* T_Form_Abtauchplanung::Seite_BubbleCheck_anlegen() {
     SpinEdit_BubbleCheck_min = Zahlfeld(Seite, "SpinEdit_BubbleCheck_min", 1, 60);
     BitBtn_BubbleCheck = OK_Knopf(Seite, "BitBtn_BubbleCheck");
     g->addWidget(CheckBox_BubbleCheck, 0, 0, 1, 2);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 116), 1, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_BubbleCheck_m, 116), 1, 0);
     g->addWidget(SpinEdit_BubbleCheck_m, 1, 1);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 117), 2, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_BubbleCheck_min, 117), 2, 0);
     g->addWidget(SpinEdit_BubbleCheck_min, 2, 1);
     g->addWidget(BitBtn_BubbleCheck, 3, 1);
     g->setRowStretch(4, 1);
@@ -134,6 +134,7 @@ QWidget* T_Form_Abtauchplanung::Seite_Gaswechsel_anlegen() {
             Zahlfeld(Seite, QString("SpinEdit_Gaswechsel_m%1").arg(k + 1), k == 0 ? 0 : 1, 350);
         ComboBox_Gaswechsel[k] = benannt(new QComboBox(Seite), QString("ComboBox_Gaswechsel%1").arg(k + 1));
         ComboBox_Gaswechsel[k]->setMinimumContentsLength(12);
+        Gaszeile_benennen(SpinEdit_Gaswechsel_m[k], ComboBox_Gaswechsel[k], k, 116, 121);
         g->addWidget(SpinEdit_Gaswechsel_m[k], 3 + k, 0);
         g->addWidget(ComboBox_Gaswechsel[k], 3 + k, 1);
     }

@@ -78,9 +78,9 @@ QWidget* T_Form_AustauchPlanung::Seite_Dekotiefen_anlegen() {
     SpinEdit_M_DekoZuletzt = Zahlfeld(Seite, "SpinEdit_M_DekoZuletzt", 1, 12);
     SpinEdit_M_DekoStep = Zahlfeld(Seite, "SpinEdit_M_DekoStep", 1, 6);
     BitBtn_DekotiefenOK = OK_Knopf(Seite, "BitBtn_DekotiefenOK");
-    g->addWidget(Beschriftung_mit_Tag(Seite, 131), 0, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_M_DekoZuletzt, 131), 0, 0);
     g->addWidget(SpinEdit_M_DekoZuletzt, 0, 1);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 132), 1, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_M_DekoStep, 132), 1, 0);
     g->addWidget(SpinEdit_M_DekoStep, 1, 1);
     g->addWidget(BitBtn_DekotiefenOK, 2, 1);
     g->setRowStretch(3, 1);
@@ -105,6 +105,7 @@ QWidget* T_Form_AustauchPlanung::Seite_Gaswechsel_anlegen() {
             Zahlfeld(Seite, QString("SpinEdit_Gaswechsel_m%1").arg(k + 1), 1, m_Maximaltiefe);
         ComboBox_Gaswechsel[k] = benannt(new QComboBox(Seite), QString("ComboBox_Gaswechsel%1").arg(k + 1));
         ComboBox_Gaswechsel[k]->setMinimumContentsLength(12);
+        Gaszeile_benennen(SpinEdit_Gaswechsel_m[k], ComboBox_Gaswechsel[k], k, 134, 236);
         g->addWidget(SpinEdit_Gaswechsel_m[k], 3 + k, 0);
         g->addWidget(ComboBox_Gaswechsel[k], 3 + k, 1);
     }
@@ -134,11 +135,11 @@ QWidget* T_Form_AustauchPlanung::Gas_Breaks_anlegen(QWidget* Seite) {
     Button_AirBreakOK = OK_Knopf(Gruppe, "Button_AirBreakOK");
     g->addWidget(CheckBox_AirBreak_OK, 0, 0);
     g->addWidget(Beschriftung_mit_Tag(Gruppe, 137), 0, 1);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 138), 1, 0);
+    g->addWidget(Beschriftung_fuer(ComboBox_AirBreak_GasNum, 138), 1, 0);
     g->addWidget(ComboBox_AirBreak_GasNum, 1, 1);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 139), 2, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_AirBreak_minAbstand, 139), 2, 0);
     g->addWidget(SpinEdit_AirBreak_minAbstand, 2, 1);
-    g->addWidget(Beschriftung_mit_Tag(Gruppe, 117), 3, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_AirBreak_minDauer, 117), 3, 0);
     g->addWidget(SpinEdit_AirBreak_minDauer, 3, 1);
     g->addWidget(Button_AirBreakOK, 4, 1);
     return Gruppe;
@@ -185,9 +186,9 @@ QWidget* T_Form_AustauchPlanung::Seite_Sicherheit_anlegen() {
     g->addWidget(CheckBox_Sicherheit_BuehlmannOK, 0, 0, 1, 3);
     g->addWidget(CheckBox_Sicherheit_BakerOK, 1, 0, 1, 3);
     g->addItem(new QSpacerItem(24, 0), 2, 0);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 338), 2, 1);
+    g->addWidget(Beschriftung_fuer(SpinEdit_Sicherheit_Baker_GFLo, 338), 2, 1);
     g->addWidget(SpinEdit_Sicherheit_Baker_GFLo, 2, 2);
-    g->addWidget(Beschriftung_mit_Tag(Seite, 337), 3, 1);
+    g->addWidget(Beschriftung_fuer(SpinEdit_Sicherheit_Baker_GFHi, 337), 3, 1);
     g->addWidget(SpinEdit_Sicherheit_Baker_GFHi, 3, 2);
     g->addWidget(CheckBox_Sicherheit_DeepStopOK, 4, 0, 1, 3);
     g->addWidget(Button_einstellen, 5, 2);

@@ -47,8 +47,10 @@ T_form_AustauchPlanung_autoGaswechsel::T_form_AustauchPlanung_autoGaswechsel(QWi
     SpinEdit_ENDmax = Zahlfeld(this, "SpinEdit_ENDmax", 20, 60);
     int Tag = 145;
     for (QLineEdit* e : {Edit_pO2max, Edit_pO2min, Edit_pN2max, Edit_dpN2max, Edit_dpN2min})
-        Felder->addRow(Beschriftung_mit_Tag(this, Tag++), e);
-    Felder->addRow(new QLabel("END max (m) =", this), SpinEdit_ENDmax);
+        Felder->addRow(Beschriftung_fuer(e, Tag++), e);
+    auto* END_max = new QLabel("END max (m) =", this);
+    END_max->setBuddy(SpinEdit_ENDmax);
+    Felder->addRow(END_max, SpinEdit_ENDmax);
     CheckBox_BottomGasIstErstesGas = benannt(new QCheckBox(this), "CheckBox_BottomGasIstErstesGas", 150);
     Felder->addRow(CheckBox_BottomGasIstErstesGas);
     Button_OK = OK_Knopf(this, "Button_OK");

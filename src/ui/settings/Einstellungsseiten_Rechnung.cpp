@@ -132,8 +132,10 @@ QWidget* Reiterseite(const QString& Name, int Tag) {
     return benannt(new QWidget, Name, Tag);
 }
 
-// A grid page: label and control per row, the rest of the height left empty.
-void Zeile(QGridLayout* g, int r, QWidget* Beschriftung, QWidget* Feld) {
+// A grid page: label and control per row, the rest of the height left empty. The label names
+// its field for screen readers.
+void Zeile(QGridLayout* g, int r, QLabel* Beschriftung, QWidget* Feld) {
+    Beschriftung->setBuddy(Feld);
     g->addWidget(Beschriftung, r, 0);
     g->addWidget(Feld, r, 1);
 }
@@ -239,14 +241,15 @@ QGroupBox* Seite_Gasverbrauch::Gemeinsames_anlegen() {
     SpinEdit_Gaswechsel_warten = Zahlfeld(Gruppe, "SpinEdit_Gaswechsel_warten", 1, 10);
     SpinEdit_Sicherheitszuschlag = Zahlfeld(Gruppe, "SpinEdit_Sicherheitszuschlag", 0, 100);
     SpinEdit_Sicherheitszuschlag->setSuffix(" %");
+    Name_geben(Edit_p_H2O, [] { return Beschriftung(219) + " (bar)"; });
     BitBtn_Gasverbrauch_Standard = Knopf(Gruppe, "BitBtn_Gasverbrauch_Standard", 153);
     g->addWidget(CheckBox_p_H2O, 0, 0);
     g->addWidget(Edit_p_H2O, 0, 1);
     g->addWidget(new QLabel("bar", Gruppe), 0, 2);
     g->addWidget(CheckBox_Gaswechsel_warten, 1, 0);
-    g->addWidget(Text_mit_Tag(Gruppe, 221), 2, 0, Qt::AlignRight);
+    g->addWidget(Beschriftung_fuer(SpinEdit_Gaswechsel_warten, 221), 2, 0, Qt::AlignRight);
     g->addWidget(SpinEdit_Gaswechsel_warten, 2, 1);
-    g->addWidget(Text_mit_Tag(Gruppe, 222), 3, 0);
+    g->addWidget(Beschriftung_fuer(SpinEdit_Sicherheitszuschlag, 222), 3, 0);
     g->addWidget(SpinEdit_Sicherheitszuschlag, 3, 1);
     g->addWidget(BitBtn_Gasverbrauch_Standard, 3, 4);
     g->setColumnStretch(3, 1);
@@ -392,6 +395,7 @@ Seite_Algorithmus::Seite_Algorithmus(QWidget* parent) : QWidget(parent) {
     RadioGroup_Algorithmus = Auswahl(this, "RadioGroup_Algorithmus", 0, Liste(E::Algorithmus_Texte()));
     Label_Zeitintervall = benannt(new QLabel(this), "Label_Zeitintervall");
     Edit_Zeitintervall = Anzeigefeld(this, "Edit_Zeitintervall");
+    Label_Zeitintervall->setBuddy(Edit_Zeitintervall);
     g->addWidget(RadioGroup_Algorithmus, 0, 0, 1, 3);
     g->addWidget(Label_Zeitintervall, 1, 0);
     g->addWidget(Edit_Zeitintervall, 1, 1);
@@ -481,11 +485,11 @@ QWidget* Seite_Sicherheit::Seite_GF_anlegen() {
     BitBtn_GF_Standard = Knopf(GroupBox_GF, "BitBtn_GF_Standard", 153);
     BitBtn_GF_Hilfe = Knopf(GroupBox_GF, "BitBtn_GF_Hilfe", 0, "?");
     g->addWidget(CheckBox_GF, 0, 0, 1, 3);
-    g->addWidget(Text_mit_Tag(GroupBox_GF, 338), 1, 0);
+    g->addWidget(Beschriftung_fuer(Edit_GF_Lo, 338), 1, 0);
     g->addWidget(Edit_GF_Lo, 1, 1);
     g->addWidget(Text_mit_Tag(GroupBox_GF, 366), 1, 2);
     g->addWidget(Text_mit_Tag(GroupBox_GF, 367), 1, 3);
-    g->addWidget(Text_mit_Tag(GroupBox_GF, 337), 2, 0);
+    g->addWidget(Beschriftung_fuer(Edit_GF_Hi, 337), 2, 0);
     g->addWidget(Edit_GF_Hi, 2, 1);
     g->addWidget(RadioGroup_GF_Hi, 2, 2, 2, 2, Qt::AlignTop);
     g->addWidget(RadioGroup_GF_Stops, 3, 0, 1, 2, Qt::AlignTop);
@@ -522,13 +526,15 @@ QWidget* Seite_Sicherheit::Seite_DeepStop_anlegen() {
         Schalter->addWidget(l);
     }
     g->addLayout(Schalter, 0, 0, 2, 1, Qt::AlignTop);
-    g->addWidget(Text_mit_Tag(GroupBox_DeepStop, 233), 0, 1);
+    g->addWidget(Beschriftung_fuer(SpinEdit_DeepStop_min, 233), 0, 1);
     g->addWidget(SpinEdit_DeepStop_min, 0, 2);
     auto* Stufen = new QVBoxLayout;
     Stufen->setSpacing(0);
     Stufen->addWidget(Text_mit_Tag(GroupBox_DeepStop, 234));
     Stufen->addWidget(Text_mit_Tag(GroupBox_DeepStop, 235));
     g->addLayout(Stufen, 1, 1);
+    // Its caption has two lines: the name says both.
+    Name_geben(SpinEdit_DeepStop_Stufen, [] { return Beschriftung(234) + " " + Beschriftung(235); });
     g->addWidget(SpinEdit_DeepStop_Stufen, 1, 2);
     auto* Knoepfe = new QHBoxLayout;
     Knoepfe->setSpacing(6);
@@ -628,7 +634,9 @@ Seite_Atemgase::Seite_Atemgase(QWidget* parent) : QWidget(parent) {
     for (auto [Feld, Name] :
          {std::pair{&Edit_O2, "O2"}, std::pair{&Edit_N2, "N2"}, std::pair{&Edit_He, "He"}}) {
         *Feld = Anzeigefeld(GroupBox_Atemgas, QString("Edit_") + Name);
-        g->addWidget(new QLabel(QString(Name) + " (%)", GroupBox_Atemgas), r, 1);
+        auto* l = new QLabel(QString(Name) + " (%)", GroupBox_Atemgas);
+        l->setBuddy(*Feld);
+        g->addWidget(l, r, 1);
         g->addWidget(*Feld, r++, 2);
     }
     g->setRowStretch(4, 1);
