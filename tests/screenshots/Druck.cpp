@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <iostream>
 
@@ -32,12 +33,19 @@ bool Druck(const QDir& Ordner, int Sprache) {
     Unit_Main::Austauchen_Klick();
     f.Hauptfenster_aktualisieren();
 
+    // the tabs with their print and office buttons
+    bool ok = true;
+    for (const char* Reiter : {"TabSheet_Report", "TabSheet_RunTimeTabelle"}) {
+        f.PageControl_links->setCurrentWidget(f.findChild<QWidget*>(Reiter));
+        ok = speichern(f, Ordner, Reiter, Kuerzel_Sprache) && ok;
+    }
+
     f.findChild<QAction*>("Aktion_Report_drucken")->trigger();
     T_Form_PrePrinter& v = *f.Druckvorschau;
     v.Drucker().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter));
     v.Seiten_neu_planen();
-    bool ok = speichern(v, Ordner, "report-page1", Kuerzel_Sprache);
+    ok = speichern(v, Ordner, "report-page1", Kuerzel_Sprache) && ok;
     while (v.Button_plus->isEnabled()) v.Button_plus->click();
     ok = speichern(v, Ordner, "report-graph", Kuerzel_Sprache) && ok;
     Oberflaeche.Antwort_Datei =

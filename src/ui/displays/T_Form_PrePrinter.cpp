@@ -7,6 +7,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,6 +54,23 @@ class Blattansicht : public QWidget {
   private:
     const T_Form_PrePrinter& Vorschau_;
 };
+
+// The graph is laid out for paper at this size in pixels: axis captions of about 2 mm on 175 mm,
+// whatever size the window gives it on screen.
+const QSizeF Druckbild(1000, 500);
+
+// The chart draws itself (vector lines, text as text) into the rectangle on the page. For that
+// moment it is laid out at the size of the printed picture and then back at its own.
+void Graph_drucken(QChart& Chart, QPainter& Maler, const QRectF& Ziel) {
+    const QRectF vorher = Chart.geometry();
+    const auto auslegen = [&Chart](const QRectF& Geometrie) {
+        Chart.setGeometry(Geometrie);
+        if (Chart.layout()) Chart.layout()->activate();
+    };
+    auslegen(QRectF(vorher.topLeft(), Druckbild));
+    Chart.scene()->render(&Maler, Ziel, Chart.sceneBoundingRect(), Qt::KeepAspectRatio);
+    auslegen(vorher);
+}
 
 } // namespace
 
@@ -107,12 +125,9 @@ void T_Form_PrePrinter::Druckvorschau_zeigen(const std::vector<std::string>& Zei
     const bool Graph_da = mit_Graphik && Graph_ != nullptr && Graph_->Chart() != nullptr;
     Vorlage_.Zeilen = Unit_Tools_PrePrinter::Druckzeilen(Zeilen, Graph_da);
     if (Graph_da) {
-        // The chart draws itself (vector lines, text as text) into the rectangle on the page.
-        QChart* Chart = Graph_->Chart();
-        const QRectF Quelle = Chart->sceneBoundingRect();
-        Vorlage_.Graph_Seitenverhaeltnis = Quelle.width() > 0 ? Quelle.height() / Quelle.width() : 0;
-        Vorlage_.Graph_zeichnen = [Chart, Quelle](QPainter& Maler, const QRectF& Ziel) {
-            Chart->scene()->render(&Maler, Ziel, Quelle, Qt::KeepAspectRatio);
+        Vorlage_.Graph_Seitenverhaeltnis = Druckbild.height() / Druckbild.width();
+        Vorlage_.Graph_zeichnen = [Chart = Graph_->Chart()](QPainter& Maler, const QRectF& Ziel) {
+            Graph_drucken(*Chart, Maler, Ziel);
         };
     }
     Seiten_neu_planen();
@@ -150,12 +165,17 @@ void T_Form_PrePrinter::Drucken_Klick() {
     QPrintDialog Dialog(&Drucker_, this);
     Dialog.setMinMax(1, static_cast<int>(Plan_.Seiten.size()));
     if (Dialog.exec() != QDialog::Accepted) return;
-    // The dialog may have changed the paper: the pages follow it, the shown one stays chosen.
+    // The dialog may have changed the paper: the pages follow it. Pages chosen in the dialog
+    // win over the choice here.
     const std::size_t gezeigt = Seite_;
-    const bool nur_diese = RadioButton_Seite->isChecked();
     Plan_ = Drucken::Seiten_planen(Vorlage_, Drucker_.pageLayout());
-    const std::size_t von = nur_diese ? std::min(gezeigt, Plan_.Seiten.size() - 1) : 0;
-    const std::size_t bis = nur_diese ? von : Plan_.Seiten.size() - 1;
+    const std::size_t letzte = Plan_.Seiten.size() - 1;
+    std::size_t von = RadioButton_Seite->isChecked() ? std::min(gezeigt, letzte) : 0;
+    std::size_t bis = RadioButton_Seite->isChecked() ? von : letzte;
+    if (Dialog.printRange() == QAbstractPrintDialog::PageRange && Dialog.fromPage() > 0) {
+        von = std::min(static_cast<std::size_t>(Dialog.fromPage() - 1), letzte);
+        bis = std::clamp(static_cast<std::size_t>(Dialog.toPage() - 1), von, letzte);
+    }
     if (!Drucken::Seiten_ausgeben(Drucker_, Vorlage_, Plan_, von, bis))
         Unit_Tools::Meldung_Problem("Der Druck konnte nicht begonnen werden.",
                                     "Printing could not be started.");

@@ -11,9 +11,11 @@
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Drucken.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
+#include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/T_Form_main.hpp"
 
 #include <QAction>
+#include <QChart>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -145,8 +147,13 @@ class test_T_Form_PrePrinter : public QObject {
 
     // The menu entry prints the report with the graph after it, on the last page.
     void Report_mit_Graph_aus_dem_Menue() {
+        QChart* Chart = f->CWGraph_Tauchgang->Chart();
+        const QRectF Flaeche = Chart->plotArea();
         finden<QAction>(f.get(), "Aktion_Report_drucken")->trigger();
         auto* v = Vorschau();
+        while (v->Button_plus->isEnabled()) v->Button_plus->click();
+        v->grab();                            // the page with the graph drawn
+        QCOMPARE(Chart->plotArea(), Flaeche); // the graph on screen is as it was
         QCOMPARE(v->Vorlage().Zeilen.size(), Memo::Memo_Report.Zeilen.size() + 3);
         QVERIFY(v->Plan().Graph);
         QCOMPARE(v->Plan().Graph->Seite, v->Seitenzahl() - 1);
