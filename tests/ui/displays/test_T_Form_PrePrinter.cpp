@@ -32,8 +32,7 @@ namespace Memo = Unit_Textpuffer;
 
 namespace {
 
-const QString Beispiel =
-    QFileInfo(__FILE__).dir().filePath("../../../data/Example_dives/Trimix_60m_25min.dec");
+const std::string Beispiel = BRELUNE_DATEN "/Example_dives/Trimix_60m_25min.dec";
 
 // Runs of blanks as one: pdftotext sets the columns with its own spacing.
 QString einfach(const QString& Text) {
@@ -79,7 +78,7 @@ class test_T_Form_PrePrinter : public QObject {
         Unit_UI::UI_setzen(&Oberflaeche);
         Oberflaeche.Zuruecksetzen();
         Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
-        QVERIFY(Unit_Save_Read::Tauchgang_laden_Datei(Beispiel.toStdString(), Unit_Main::Tauchgang_geladen));
+        QVERIFY(Unit_Save_Read::Tauchgang_laden_Datei(Beispiel, Unit_Main::Tauchgang_geladen));
         Unit_Main::Austauchen_Klick();
         f = std::make_unique<T_Form_main>();
         f->resize(1400, 900);
