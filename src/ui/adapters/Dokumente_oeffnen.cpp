@@ -48,13 +48,14 @@ QString neuer_Dateiname(const QString& Stamm, const QString& Endung) {
 
 QByteArray ODT(const std::vector<std::string>& Zeilen) {
     QTextDocument Dokument;
-    QFont Schrift("Courier New", 8);
-    Schrift.setStyleHint(QFont::TypeWriter);
-    Schrift.setFixedPitch(true);
-    Dokument.setDefaultFont(Schrift);
     QTextCursor Cursor(&Dokument);
     QTextCharFormat Format;
-    Format.setFont(Schrift);
+    // The word processor picks its own fixed-pitch face where it has no "Courier New". The ODF
+    // writer still reads the family from the single-name property.
+    Format.setFontFamilies(QStringList{"Courier New"});
+    Format.setProperty(QTextFormat::FontFamily, QString("Courier New"));
+    Format.setFontFixedPitch(true);
+    Format.setFontPointSize(8);
     for (std::size_t k = 0; k < Zeilen.size(); ++k) {
         if (k > 0) Cursor.insertBlock();
         Format.setFontWeight(k == 0 ? QFont::Bold : QFont::Normal);
