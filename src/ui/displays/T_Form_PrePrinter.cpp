@@ -117,6 +117,8 @@ T_Form_PrePrinter::T_Form_PrePrinter(Graph_Tauchgang* Graph, QWidget* parent)
     connect(Button_Setup, &QPushButton::clicked, this, &T_Form_PrePrinter::Setup_Klick);
     connect(Button_PDF, &QPushButton::clicked, this, &T_Form_PrePrinter::Als_PDF_speichern);
     resize(900, 900);
+    // The graph is drawn when a page is, so the dive must not change while the text shows.
+    setWindowModality(Qt::ApplicationModal);
     Texte_setzen();
 }
 
