@@ -166,6 +166,25 @@ bool ist_Aufstieg_zwischen_Stops(const std::string& Aktion) {
            (beginnt_mit(Aktion, "Ascent") && !beginnt_mit(Aktion, "Ascent c"));
 }
 
+std::string ohne_Blanks(const std::string& Text) {
+    const auto a = Text.find_first_not_of(' ');
+    if (a == std::string::npos) return "";
+    return Text.substr(a, Text.find_last_not_of(' ') - a + 1);
+}
+
+// Spreadsheet cells of the shown columns; the last (warning) column only where wanted.
+template <typename Teil> std::vector<std::string> Zellen_aus(Teil Text_der_Spalte, bool mit_Warnung) {
+    std::vector<std::string> z;
+    for (std::size_t k = 0; k < Spalten.size(); ++k)
+        if (gezeigt(Spalten[k]) && (mit_Warnung || k + 1 < Spalten.size()))
+            z.push_back(ohne_Blanks(Text_der_Spalte(k)));
+    return z;
+}
+
+std::string Titel(std::size_t k) {
+    return Text_waehlen(Spalten[k].Titel_de, Spalten[k].Titel_en);
+}
+
 void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Berechnet mit ", "Calculated with ") + Programmname + " (Version " +
                      Brelune_ProgrammVersion::Version_Text + Text_waehlen(") am ", ") on ") +
@@ -175,13 +194,23 @@ void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Tauchgang = ", "Dive = ") +
                      (hat_Datei ? Name : Text_waehlen("(nicht gespeichert)", "(not saved)")));
     p.Zeile_anfuegen("");
-    p.Zeile_anfuegen(
-        Zeile_aus([](std::size_t k) { return Text_waehlen(Spalten[k].Titel_de, Spalten[k].Titel_en); }));
+    p.Zeile_anfuegen(Zeile_aus(Titel));
     p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Einheit); }));
     p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Strich); }));
 }
 
-void Zeilen_schreiben(Memo::Textpuffer& p) {
+// Rows 1 to 6: the two head lines, an empty row, titles, units and an empty row. Each column
+// keeps its place, so a unit stands under its title even where a column has no unit.
+void Kopf_Zellen(const Memo::Textpuffer& p, Tabellenzellen& Zellen) {
+    Zellen.push_back({p.Zeilen[0]});
+    Zellen.push_back({p.Zeilen[1]});
+    Zellen.push_back({});
+    Zellen.push_back(Zellen_aus(Titel, true));
+    Zellen.push_back(Zellen_aus([](std::size_t k) { return std::string(Spalten[k].Einheit); }, true));
+    Zellen.push_back({});
+}
+
+void Zeilen_schreiben(Memo::Textpuffer& p, Tabellenzellen* Zellen) {
     const int d = std::clamp(RunTimeTable_NachKomma, 0, 2);
     const auto& s = Unit_Graph_Utilities::Startzeit;
     const long double Startzeit_min = s.Stunden * 60.0L + s.Minuten + s.Sekunden / 60.0L;
@@ -191,9 +220,26 @@ void Zeilen_schreiben(Memo::Textpuffer& p) {
         if (RunTimeTable_mitAufstiegbeiDeko || !Stop_erreicht || !ist_Aufstieg_zwischen_Stops(Aktion)) {
             const auto t = Zeile_Teile(i, d, Startzeit_min);
             p.Zeile_anfuegen(Zeile_aus([&t](std::size_t k) { return t[k]; }));
+            if (Zellen) Zellen->push_back(Zellen_aus([&t](std::size_t k) { return t[k]; }, false));
         }
         if (ist_Stop(Aktion)) Stop_erreicht = true;
     }
+}
+
+// After the table rows: an empty row, the summary behind another empty row, the gas
+// consumption under its title.
+void Schluss_Zellen(Tabellenzellen& Zellen) {
+    Zellen.push_back({});
+    const auto& Zusammenfassung = Memo::Memo_Zusammenfassung.Zeilen;
+    if (!Zusammenfassung.empty()) {
+        Zellen.push_back({});
+        for (const auto& z : Zusammenfassung) Zellen.push_back({z});
+    }
+    const auto& Verbrauch = Memo::Memo_Gasverbrauch.Zeilen;
+    if (Verbrauch.empty()) return;
+    Zellen.push_back({});
+    Zellen.push_back({Text_waehlen("Gasverbrauch", "Gas consumption")});
+    for (const auto& z : Verbrauch) Zellen.push_back({"   " + z});
 }
 
 // ---- CSV texts ----
@@ -303,17 +349,52 @@ std::string Ueberschrift(const std::string& Text) {
     return h;
 }
 
-void Runtime_Tabelle_schreiben() {
+namespace {
+
+Tabellenzellen Runtime_Tabelle_und_Zellen(bool mit_Excel) {
     auto& p = Memo::Memo_RunTimeTabelle;
     p.Leeren();
+    Tabellenzellen Zellen;
     if (Unit_Tauchgangsberechnung::Berechnung_abgebrochen) {
         p.Zeile_anfuegen(Abgebrochen());
     } else {
         Kopf_schreiben(p);
-        Zeilen_schreiben(p);
+        if (mit_Excel) Kopf_Zellen(p, Zellen);
+        Zeilen_schreiben(p, mit_Excel ? &Zellen : nullptr);
+        if (mit_Excel) Schluss_Zellen(Zellen);
     }
     Report_schreiben();
     Report_CSV_schreiben();
+    return Zellen;
+}
+
+} // namespace
+
+void Runtime_Tabelle_schreiben() {
+    Runtime_Tabelle_und_Zellen(false);
+}
+
+Tabellenzellen Runtime_Tabelle_mit_Excel_schreiben() {
+    return Runtime_Tabelle_und_Zellen(true);
+}
+
+std::string als_CSV(const Tabellenzellen& Zellen, char Trenner) {
+    std::string t;
+    for (const auto& Reihe : Zellen) {
+        for (std::size_t k = 0; k < Reihe.size(); ++k) {
+            if (k > 0) t += Trenner;
+            const std::string& z = Reihe[k];
+            if (z.find_first_of(std::string{Trenner, '"', '\n', '\r'}) == std::string::npos) {
+                t += z;
+                continue;
+            }
+            t += '"';
+            for (char c : z) t += c == '"' ? std::string("\"\"") : std::string(1, c);
+            t += '"';
+        }
+        t += "\r\n";
+    }
+    return t;
 }
 
 void Report_schreiben() {

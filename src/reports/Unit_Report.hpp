@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace Unit_Report {
 
@@ -32,9 +33,19 @@ std::string Datum_Text(const Datum& d);
 // A heading: the label, a blank and dots up to 121 characters.
 std::string Ueberschrift(const std::string& Text);
 
+// Rows of spreadsheet cells: row 1 is element 0, column A is element 0 of a row.
+using Tabellenzellen = std::vector<std::vector<std::string>>;
+
 // The runtime table into Memo_RunTimeTabelle, then the report and the CSV report. Called after
 // Ascend, after a dive was loaded or saved and on every change of the runtime table settings.
 void Runtime_Tabelle_schreiben();
+// The same, and the table as spreadsheet cells: the two head lines, the column titles and units,
+// one row per table line from row 7 (each shown column in its own column, the warning left out),
+// then the summary and the gas consumption. A cancelled calculation has no cells.
+Tabellenzellen Runtime_Tabelle_mit_Excel_schreiben();
+// The cells as CSV text with the separator given; a cell holding it, a quote or a line break is
+// quoted.
+std::string als_CSV(const Tabellenzellen& Zellen, char Trenner);
 // Memo_Report: the runtime table, the summary (Memo_Zusammenfassung) and the gas consumption
 // (Memo_Gasverbrauch) under their headings.
 void Report_schreiben();

@@ -6,6 +6,7 @@
 //   BRELUNE_GOLDEN_NEU=1 build/tests/tests_commands --gtest_filter='Golden*'
 // then read the diff of the golden files line by line before committing them.
 #include "reports/Unit_Report.hpp"
+#include "reports/Unit_Tools_PrePrinter.hpp"
 
 #include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
@@ -216,3 +217,49 @@ TEST_F(Golden_Zusammenfassung, Trimix_deutsch) {
 TEST_F(Golden_Zusammenfassung, Trimix_englisch) {
     pruefen(Trimix, 1);
 }
+
+// The trimix report on paper: A4 (2720 of 2970 between the margins: 77 lines of 3.5 mm) and
+// Letter (2544 of 2794: 72 lines), with and without the dive graph (an empty line, the heading
+// and an empty line before it; 175 mm wide, 70 mm high here) behind the text.
+struct Papierfall {
+    const char* Name;
+    int Breite, Hoehe;
+    bool mit_Graph;
+    std::vector<std::size_t> Zeilen_je_Seite;
+    int Graph_y; // on the last page
+};
+
+class Golden_Seiten : public Golden, public ::testing::WithParamInterface<Papierfall> {};
+
+TEST_P(Golden_Seiten, Trimix_Report) {
+    const auto& f = GetParam();
+    Rechnen(Trimix, 0);
+    ASSERT_EQ(Memo::Memo_Report.Zeilen.size(), 85u); // as in the golden report
+    namespace P = Unit_Tools_PrePrinter;
+    const auto Zeilen = P::Druckzeilen(Memo::Memo_Report.Zeilen, f.mit_Graph);
+    P::Seitenmasse m;
+    m.Breite = f.Breite;
+    m.Hoehe = f.Hoehe;
+    const auto Plan =
+        P::Seiten_planen(Zeilen.size(), m, f.mit_Graph ? std::optional<double>(0.4) : std::nullopt);
+    std::vector<std::size_t> Zeilen_je_Seite;
+    for (const auto& s : Plan.Seiten) Zeilen_je_Seite.push_back(s.Zeilenzahl);
+    EXPECT_EQ(Zeilen_je_Seite, f.Zeilen_je_Seite);
+    ASSERT_EQ(Plan.Graph.has_value(), f.mit_Graph);
+    if (!f.mit_Graph) return;
+    EXPECT_EQ(Plan.Graph->Seite, Plan.Seiten.size() - 1);
+    EXPECT_EQ(Plan.Graph->y, f.Graph_y);
+    EXPECT_EQ(Plan.Graph->Breite, 1750);
+    // the heading of the graph is the last line of the last page
+    EXPECT_EQ(
+        Zeilen[Plan.Seiten.back().erste_Zeile + Plan.Seiten.back().Zeilenzahl - 2].rfind("Tauchgang ...", 0),
+        0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papier, Golden_Seiten,
+    ::testing::Values(Papierfall{"A4", 2100, 2970, false, {77, 8}, 0},
+                      Papierfall{"A4_mit_Graph", 2100, 2970, true, {77, 11}, 100 + 11 * 35},
+                      Papierfall{"Letter", 2159, 2794, false, {72, 13}, 0},
+                      Papierfall{"Letter_mit_Graph", 2159, 2794, true, {72, 16}, 100 + 16 * 35}),
+    [](const auto& Info) { return std::string(Info.param.Name); });

@@ -469,3 +469,58 @@ TEST_F(Bericht, Hoehlenprofil_ohne_Kopf_wird_angehaengt) {
               0u);
     EXPECT_EQ(Memo::Memo_CSV.Zeilen.size(), 2u);
 }
+
+// The runtime table as spreadsheet cells: the head lines, titles and units in the columns of the
+// table, one row per table line from row 7, then the summary and the gas consumption.
+TEST_F(Bericht, Excel_Zellen_der_Runtime_Tabelle) {
+    Beispiel();
+    R::RunTimeTable_mitDeltaT = true;
+    Memo::Memo_Zusammenfassung.Leeren();
+    Memo::Memo_Zusammenfassung.Zeile_anfuegen("Maximale Tiefe = 21.4 m");
+    Memo::Memo_Gasverbrauch.Leeren();
+    Memo::Memo_Gasverbrauch.Zeile_anfuegen("Luft  1200 barL");
+    const auto Zellen = R::Runtime_Tabelle_mit_Excel_schreiben();
+    using Reihe = std::vector<std::string>;
+    ASSERT_EQ(Zellen.size(), 6u + 9u + 1u + 2u + 3u); // head, 9 rows (ascents behind the stop left out), ...
+    EXPECT_EQ(Zellen[0], Reihe{"Berechnet mit Brelune (Version 4.10 ~ 30.1.2024) am 01.02.2026"});
+    EXPECT_EQ(Zellen[1], Reihe{"Tauchgang = (nicht gespeichert)"});
+    EXPECT_EQ(Zellen[2], Reihe{});
+    EXPECT_EQ(Zellen[3], (Reihe{"Tiefe", "Zeit", "Runtime", "Atemgas", "Aktion", "System", "Warnung"}));
+    // a unit stays under its title: the columns without a unit keep their (empty) cell
+    EXPECT_EQ(Zellen[4], (Reihe{"(m)", "(min)", "(min)", "", "", "", ""}));
+    EXPECT_EQ(Zellen[5], Reihe{});
+    // waypoint 0 has no time at depth; its cell stays empty so the runtime keeps its column
+    EXPECT_EQ(Zellen[6], (Reihe{"0.00", "", "0.00", "Luft", "START", "OC"}));
+    // no warning in the cells; an empty action keeps its cell
+    EXPECT_EQ(Zellen[8], (Reihe{"21.40", "18.00", "20.00", "Luft", "", "OC"}));
+    EXPECT_EQ(Zellen[14], (Reihe{"0.00", "0.00", "31.15", "EAN50", "STOP", "OC"}));
+    EXPECT_EQ(Zellen[15], Reihe{});
+    EXPECT_EQ(Zellen[16], Reihe{});
+    EXPECT_EQ(Zellen[17], Reihe{"Maximale Tiefe = 21.4 m"});
+    EXPECT_EQ(Zellen[18], Reihe{});
+    EXPECT_EQ(Zellen[19], Reihe{"Gasverbrauch"});
+    EXPECT_EQ(Zellen[20], Reihe{"   Luft  1200 barL"});
+    // the texts are the same as without the cells
+    const auto Tabelle = Tabelle_Zeilen();
+    R::Runtime_Tabelle_schreiben();
+    EXPECT_EQ(Tabelle_Zeilen(), Tabelle);
+}
+
+TEST_F(Bericht, Excel_Zellen_ohne_Zusammenfassung_und_nach_Abbruch) {
+    Beispiel();
+    Memo::Memo_Zusammenfassung.Leeren();
+    Memo::Memo_Gasverbrauch.Leeren();
+    const auto Zellen = R::Runtime_Tabelle_mit_Excel_schreiben();
+    ASSERT_EQ(Zellen.size(), 6u + 9u + 1u);
+    EXPECT_TRUE(Zellen.back().empty());
+
+    Unit_Tauchgangsberechnung::Berechnung_abgebrochen = true;
+    EXPECT_TRUE(R::Runtime_Tabelle_mit_Excel_schreiben().empty());
+    EXPECT_EQ(Tabelle_Zeilen(), std::vector<std::string>{"! Tauchgangsberechnung abgebrochen !"});
+}
+
+TEST_F(Bericht, CSV_der_Zellen_setzt_Anfuehrungszeichen_wo_noetig) {
+    const R::Tabellenzellen Zellen = {{"a", "1,5", "x;y"}, {}, {"sagt \"hallo\"", "zwei\nZeilen"}};
+    EXPECT_EQ(R::als_CSV(Zellen, ';'), "a;1,5;\"x;y\"\r\n\r\n\"sagt \"\"hallo\"\"\";\"zwei\nZeilen\"\r\n");
+    EXPECT_EQ(R::als_CSV(Zellen, ','), "a,\"1,5\",x;y\r\n\r\n\"sagt \"\"hallo\"\"\",\"zwei\nZeilen\"\r\n");
+}

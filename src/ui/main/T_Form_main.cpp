@@ -25,7 +25,9 @@
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
+#include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/displays/T_Form_PrePrinter.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/Statusanzeige.hpp"
@@ -292,7 +294,8 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     QWidget* Report = Seite(PageControl_links, "TabSheet_Report", 100, "Memo_Report", Memo::Memo_Report);
     auto* Report_Drucken = Knopf("BitBtn_Report_Drucken", 101, Report);
     auto* Report_Kopieren = Knopf("BitBtn_Report_Zwischenablage", 354, Report);
-    Knopfzeile(Report, {Report_Drucken, Report_Kopieren});
+    auto* Report_Word = Knopf("BitBtn_Report_Word", 102, Report);
+    Knopfzeile(Report, {Report_Drucken, Report_Kopieren, Report_Word});
 
     QWidget* CSV = Seite(PageControl_links, "TabSheet_ReportCSV", 0, "Memo_ReportCSV", Memo::Memo_ReportCSV);
     PageControl_links->setTabText(PageControl_links->indexOf(CSV), "Report CSV");
@@ -307,9 +310,16 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     auto* Tabelle_Drucken = Knopf("BitBtn_RunTimeTabelle_Drucken", 101, Tabelle);
     auto* Tabelle_Anpassen = Knopf("BitBtn_RunTimeTabelle_anpassen", 105, Tabelle);
     auto* Tabelle_Kopieren = Knopf("BitBtn_RunTimeTabelle_Zwischenablage", 354, Tabelle);
-    Knopfzeile(Tabelle, {Tabelle_Drucken, Tabelle_Anpassen, Tabelle_Kopieren});
-    // Printing comes with its own window.
-    for (auto* k : {Report_Drucken, CSV_Drucken, Tabelle_Drucken}) k->setEnabled(false);
+    auto* Tabelle_Excel = Knopf("BitBtn_RunTimeTabelle_Excel", 103, Tabelle);
+    Knopfzeile(Tabelle, {Tabelle_Drucken, Tabelle_Anpassen, Tabelle_Kopieren, Tabelle_Excel});
+    const auto Drucken = [this](const Memo::Textpuffer& Puffer, bool mit_Graphik) {
+        return [this, &Puffer, mit_Graphik] { Druckvorschau_zeigen(Puffer.Zeilen, mit_Graphik); };
+    };
+    connect(Report_Drucken, &QPushButton::clicked, this, Drucken(Memo::Memo_Report, true));
+    connect(CSV_Drucken, &QPushButton::clicked, this, Drucken(Memo::Memo_ReportCSV, false));
+    connect(Tabelle_Drucken, &QPushButton::clicked, this, Drucken(Memo::Memo_RunTimeTabelle, false));
+    connect(Report_Word, &QPushButton::clicked, this, &Dokumente_oeffnen::Report_uebergeben);
+    connect(Tabelle_Excel, &QPushButton::clicked, this, &Dokumente_oeffnen::Runtime_Tabelle_uebergeben);
     connect(Tabelle_Anpassen, &QPushButton::clicked, this,
             [this] { Einstellungen_zeigen(T_Form_Einstellungen::RuntimeTabelle); });
 
@@ -326,6 +336,11 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     Seite(PageControl_rechts, "TabSheet_Warnungen", 108, "Memo_Warnung", Memo::Memo_Warnung);
     PageControl_links->setCurrentIndex(0);
     PageControl_rechts->setCurrentIndex(2);
+}
+
+void T_Form_main::Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik) {
+    if (!Druckvorschau) Druckvorschau = new T_Form_PrePrinter(CWGraph_Tauchgang, this);
+    Druckvorschau->Druckvorschau_zeigen(Zeilen, mit_Graphik);
 }
 
 QAction* T_Form_main::Eintrag(QMenu* Menue, int Tag, const char* Name) {
@@ -360,7 +375,9 @@ void T_Form_main::Menue_anlegen() {
         Ausfuehren([] { Unit_Save_Read::Tauchgang_speichern(Unit_Save_Read::Kommentar_der_Sprache()); });
     });
     Tauchgang->actions().back()->setShortcut(QKeySequence::Save);
-    spaeter(Eintrag(Tauchgang, 5, "Aktion_Report_drucken"));
+    Befehl(Eintrag(Tauchgang, 5, "Aktion_Report_drucken"),
+           [this] { Druckvorschau_zeigen(Memo::Memo_Report.Zeilen, true); });
+    Tauchgang->actions().back()->setShortcut(QKeySequence::Print);
     Tauchgang->addSeparator();
     Befehl(Eintrag(Tauchgang, 342, "Aktion_Beispiel_laden"), [this] {
         Ausfuehren([] {

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -29,6 +30,7 @@ class T_Form_GasZeiger;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
+class T_Form_PrePrinter;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -94,6 +96,9 @@ class T_Form_main : public QMainWindow {
     void Austauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
     T_Form_ProgrammInfo* ProgrammInfo = nullptr;
+    // The print preview of a text; the report is printed with the dive graph after it.
+    T_Form_PrePrinter* Druckvorschau = nullptr;
+    void Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik);
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();
