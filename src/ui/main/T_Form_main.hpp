@@ -26,6 +26,7 @@ class T_Form_Abtauchplanung;
 class T_Form_Einstellungen;
 class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
+class T_Form_Gasgemisch;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -94,6 +95,9 @@ class T_Form_main : public QMainWindow {
     void Austauchplanung_zeigen(int Seite);
     T_Form_Warnhinweis* Warnhinweis = nullptr;
     T_Form_ProgrammInfo* ProgrammInfo = nullptr;
+    // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
+    T_Form_Gasgemisch* Gasrechner = nullptr;
+    void Gasrechner_zeigen();
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();
