@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -139,25 +138,6 @@ class test_T_Form_Gasgemisch : public QObject {
         f.Button_OK_inDieGasliste->click();
         QCOMPARE(G::Gasgemisch_NumMax, Anzahl + (G::Gasgemisch_num > Anzahl ? 1 : 0));
         QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
-    }
-
-    void Text_der_keine_Zahl_ist_und_Grenzen() {
-        T_Form_Gasgemisch f;
-        f.show();
-        tippen(f.Edit_Einsatztiefe, "vierzig");
-        QCOMPARE(Oberflaeche.Anzahl(">vierzig< ist keine Zahl"), 1);
-        QCOMPARE(f.Edit_Einsatztiefe->text(), QString("0.0"));
-        tippen(f.Edit_Einsatztiefe, "500");
-        QCOMPARE(f.Edit_Einsatztiefe->text(), QString("350.0"));
-        QCOMPARE(f.TrackBar_Einsatztiefe->value(), 350);
-        // Typed percentages never leave nitrogen below 0.
-        f.CheckBox_pO2->click();
-        QVERIFY(!f.CheckBox_Gas->isChecked());
-        f.SpinEdit_f_O2_prozent->setValue(40);
-        f.SpinEdit_f_He_prozent->setValue(90);
-        QCOMPARE(f.SpinEdit_f_He_prozent->value(), 60);
-        QCOMPARE(f.SpinEdit_f_N2_prozent->value(), 0);
-        QVERIFY(!f.Label_Hinweis->text().isEmpty()); // 40 % at 350 m
     }
 
     void drei_Wege_in_den_Gasrechner() {
