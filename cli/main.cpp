@@ -1,5 +1,6 @@
 // brelune-cli: every calculation of the library without a window.
 #include "Cli_Ausgabe.hpp"
+#include "Cli_Gasrechner.hpp"
 #include "Cli_Planung.hpp"
 #include "Cli_Serie.hpp"
 
@@ -177,12 +178,28 @@ int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, true);
 }
 
-// The options both commands take.
-void Gemeinsame_Optionen(CLI::App* Befehl, Optionen& o) {
+// The gas calculator with the settings given: the water column and the air pressure count.
+int Mix(const Optionen& o, const Cli_Gasrechner::Mix_Optionen& m, Unit_UI::Headless& Oberflaeche) {
+    Cli_Gasrechner::Auftrag Auftrag;
+    if (const auto Text = Cli_Gasrechner::Mix_lesen(m, Auftrag)) return Fehler(*Text, Aufruffehler);
+    std::vector<std::string> Ausgaben;
+    if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
+    if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
+    Cli_Gasrechner::Mix_ausgeben(Auftrag, std::cout);
+    return Erfolg;
+}
+
+// The settings and the language, which every command takes.
+void Einstellungsoptionen(CLI::App* Befehl, Optionen& o) {
     Befehl->add_option("--settings", o.Einstellungen, "settings file (.ini) read over the built-in defaults");
     Befehl->add_option("--set", o.Setzen,
                        "\"SECTION/KEY=VALUE\" with the settings file's German names; repeatable");
     Befehl->add_option("--lang", o.Sprache, "de or en")->default_str("de");
+}
+
+// The options both commands take.
+void Gemeinsame_Optionen(CLI::App* Befehl, Optionen& o) {
+    Einstellungsoptionen(Befehl, o);
     Befehl
         ->add_option("--output", o.Ausgabe,
                      "comma-separated: runtime, summary, report, csv, log, deco, warnings, gas, json")
@@ -247,11 +264,36 @@ int main(int argc, char** argv) {
                        "end of the bottom time, runtime in min (default: the first deepest waypoint)");
     Gemeinsame_Optionen(import, o);
 
+    Cli_Gasrechner::Mix_Optionen m;
+    auto* mix = App.add_subcommand(
+        "mix", "the gas calculator: the mix for a pO2 (nitrox, or trimix with --end), the values of a mix, "
+               "or the best mix; numbers with a point or a comma");
+    mix->add_option("--depth", m.Tiefe, "operating depth (m, 0 to 350); required")->type_name("M");
+    mix->add_option("--po2", m.pO2,
+                    "wanted oxygen partial pressure (bar, 0.16 to 1.601): the mix for it, a nitrox, or a "
+                    "trimix when --end is given")
+        ->type_name("BAR");
+    mix->add_option("--end", m.END,
+                    "with --po2: wanted equivalent narcotic depth (m, 0 to 50), makes a trimix")
+        ->type_name("M");
+    mix->add_option("--o2", m.O2, "oxygen of a mix (whole percent, 1 to 100): its pO2, MOD, MinOD and END")
+        ->type_name("%");
+    mix->add_option("--he", m.He, "with --o2: helium (whole percent, default 0); nitrogen is the rest")
+        ->type_name("%");
+    mix->add_option(
+           "--best-mix", m.BestMix,
+           "target pO2 (bar, e.g. 1.1 CCR, 1.3, 1.4 OC): the leanest oxygen reaching it, then the least "
+           "helium for an END of 30 m")
+        ->type_name("BAR");
+    mix->add_option("--output", m.Format, "text or json")->default_str("text");
+    Einstellungsoptionen(mix, o);
+
     try {
         App.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return App.exit(e) == 0 ? Erfolg : Aufruffehler;
     }
+    if (*mix) return Mix(o, m, Oberflaeche);
     if (!*plan && !*import) {
         std::cout << App.help();
         return Erfolg;

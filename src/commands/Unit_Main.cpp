@@ -5,6 +5,7 @@
 #include "files/Unit_Save_Read.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "gases/Unit_Gasrechner.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
@@ -724,12 +725,28 @@ void Tauchgeraet_Wert_setzen(const std::string& Feld) {
     Unit_CCR_SCR::Sollwerte_uebernehmen();
 }
 
-void Tiefe_eingeben(const std::string& Feld) {
-    if (Feld.empty() || !Unit_Tools::ist_Zahlzeichen(Feld)) return;
-    W::m_Wasser = static_cast<float>(Unit_Tools::Zahl_lesen(Feld));
+namespace {
+void Tiefe_setzen(float m) {
+    W::m_Wasser = m;
     Graph::Cursor[1] = {static_cast<float>(W::min_Runtime), W::m_Wasser};
     Werte_in_der_Tiefe();
     Unit_UI::UI().Status_geaendert();
+}
+} // namespace
+
+void Tiefe_eingeben(const std::string& Feld) {
+    if (Feld.empty() || !Unit_Tools::ist_Zahlzeichen(Feld)) return;
+    Tiefe_setzen(static_cast<float>(Unit_Tools::Zahl_lesen(Feld)));
+}
+
+void Einsatztiefe_vorschlagen(float m) {
+    if (!Eingabe_gesperrt && !Berechnung_laeuft) Tiefe_setzen(m);
+}
+
+int32_t Gas_in_die_Gasliste(const std::string& Name, float O2, float N2, float He) {
+    const int32_t k = Unit_Gasrechner::In_die_Gasliste(Name, O2, N2, He);
+    if (k >= 0) Gas_waehlen(k);
+    return k;
 }
 
 void Werte_in_der_Tiefe() {

@@ -107,6 +107,12 @@ bool Gas_waehlen(int32_t Index);
 void Tauchgeraet_Wert_setzen(const std::string& Feld);
 // Depth field while typing: a valid text becomes the current depth.
 void Tiefe_eingeben(const std::string& Feld);
+// The gas calculator's operating depth as the depth of the point being entered, as if typed;
+// after Ascend and while computing the state belongs to the computed dive and stays.
+void Einsatztiefe_vorschlagen(float m);
+// The gas calculator's "in die Gasliste": the gas found or added becomes the current gas as the
+// gas box makes it; -1 when the percentages are refused.
+int32_t Gas_in_die_Gasliste(const std::string& Name, float O2, float N2, float He);
 // Ambient pressure, inspired pO2 and END at the current depth with the current gas.
 void Werte_in_der_Tiefe();
 void Runtime_eingeben(const std::string& Feld);

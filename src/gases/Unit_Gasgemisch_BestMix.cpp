@@ -1,6 +1,7 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 
 #include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasrechner.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 
@@ -203,20 +204,9 @@ Gaspruefung_Type Gas_pruefen(float m_Einsatztiefe, float O2_prozent, float N2_pr
     r.END_ueberschritten = r.END > 50;
 
     if (Warnungen_zeigen) {
-        std::string de, en;
-        if (r.pO2 > 1.601f) {
-            de += mit_Umbruch("Maximaler Sauerstoff-Partialdruck überschritten !");
-            en += mit_Umbruch("Maximum oxygen partial pressure exceeded !");
-        }
-        if (r.pO2 < 0.16f) {
-            de += mit_Umbruch("Minimaler Sauerstoff-Partialdruck unterschritten !");
-            en += mit_Umbruch("Minimum oxygen partial pressure deceeded !");
-        }
-        if (r.END_ueberschritten) {
-            de += mit_Umbruch("Maximale END überschritten !");
-            en += mit_Umbruch("Maximum END exceeded !");
-        }
-        if (!de.empty()) Unit_Tools::Meldung_Problem(de, en);
+        std::string Text;
+        for (const auto& Zeile : Unit_Gasrechner::Grenzwarnungen(r)) Text += mit_Umbruch(Zeile);
+        if (!Text.empty()) Unit_Tools::Meldung_Problem(Text, Text);
     }
     if (Ergebnis_zeigen) {
         const std::string Werte = "\n" + mit_Umbruch("pO2 = " + Zahl_formatieren(5, 2, r.pO2) + " bar") +

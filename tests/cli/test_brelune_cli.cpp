@@ -441,3 +441,73 @@ TEST(brelune_cli, Pausen_die_keine_sind_sind_Aufruffehler) {
     EXPECT_TRUE(enthaelt(h.Ausgabe, "--surface-interval"));
     EXPECT_TRUE(enthaelt(h.Ausgabe, "previous_dives"));
 }
+
+// The gas calculator without a window: the mix for a pO2, the values of a mix, the best mix.
+TEST(brelune_cli, Mix_Werte_und_Best_Mix_als_JSON) {
+    struct {
+        const char* Argumente;
+        const char* Modus;
+        const char* Name;
+        int O2, He;
+    } const Faelle[] = {
+        {"--depth 30 --po2 1.4", "mix", "EAN35", 35, 0},
+        {"--depth 60 --po2 1,3 --end 30", "mix", "Tmx19/36", 19, 36},
+        {"--depth 40 --o2 21 --he 35", "values", "Tmx21/35", 21, 35},
+        {"--depth 40 --best-mix 1.4", "best_mix", "Tmx28/9", 28, 9},
+    };
+    for (const auto& f : Faelle) {
+        const auto l = starten(std::string("mix ") + f.Argumente + " --output json");
+        ASSERT_EQ(l.Status, 0) << f.Argumente;
+        const auto j = nlohmann::json::parse(l.Ausgabe);
+        EXPECT_EQ(j["mode"], f.Modus) << f.Argumente;
+        EXPECT_EQ(j["gas"]["name"], f.Name) << f.Argumente;
+        EXPECT_EQ(j["gas"]["o2"], f.O2) << f.Argumente;
+        EXPECT_EQ(j["gas"]["he"], f.He) << f.Argumente;
+        EXPECT_EQ(j["gas"]["n2"], 100 - f.O2 - f.He) << f.Argumente;
+        EXPECT_LE(j["po2"].get<double>(), 1.601) << f.Argumente;
+        EXPECT_TRUE(j["warnings"].empty()) << f.Argumente;
+    }
+}
+
+TEST(brelune_cli, Mix_als_Text_mit_Warnungen_in_der_Sprache) {
+    const auto de = starten("mix --depth 100 --o2 21");
+    EXPECT_EQ(de.Status, 0);
+    for (const char* Teil :
+         {"Gas          = Luft\n", "pO2          =  2.31 bar\n",
+          "! Maximaler Sauerstoff-Partialdruck überschritten !\n", "! Maximale END überschritten !\n"})
+        EXPECT_TRUE(enthaelt(de.Ausgabe, Teil)) << Teil << "\n" << de.Ausgabe;
+    const auto en = starten("mix --depth 100 --o2 21 --lang en");
+    EXPECT_TRUE(enthaelt(en.Ausgabe, "Gas          = Air\n")) << en.Ausgabe;
+    EXPECT_TRUE(enthaelt(en.Ausgabe, "Depth        = 100.0 m\n")) << en.Ausgabe;
+    EXPECT_TRUE(enthaelt(en.Ausgabe, "! Maximum oxygen partial pressure exceeded !\n")) << en.Ausgabe;
+    // a best mix that cannot reach its target says so, on both channels
+    const auto flach = starten("mix --depth 0 --best-mix 1.4", true);
+    EXPECT_EQ(flach.Status, 0);
+    EXPECT_TRUE(enthaelt(flach.Ausgabe, "Gas          = O2\n")) << flach.Ausgabe;
+    EXPECT_TRUE(enthaelt(flach.Ausgabe, "1.40 bar nicht erreicht")) << flach.Ausgabe;
+    EXPECT_TRUE(enthaelt(flach.Ausgabe, "info: Best Mix: ein pO2 von 1.40 bar")) << flach.Ausgabe;
+}
+
+TEST(brelune_cli, Mix_Aufruffehler_geben_1_mit_Meldung) {
+    for (const auto& [Argumente, Meldung] : std::vector<std::pair<std::string, std::string>>{
+             {"--po2 1.4", "--depth is required"},
+             {"--depth 30", "exactly one of --po2, --o2 and --best-mix"},
+             {"--depth 30 --po2 1.4 --o2 32", "exactly one of --po2, --o2 and --best-mix"},
+             {"--depth 30 --o2 32 --end 30", "--end goes with --po2"},
+             {"--depth dreissig --po2 1.4", "--depth: \"dreissig\" is no number"},
+             {"--depth 400 --po2 1.4", "--depth takes metres from 0 to 350"},
+             {"--depth 30 --po2 2", "--po2 takes bar from 0.16 to 1.601"},
+             {"--depth 30 --po2 1.4 --end 60", "--end takes metres from 0 to 50"},
+             {"--depth 30 --o2 30 --he 80", "--he takes whole percent from 0 to 70"},
+             {"--depth 30 --o2 32.5", "--o2 takes whole percent"},
+             {"--depth 30 --o2 0", "--o2 takes whole percent from 1 to 100"},
+             {"--depth 30 --best-mix 1.4 --output xml", "--output takes text or json"}}) {
+        const auto l = starten("mix " + Argumente, true);
+        EXPECT_EQ(l.Status, 1) << Argumente;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Argumente << "\n" << l.Ausgabe;
+    }
+    const auto h = starten("mix --help");
+    for (const char* Option :
+         {"--depth", "--po2", "--end", "--o2", "--he", "--best-mix", "--output", "trimix"})
+        EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
+}

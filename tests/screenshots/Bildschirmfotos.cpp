@@ -146,6 +146,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Einstellungen(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Austauchplanung(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Druck(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Gasrechner(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

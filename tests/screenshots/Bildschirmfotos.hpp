@@ -31,6 +31,7 @@ bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, con
 bool Einstellungen(const QDir& Ordner, int Sprache);
 bool Austauchplanung(const QDir& Ordner, int Sprache);
 bool Druck(const QDir& Ordner, int Sprache);
+bool Gasrechner(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

@@ -29,6 +29,7 @@
 #include "ui/adapters/Fensterbau.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
+#include "ui/gases/T_Form_Gasgemisch.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/Statusanzeige.hpp"
 #include "ui/main/T_Form_ProgrammInfo.hpp"
@@ -52,7 +53,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -109,6 +109,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
             &T_Form_main::Hauptfenster_aktualisieren);
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
+    Gasrechner = new T_Form_Gasgemisch(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -461,7 +462,7 @@ void T_Form_main::Menue_anlegen() {
     spaeter(Eintrag(Berechnung, 51, "Aktion_Wegpunkte_Uebersicht"));
 
     QMenu* Extras = Menue(52, "Menu_Extras");
-    spaeter(Eintrag(Extras, 53, "Aktion_Gasrechner"));
+    Befehl(Eintrag(Extras, 53, "Aktion_Gasrechner"), [this] { Gasrechner_zeigen(); });
     spaeter(Eintrag(Extras, 362, "Aktion_Hoehlentauchen"));
     spaeter(Eintrag(Extras, 54, "Aktion_Gasmischer"));
     Extras->addSeparator();
@@ -515,6 +516,12 @@ bool T_Form_main::eventFilter(QObject* Objekt, QEvent* Ereignis) {
         return true;
     }
     return QMainWindow::eventFilter(Objekt, Ereignis);
+}
+
+void T_Form_main::Gasrechner_zeigen() {
+    if (M::Berechnung_laeuft) return;
+    Gasrechner->exec();
+    Hauptfenster_aktualisieren();
 }
 
 void T_Form_main::Austauchplanung_zeigen(int Seite) {
@@ -586,9 +593,12 @@ void T_Form_main::Verbinden() {
     });
     connect(ComboBox_Tauchgeraet_Atemgas, &QComboBox::activated, this, [this](int i) {
         bool gewaehlt = false;
+        const int32_t vorher = W::Gas_Nr;
         Ausfuehren([i, &gewaehlt] { gewaehlt = M::Gas_waehlen(i); });
+        if (!gewaehlt) Gasrechner_zeigen(); // "-> Neues Gasgemisch"
         GasZeiger->close();
-        if (gewaehlt) GasZeiger->zeigen_unter(ComboBox_Tauchgeraet_Atemgas, W::m_Wasser);
+        if (gewaehlt || W::Gas_Nr != vorher)
+            GasZeiger->zeigen_unter(ComboBox_Tauchgeraet_Atemgas, W::m_Wasser);
     });
     connect(ComboBox_Modell_N2, &QComboBox::activated, this, [this](int i) {
         Ausfuehren([i] {
@@ -711,9 +721,6 @@ void T_Form_main::Auswahllisten_fuellen() {
         Gase << Q(G::Gasgemisch[static_cast<std::size_t>(i)].Name);
     Gase << "-> Neues Gasgemisch";
     fuellen(ComboBox_Tauchgeraet_Atemgas, Gase, W::Gas_Nr);
-    // The entry opens the gas calculator, which comes with its own window.
-    if (auto* Modell = qobject_cast<QStandardItemModel*>(ComboBox_Tauchgeraet_Atemgas->model()))
-        Modell->item(ComboBox_Tauchgeraet_Atemgas->count() - 1)->setEnabled(false);
 }
 
 void T_Form_main::Textseiten_fuellen() {

@@ -27,6 +27,7 @@ class T_Form_Abtauchplanung;
 class T_Form_Einstellungen;
 class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
+class T_Form_Gasgemisch;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -99,6 +100,9 @@ class T_Form_main : public QMainWindow {
     // The print preview of a text; the report is printed with the dive graph after it.
     T_Form_PrePrinter* Druckvorschau = nullptr;
     void Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik);
+    // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
+    T_Form_Gasgemisch* Gasrechner = nullptr;
+    void Gasrechner_zeigen();
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();

@@ -14,6 +14,7 @@
 #include "planning/Unit_Saettigungsrechnung.hpp"
 #include "settings/Unit_Einstellungen_Rechnung.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/gases/T_Form_Gasgemisch.hpp"
 #include "ui/settings/T_Form_ModelleZeigen.hpp"
 #include "ui/widgets/Radiogruppe.hpp"
 
@@ -644,8 +645,6 @@ Seite_Atemgase::Seite_Atemgase(QWidget* parent) : QWidget(parent) {
     Zeile_->addWidget(GroupBox_Atemgas, 1);
     auto* Knoepfe = new QVBoxLayout;
     BitBtn_neues_Gas = Knopf(this, "BitBtn_neues_Gas", 121);
-    // The gas calculator that makes new gases is not there yet.
-    BitBtn_neues_Gas->setEnabled(false);
     BitBtn_Gas_loeschen = Knopf(this, "BitBtn_Gas_loeschen", 237);
     BitBtn_Gase_unbenutzt_loeschen = Knopf(this, "BitBtn_Gase_unbenutzt_loeschen", 151);
     for (auto* b : {BitBtn_neues_Gas, BitBtn_Gas_loeschen, BitBtn_Gase_unbenutzt_loeschen})
@@ -655,6 +654,12 @@ Seite_Atemgase::Seite_Atemgase(QWidget* parent) : QWidget(parent) {
 
     connect(ListBox_Gase, &QListWidget::currentRowChanged, this, [this](int i) {
         Befehl_ausfuehren([i] { Unit_Main::Gas_waehlen(i); });
+        fertig();
+    });
+    connect(BitBtn_neues_Gas, &QPushButton::clicked, this, [this] {
+        auto* Gasrechner = findChild<T_Form_Gasgemisch*>();
+        if (!Gasrechner) Gasrechner = new T_Form_Gasgemisch(this);
+        Gasrechner->exec();
         fertig();
     });
     connect(BitBtn_Gas_loeschen, &QPushButton::clicked, this, [this] {

@@ -222,7 +222,7 @@ class test_Einstellungsseiten_Rechnung : public QObject {
 
     void Gasliste_Loeschknoepfe_und_unbenutzte_Gase() {
         Seite_Atemgase s;
-        QVERIFY(!s.BitBtn_neues_Gas->isEnabled());
+        QVERIFY(s.BitBtn_neues_Gas->isEnabled());
         QVERIFY(!s.BitBtn_Gas_loeschen->isEnabled());
         QVERIFY(!s.BitBtn_Gase_unbenutzt_loeschen->isEnabled());
         G::Gasgemisch_hinzufuegen("Tmx25/25", 25, 50, 25); // 17, unused
