@@ -49,7 +49,7 @@ bool Druck(const QDir& Ordner, int Sprache) {
     while (v.Button_plus->isEnabled()) v.Button_plus->click();
     ok = speichern(v, Ordner, "report-graph", Kuerzel_Sprache) && ok;
     Oberflaeche.Antwort_Datei =
-        Ordner.filePath(QString("Form_PrePrinter-report-%1.pdf").arg(Kuerzel_Sprache)).toStdString();
+        Ordner.filePath(QString("T_Form_PrePrinter-report-%1.pdf").arg(Kuerzel_Sprache)).toStdString();
     const std::size_t Meldungen_vorher = Oberflaeche.Meldungen.size();
     v.Button_PDF->click();
     for (std::size_t k = Meldungen_vorher; k < Oberflaeche.Meldungen.size(); ++k) {

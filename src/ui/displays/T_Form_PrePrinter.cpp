@@ -76,7 +76,7 @@ void Graph_drucken(QChart& Chart, QPainter& Maler, const QRectF& Ziel) {
 
 T_Form_PrePrinter::T_Form_PrePrinter(Graph_Tauchgang* Graph, QWidget* parent)
     : QDialog(parent), Graph_(Graph) {
-    benannt(this, "Form_PrePrinter", 288);
+    benannt(this, "T_Form_PrePrinter", 288);
     Blatt = benannt(new Blattansicht(*this), "Blatt");
 
     GroupBox_Vorschau = benannt(new QGroupBox(this), "GroupBox_Vorschau", 293);
