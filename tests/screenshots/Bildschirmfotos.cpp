@@ -145,6 +145,7 @@ int main(int argc, char** argv) {
         ok = kleine_Fenster(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Einstellungen(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Austauchplanung(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Gewebe(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

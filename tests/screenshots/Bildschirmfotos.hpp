@@ -30,6 +30,7 @@ bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, con
 // The series of the window families, each in a file of its own.
 bool Einstellungen(const QDir& Ordner, int Sprache);
 bool Austauchplanung(const QDir& Ordner, int Sprache);
+bool Gewebe(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";
