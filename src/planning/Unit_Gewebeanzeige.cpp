@@ -172,4 +172,24 @@ Geloeste_Gase_Typ Geloeste_Gase() {
     return g;
 }
 
+Stand_Typ Stand() {
+    namespace B = Unit_Gewebe_barL;
+    Stand_Typ s;
+    s.p_N2 = W::p_N2_Gewebe;
+    s.p_He = W::p_He_Gewebe;
+    s.MAX_GF = W::p_N2He_Gewebe_MAX_GF;
+    s.MAX_ZH = W::p_N2He_Gewebe_MAX_ZH;
+    s.MAX_0 = Unit_Saettigungsrechnung::p_N2He_Gewebe_MAX_0;
+    s.bar_Umgebung = W::bar_Umgebung;
+    s.Ceiling = Unit_Grenzwerte::p_amb_MAX();
+    s.bar_Luft = Unit_Formeln::bar_Luft;
+    s.barL_N2 = B::barL_N2;
+    s.barL_He = B::barL_He;
+    s.barL_N2He_Start = B::barL_N2He_Start;
+    s.GF_verwenden = Unit_Saettigungsmodelle::GF_verwenden;
+    s.Sprache = Unit_Tools::Sprache;
+    s.Trenner = Unit_Tools::Dezimaltrennzeichen();
+    return s;
+}
+
 } // namespace Unit_Gewebeanzeige

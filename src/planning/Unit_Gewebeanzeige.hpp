@@ -3,6 +3,8 @@
 // their window, and the explanations behind each group. The windows only draw these values.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
+
 #include <array>
 #include <string>
 
@@ -76,5 +78,20 @@ struct Groesse_Typ {
     int Breite, Hoehe;
 };
 Groesse_Typ Fenstergroesse(float barL_N2He, float barL_N2He_Start);
+
+// Everything the views show is made from this: an equal state shows alike, so a view that saw it
+// already need not build its texts and repaint again (the notices come per compartment per step).
+struct Stand_Typ {
+    Unit_WayPoints::Gewebe_Array p_N2{}, p_He{};
+    Unit_WayPoints::Grenz_Array MAX_GF{}, MAX_ZH{}, MAX_0{};
+    long double bar_Umgebung = 0;
+    float Ceiling = 0, bar_Luft = 0;
+    float barL_N2 = 0, barL_He = 0, barL_N2He_Start = 0;
+    bool GF_verwenden = false;
+    int Sprache = 0;
+    char Trenner = 0;
+    bool operator==(const Stand_Typ&) const = default;
+};
+Stand_Typ Stand();
 
 } // namespace Unit_Gewebeanzeige

@@ -244,3 +244,24 @@ TEST_F(Gewebeanzeige, das_hoechste_Ceiling_merkt_sich_die_Rechnung_selbst) {
     Unit_Tauchgangsberechnung::Zeitschritt_rechnen(5, 20);
     EXPECT_EQ(R::Ceiling_MAX, tief);
 }
+
+TEST_F(Gewebeanzeige, der_Stand_erkennt_jede_Aenderung_die_die_Ansichten_zeigen) {
+    EXPECT_EQ(Stand(), Stand());
+    const std::pair<const char*, std::function<void()>> Aenderungen[] = {
+        {"N2", [] { W::p_N2_Gewebe[16] += 0.001L; }},
+        {"He", [] { W::p_He_Gewebe[1] = 0.25L; }},
+        {"Grenze ZH", [] { W::p_N2He_Gewebe_MAX_ZH[8] += 0.5f; }},
+        {"Grenze GF", [] { W::p_N2He_Gewebe_MAX_GF[8] += 0.5f; }},
+        {"Startgrenze", [] { R::p_N2He_Gewebe_MAX_0[3] += 0.5f; }},
+        {"Umgebung", [] { W::bar_Umgebung = 3.0L; }},
+        {"geloestes Gas", [] { Unit_Gewebe_barL::barL_He = 0.5f; }},
+        {"GF verwenden", [] { M::GF_verwenden = !M::GF_verwenden; }},
+        {"Sprache", [] { Unit_Tools::Sprache = 1 - Unit_Tools::Sprache; }},
+        {"Dezimalzeichen", [] { Unit_Tools::Dezimaltrennzeichen_setzen(','); }},
+    };
+    for (const auto& [Name, aendern] : Aenderungen) {
+        const Stand_Typ vorher = Stand();
+        aendern();
+        EXPECT_FALSE(Stand() == vorher) << Name;
+    }
+}

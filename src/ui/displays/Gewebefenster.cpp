@@ -9,6 +9,13 @@
 Gewebefenster::Gewebefenster(bool& Einstellung, QWidget* Hauptfenster)
     : QWidget(Hauptfenster, Qt::Tool), Einstellung_(Einstellung), Hauptfenster_(Hauptfenster) {}
 
+void Gewebefenster::auffrischen() {
+    Unit_Gewebeanzeige::Stand_Typ jetzt = Unit_Gewebeanzeige::Stand();
+    if (jetzt == gezeigt_) return;
+    gezeigt_ = jetzt;
+    aktualisieren();
+}
+
 void Gewebefenster::closeEvent(QCloseEvent* Ereignis) {
     Einstellung_ = false;
     QWidget::closeEvent(Ereignis);

@@ -16,6 +16,8 @@ class Gewebefenster : public QWidget {
     Gewebefenster(bool& Einstellung, QWidget* Hauptfenster);
     // Everything again from the current state.
     virtual void aktualisieren() = 0;
+    // The same, unless the state is the one shown already.
+    void auffrischen();
     bool Einstellung() const { return Einstellung_; }
     void Einstellung_setzen(bool an) { Einstellung_ = an; }
 
@@ -36,6 +38,7 @@ class Gewebefenster : public QWidget {
     bool& Einstellung_;
     QWidget* Hauptfenster_;
     bool platziert_ = false;
+    Unit_Gewebeanzeige::Stand_Typ gezeigt_;
 };
 
 QColor Farbe_von(Unit_Gewebeanzeige::Farbe f);

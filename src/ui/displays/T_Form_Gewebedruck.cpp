@@ -71,6 +71,9 @@ T_Form_Gewebedruck::T_Form_Gewebedruck(QWidget* Hauptfenster, const T_Form_Geweb
     Chart_->setPlotAreaBackgroundVisible(true);
     CWGraph_Gewebedruck = benannt(new QChartView(Chart_, this), "CWGraph_Gewebedruck");
     CWGraph_Gewebedruck->setMinimumSize(380, 220);
+    // Bars and bands on whole steps: edges need no smoothing, and repaints stay cheap.
+    CWGraph_Gewebedruck->setRenderHint(QPainter::Antialiasing, false);
+    CWGraph_Gewebedruck->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     CWGraph_Gewebedruck->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(CWGraph_Gewebedruck, &QWidget::customContextMenuRequested, this, [] {
         const A::Erklaerung_Typ t = A::Legende();

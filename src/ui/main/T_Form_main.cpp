@@ -866,9 +866,9 @@ void T_Form_main::Gewebefenster_aktualisieren() {
         // Only beside a main window on the screen: they are placed against it.
         if (isVisible()) g.Fenster->setVisible(g.Fenster->Einstellung());
     }
-    if (Gewebedruck->isVisible()) Gewebedruck->aktualisieren();
+    if (Gewebedruck->isVisible()) Gewebedruck->auffrischen();
     // The other two follow the state only while the calculation's live status is wanted.
     if (!Unit_Graph_Utilities::Tauchgangsgraphik_zeigen) return;
-    if (Gewebe->isVisible()) Gewebe->aktualisieren();
-    if (Gewebe_barL->isVisible()) Gewebe_barL->aktualisieren();
+    if (Gewebe->isVisible()) Gewebe->auffrischen();
+    if (Gewebe_barL->isVisible()) Gewebe_barL->auffrischen();
 }

@@ -21,6 +21,8 @@ QList<double> Breiten(const QList<Balkenanzeige::Segment>& Segmente, double Inne
 } // namespace
 
 Balkenanzeige::Balkenanzeige(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted: what lies beneath need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
