@@ -21,6 +21,13 @@ void setze(QLabel* l, const std::string& Text) {
     if (l->text() != t) l->setText(t);
 }
 
+// A group whose inner groups stand side by side.
+QGroupBox* Sammelgruppe(QWidget* Eltern, const char* Name, int Tag) {
+    auto* g = benannt(new QGroupBox(Eltern), Name, Tag);
+    (new QHBoxLayout(g))->setContentsMargins(4, 2, 4, 4);
+    return g;
+}
+
 QGridLayout* Zeilenraster(QGroupBox* g) {
     auto* Raster = new QGridLayout(g);
     Raster->setContentsMargins(4, 2, 4, 4);
@@ -43,9 +50,7 @@ T_Form_Gewebe::T_Form_Gewebe(QWidget* Hauptfenster)
     Reihe->addWidget(RadioGroup_Anzeige, 0, Qt::AlignTop);
     connect(RadioGroup_Anzeige, &Radiogruppe::gewaehlt, this, [this](int k) { Umfang_setzen(k + 1); });
 
-    GroupBox_Saettigung = benannt(new QGroupBox(this), "GroupBox_Saettigung", 271);
-    auto* Saettigung = new QHBoxLayout(GroupBox_Saettigung);
-    Saettigung->setContentsMargins(4, 2, 4, 4);
+    GroupBox_Saettigung = Sammelgruppe(this, "GroupBox_Saettigung", 271);
     GroupBox_pMax = Gruppe(GroupBox_Saettigung, "GroupBox_pMax", 0, "pMax ", A::Gruppe::pMax);
     GroupBox_pMax0_Luft = Gruppe(GroupBox_Saettigung, "GroupBox_pMax0_Luft", 272, "", A::Gruppe::pMax0_Luft);
     GroupBox_pMax_p = Gruppe(GroupBox_Saettigung, "GroupBox_pMax_p", 0, "pMax - p", A::Gruppe::Gradient);
@@ -56,12 +61,9 @@ T_Form_Gewebe::T_Form_Gewebe(QWidget* Hauptfenster)
     Gauges_anlegen(GroupBox_pMax_p, Balken_pMax_p, "Balken_pMax_p", A::Skala_Prozent, false);
     for (auto* b : Balken_pMax0_Luft) b->setHintergrund(Qt::white);
     for (auto* b : Balken_pMax0_Ueberlauf) b->setHintergrund(Qt::white);
-    for (QGroupBox* g : {GroupBox_pMax, GroupBox_pMax0_Luft, GroupBox_pMax_p}) Saettigung->addWidget(g);
     Reihe->addWidget(GroupBox_Saettigung);
 
-    GroupBox_Inertgasdruck = benannt(new QGroupBox(this), "GroupBox_Inertgasdruck", 273);
-    auto* Druecke = new QHBoxLayout(GroupBox_Inertgasdruck);
-    Druecke->setContentsMargins(4, 2, 4, 4);
+    GroupBox_Inertgasdruck = Sammelgruppe(this, "GroupBox_Inertgasdruck", 273);
     GroupBox_p_N2 = Gruppe(GroupBox_Inertgasdruck, "GroupBox_p_N2", 0, "p N2 ", A::Gruppe::p_N2);
     GroupBox_p_He = Gruppe(GroupBox_Inertgasdruck, "GroupBox_p_He", 0, "p He ", A::Gruppe::p_He);
     GroupBox_pMax_bar = Gruppe(GroupBox_Inertgasdruck, "GroupBox_pMax_bar", 0, "pMax ", A::Gruppe::p_Max);
@@ -70,8 +72,6 @@ T_Form_Gewebe::T_Form_Gewebe(QWidget* Hauptfenster)
     Zahlen_anlegen(GroupBox_p_He, Label_p_He, "Label_p_He");
     Zahlen_anlegen(GroupBox_pMax_bar, Label_pMax, "Label_pMax");
     Zahlen_anlegen(GroupBox_pMax0, Label_pMax0, "Label_pMax0");
-    for (QGroupBox* g : {GroupBox_p_N2, GroupBox_p_He, GroupBox_pMax_bar, GroupBox_pMax0})
-        Druecke->addWidget(g);
     Reihe->addWidget(GroupBox_Inertgasdruck);
 
     RadioGroup_Anzeige->setEintrag(0);
@@ -81,6 +81,7 @@ T_Form_Gewebe::T_Form_Gewebe(QWidget* Hauptfenster)
 QGroupBox* T_Form_Gewebe::Gruppe(QWidget* Eltern, const char* Name, int Tag, const char* Titel,
                                  Unit_Gewebeanzeige::Gruppe Erklaerung) {
     auto* g = benannt(new QGroupBox(Titel, Eltern), Name, Tag);
+    Eltern->layout()->addWidget(g);
     Zeilenraster(g);
     Erklaerung_bei_Rechtsklick(g, A::Erklaerung(Erklaerung));
     return g;
