@@ -39,7 +39,8 @@ Erklaerung_Typ Gewebetext(const std::string& Was_de, const std::string& Was_en, 
 } // namespace
 
 int Prozent(long double Zaehler, long double Nenner) {
-    if (Nenner == 0) return kein_Wert;
+    // Every reference is a pressure or an amount: one not above 0 comes from no valid state.
+    if (!(Nenner > 0)) return kein_Wert;
     const long double x = Zaehler / Nenner * 100;
     if (std::isnan(x)) return kein_Wert;
     // Far beyond every scale: kept within int.
@@ -57,12 +58,17 @@ Kompartiment_Typ Kompartiment(int i) {
     const long double P = W::bar_Umgebung;
     const long double ZH = W::p_N2He_Gewebe_MAX_ZH[i];
     const long double MAX_0 = Unit_Saettigungsrechnung::p_N2He_Gewebe_MAX_0[i];
-    const int w = Prozent(Pt, MAX_0);
+    // Where the cursor found no sample the state holds marks below 0, not pressures: no gauge
+    // may show them as a loading.
+    const auto Anteil = [Pt](long double Zaehler, long double Nenner) {
+        return Pt < 0 ? kein_Wert : Prozent(Zaehler, Nenner);
+    };
+    const int w = Anteil(Pt, MAX_0);
     Kompartiment_Typ k;
-    k.pMax = Prozentbalken(Prozent(Pt, ZH), false);
+    k.pMax = Prozentbalken(Anteil(Pt, ZH), false);
     k.pMax0_Luft = Prozentbalken(w, true);
     k.pMax0_Ueberlauf = {w, w > Skala_Prozent ? Farbe::Rot : Farbe::Weiss, {}};
-    k.Gradient = Prozentbalken(Prozent(Pt - P, ZH - P), false);
+    k.Gradient = Prozentbalken(Anteil(Pt - P, ZH - P), false);
     k.p_N2 = Druck(W::p_N2_Gewebe[i]);
     k.p_He = Druck(W::p_He_Gewebe[i]);
     k.p_Max = Druck(ZH);

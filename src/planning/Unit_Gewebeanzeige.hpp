@@ -13,7 +13,7 @@ namespace Unit_Gewebeanzeige {
 // The mark of a percentage that cannot be formed (its reference is 0).
 constexpr int kein_Wert = -99;
 
-// round(Zaehler / Nenner x 100), halves to even; kein_Wert when Nenner is exactly 0.
+// round(Zaehler / Nenner x 100), halves to even; kein_Wert when Nenner is not above 0.
 int Prozent(long double Zaehler, long double Nenner);
 
 enum class Farbe { Gelb, Rot, Weiss };

@@ -2,6 +2,7 @@
 #include "planning/Unit_Gewebeanzeige.hpp"
 
 #include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
@@ -37,9 +38,10 @@ TEST(Gewebeanzeige_Prozent, rundet_Haelften_zur_geraden_Zahl_und_markiert_fehlen
         long double Zaehler, Nenner;
         int erwartet;
     };
-    const Fall Faelle[] = {{1, 8, 12},   {3, 8, 38},        {5, 8, 62},  {-1, 8, -12},
-                           {-3, 8, -38}, {1, 3, 33},        {2, 3, 67},  {3, 1, 300},
-                           {0, 4, 0},    {1, 0, kein_Wert}, {0, 0, -99}, {1, 1e-30L, 1000000}};
+    const Fall Faelle[] = {{1, 8, 12},          {3, 8, 38},        {5, 8, 62},  {-1, 8, -12},
+                           {-3, 8, -38},        {1, 3, 33},        {2, 3, 67},  {3, 1, 300},
+                           {0, 4, 0},           {1, 0, kein_Wert}, {0, 0, -99}, {1, -2, kein_Wert},
+                           {1, 1e-30L, 1000000}};
     for (const Fall& f : Faelle)
         EXPECT_EQ(Prozent(f.Zaehler, f.Nenner), f.erwartet)
             << static_cast<double>(f.Zaehler) << " / " << static_cast<double>(f.Nenner);
@@ -104,7 +106,24 @@ TEST_F(Gewebeanzeige, ohne_Bezug_steht_minus_99) {
     EXPECT_EQ(Kompartiment(3).pMax0_Luft.Wert, kein_Wert);
     EXPECT_EQ(Kompartiment(3).pMax0_Ueberlauf.Balkenfarbe, Farbe::Weiss);
     EXPECT_EQ(Kompartiment(4).Gradient.Wert, kein_Wert);
-    EXPECT_NE(Kompartiment(5).Gradient.Wert, kein_Wert);
+    W::p_N2He_Gewebe_MAX_ZH[5] = 3.5f; // a limit above the ambient pressure, as always at 2.5 bar
+    EXPECT_EQ(Kompartiment(5).Gradient.Wert, Prozent(W::p_N2_Gewebe[5] - 2.5L, 1.0L));
+}
+
+TEST_F(Gewebeanzeige, ohne_gueltigen_Zustand_zeigt_kein_Balken_eine_Ladung) {
+    // Regression: where the cursor finds no sample the pressures and limits are marks of -99.9,
+    // and their quotient showed every compartment red at 200 %, as if beyond its M-value.
+    Unit_Tauchgangsberechnung::Zeitschritt_rechnen(2, 30);
+    Unit_Tauchgangszustand::sData_holen(12345.0f);
+    ASSERT_LT(W::p_N2_Gewebe[1], 0);
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        const Kompartiment_Typ k = Kompartiment(i);
+        for (const Balken* b : {&k.pMax, &k.pMax0_Luft, &k.pMax0_Ueberlauf, &k.Gradient}) {
+            EXPECT_EQ(b->Wert, kein_Wert) << i;
+            EXPECT_NE(b->Balkenfarbe, Farbe::Rot) << i;
+        }
+    }
+    EXPECT_EQ(Geloeste_Gase().Stickstoffanteil.Wert, kein_Wert);
 }
 
 TEST_F(Gewebeanzeige, Kompartiment_ausserhalb_1_bis_16_bricht_ab) {
@@ -264,4 +283,18 @@ TEST_F(Gewebeanzeige, der_Stand_erkennt_jede_Aenderung_die_die_Ansichten_zeigen)
         aendern();
         EXPECT_FALSE(Stand() == vorher) << Name;
     }
+}
+
+TEST_F(Gewebeanzeige, nach_der_Oberflaechenpause_gilt_ihre_Grenze_als_Start) {
+    // With helium left in the tissues the limits at the surface are those of the mixture.
+    Unit_Gasgemisch_BestMix::Gasgemisch_waehlen(11);
+    W::Gas_Nr = 11;
+    Unit_Tauchgangsberechnung::Zeitschritt_rechnen(3, 50);
+    Unit_Tauchgangsberechnung::Zeitschritt_rechnen(20, 50);
+    R::Oberflaechenpause(0.5f);
+    for (int i = 1; i <= W::Gewebe_Anzahl; ++i) {
+        EXPECT_EQ(R::p_N2He_Gewebe_MAX_0[i], W::p_N2He_Gewebe_MAX[i]) << i;
+        EXPECT_EQ(Kompartiment(i).p_Max0, Kompartiment(i).p_Max) << i;
+    }
+    EXPECT_GT(W::p_He_Gewebe[16], 0.0L);
 }
