@@ -113,9 +113,12 @@ void T_Form_Gewebe::Zahlen_anlegen(QGroupBox* g, std::array<QLabel*, Anzahl>& La
     for (int i = 0; i < Anzahl; ++i) {
         auto* l = benannt(new QLabel(g), QString("%1_%2").arg(Name).arg(i + 1));
         l->setFont(Schrift);
-        l->setFixedHeight(Zeilenhoehe);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setMinimumWidth(QFontMetrics(Schrift).horizontalAdvance("00.000"));
+        // A fixed size and its own background: a new text asks no layout to run and no group
+        // beneath to be painted again.
+        l->setFixedSize(QFontMetrics(Schrift).horizontalAdvance("000.000"), Zeilenhoehe);
+        l->setAutoFillBackground(true);
+        l->setBackgroundRole(QPalette::Base);
         Raster->addWidget(l, i, 0);
         Labels[static_cast<std::size_t>(i)] = l;
     }
