@@ -27,6 +27,9 @@
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/displays/T_Form_Gewebe.hpp"
+#include "ui/displays/T_Form_Gewebe_barL.hpp"
+#include "ui/displays/T_Form_Gewebedruck.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/gases/T_Form_Gasgemisch.hpp"
@@ -110,6 +113,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     Gasrechner = new T_Form_Gasgemisch(this);
+    Gewebefenster_anlegen();
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -755,6 +759,7 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     CWGraph_Tauchgang->aktualisieren();
     Breite_der_Statusseite();
     Zugaengliche_Namen_setzen();
+    Gewebefenster_aktualisieren();
     Fuellen_laeuft = false;
 }
 
@@ -852,4 +857,43 @@ void T_Form_main::closeEvent(QCloseEvent* Ereignis) {
         return;
     }
     QMainWindow::closeEvent(Ereignis);
+}
+
+// ---- The tissue views ----
+
+void T_Form_main::Gewebefenster_anlegen() {
+    Gewebe = new T_Form_Gewebe(this);
+    Gewebedruck = new T_Form_Gewebedruck(this, Gewebe);
+    Gewebe_barL = new T_Form_Gewebe_barL(this, Gewebedruck, BitBtn_Austauchen);
+    auto* Berechnung = menuBar()->findChild<QMenu*>("Menu_Berechnung");
+    Berechnung->addSeparator();
+    const auto Ansicht = [&](Gewebefenster* f, const char* Name, const char* Deutsch, const char* Englisch) {
+        QAction* a = Berechnung->addAction(QString());
+        a->setObjectName(Name);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, f](bool an) {
+            f->Einstellung_setzen(an);
+            Hauptfenster_aktualisieren();
+        });
+        connect(f, &Gewebefenster::geschlossen, this, &T_Form_main::Hauptfenster_aktualisieren);
+        Gewebeansichten.push_back({f, a, Deutsch, Englisch});
+    };
+    Ansicht(Gewebe, "Aktion_Gewebe", "Gewebesättigung (%)", "Tissue saturation (%)");
+    Ansicht(Gewebedruck, "Aktion_Gewebedruck", "Gewebesättigung absolut (bar)",
+            "Tissue saturation absolute (bar)");
+    Ansicht(Gewebe_barL, "Aktion_Gewebe_barL", "Inertgas Volumen (barL)", "Inert gas volume (barL)");
+}
+
+void T_Form_main::Gewebefenster_aktualisieren() {
+    for (const Gewebeansicht& g : Gewebeansichten) {
+        g.Eintrag->setText(T(g.Deutsch, g.Englisch));
+        g.Eintrag->setChecked(g.Fenster->Einstellung());
+        // Only beside a main window on the screen: they are placed against it.
+        if (isVisible()) g.Fenster->setVisible(g.Fenster->Einstellung());
+    }
+    if (Gewebedruck->isVisible()) Gewebedruck->auffrischen();
+    // The other two follow the state only while the calculation's live status is wanted.
+    if (!Unit_Graph_Utilities::Tauchgangsgraphik_zeigen) return;
+    if (Gewebe->isVisible()) Gewebe->auffrischen();
+    if (Gewebe_barL->isVisible()) Gewebe_barL->auffrischen();
 }

@@ -32,6 +32,10 @@ class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
 class T_Form_PrePrinter;
+class Gewebefenster;
+class T_Form_Gewebe;
+class T_Form_Gewebedruck;
+class T_Form_Gewebe_barL;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -109,6 +113,11 @@ class T_Form_main : public QMainWindow {
     // A file given to the program: loaded or imported as its kind says.
     void Datei_oeffnen(const QString& Pfad);
 
+    // The three tissue views, shown while their settings are on (menu "Berechnung" too).
+    T_Form_Gewebe* Gewebe = nullptr;
+    T_Form_Gewebedruck* Gewebedruck = nullptr;
+    T_Form_Gewebe_barL* Gewebe_barL = nullptr;
+
   protected:
     void closeEvent(QCloseEvent* Ereignis) override;
     void resizeEvent(QResizeEvent* Ereignis) override;
@@ -156,4 +165,15 @@ class T_Form_main : public QMainWindow {
     bool Fuellen_laeuft = false;
     int Statusbreite_gesetzt = 0;
     bool Rechnung_angezeigt = false;
+
+    void Gewebefenster_anlegen();
+    // Shows or hides the tissue views per their settings and repaints those shown.
+    void Gewebefenster_aktualisieren();
+    struct Gewebeansicht {
+        Gewebefenster* Fenster;
+        QAction* Eintrag;
+        const char* Deutsch;
+        const char* Englisch;
+    };
+    std::vector<Gewebeansicht> Gewebeansichten;
 };

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // The width of each segment in a bar whose inside is Innenbreite wide, cut at 100 % in total.
@@ -20,14 +21,39 @@ QList<double> Breiten(const QList<Balkenanzeige::Segment>& Segmente, double Inne
 } // namespace
 
 Balkenanzeige::Balkenanzeige(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted: what lies beneath need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void Balkenanzeige::setSegmente(const QList<Segment>& Segmente) {
     QList<Segment> neu = Segmente;
     for (Segment& s : neu) s.Prozent = std::max(0.0, s.Prozent);
-    if (neu == Segmente_) return;
+    if (neu == Segmente_ && Text_.isEmpty()) return;
     Segmente_ = neu;
+    Text_.clear();
+    update();
+}
+
+void Balkenanzeige::setSkala(double Minimum, double Maximum) {
+    if (!(Maximum > Minimum)) return;
+    Minimum_ = Minimum;
+    Maximum_ = Maximum;
+}
+
+void Balkenanzeige::setWert(double Wert, const QColor& Farbe, const QString& Text) {
+    const double Anteil =
+        std::isnan(Wert) ? 0.0 : std::clamp((Wert - Minimum_) / (Maximum_ - Minimum_), 0.0, 1.0);
+    const QList<Segment> neu{{Anteil * 100, Farbe}};
+    if (neu == Segmente_ && Text == Text_) return;
+    Segmente_ = neu;
+    Text_ = Text;
+    update();
+}
+
+void Balkenanzeige::setHintergrund(const QColor& Farbe) {
+    if (Farbe == Hintergrund_) return;
+    Hintergrund_ = Farbe;
     update();
 }
 
@@ -42,7 +68,7 @@ QSize Balkenanzeige::minimumSizeHint() const {
 void Balkenanzeige::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF Innen = QRectF(rect()).adjusted(1, 1, -1, -1);
-    p.fillRect(Innen, QColor(235, 235, 235));
+    p.fillRect(Innen, Hintergrund_);
     const QList<double> b = Breiten(Segmente_, Innen.width());
     double x = Innen.left();
     for (int k = 0; k < b.size(); ++k) {
@@ -50,6 +76,7 @@ void Balkenanzeige::paintEvent(QPaintEvent*) {
         x += b[k];
     }
     p.setPen(QPen(QColor(60, 60, 60), 1));
+    if (!Text_.isEmpty()) p.drawText(Innen, Qt::AlignCenter, Text_);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -97,17 +97,28 @@ class test_Instrumente : public QObject {
         r.setWerttext("40.0");
         l.setAn(true);
         b.setSegmente({{21, Qt::blue}, {79, Qt::yellow}});
+        Balkenanzeige Wert;
+        Malzaehler z_w;
+        Wert.installEventFilter(&z_w);
+        Wert.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Wert));
+        Wert.setWert(57, Qt::yellow, "57");
         QCoreApplication::processEvents();
-        z_r.Anzahl = z_l.Anzahl = z_b.Anzahl = 0;
+        z_r.Anzahl = z_l.Anzahl = z_b.Anzahl = z_w.Anzahl = 0;
 
         r.setZeiger(0, 40);
         r.setWerttext("40.0");
         l.setAn(true);
         b.setSegmente({{21, Qt::blue}, {79, Qt::yellow}});
+        Wert.setWert(57, Qt::yellow, "57");
         QCoreApplication::processEvents();
         QCOMPARE(z_r.Anzahl, 0);
         QCOMPARE(z_l.Anzahl, 0);
         QCOMPARE(z_b.Anzahl, 0);
+        QCOMPARE(z_w.Anzahl, 0);
+        Wert.setWert(57, Qt::yellow, "");
+        QCoreApplication::processEvents();
+        QVERIFY(z_w.Anzahl > 0);
 
         r.setZeiger(0, 41);
         l.setAn(false);
@@ -137,6 +148,38 @@ class test_Instrumente : public QObject {
         // Too little: the rest stays empty.
         b.setSegmente({{50, Qt::blue}});
         QVERIFY(Pixel(b, 1 + 75, 10) != QColor(Qt::blue));
+    }
+
+    // One value on a scale of 0 .. 500 across an inside 100 pixels wide: 300 fills 60 pixels.
+    void Balkenanzeige_zeigt_einen_Wert_auf_seiner_Skala() {
+        Balkenanzeige b;
+        b.resize(102, 20);
+        b.setSkala(0, 500);
+        b.setHintergrund(Qt::white);
+        b.setWert(300, Qt::red);
+        QCOMPARE(Pixel(b, 1 + 58, 10), QColor(Qt::red));
+        QCOMPARE(Pixel(b, 1 + 62, 10), QColor(Qt::white));
+        QVERIFY(b.Text().isEmpty());
+
+        // Below the scale nothing, beyond it full; the text stays readable on it.
+        b.setSkala(0, 100);
+        b.setWert(-99, Qt::yellow, "-99");
+        QCOMPARE(Pixel(b, 1 + 2, 3), QColor(Qt::white));
+        QCOMPARE(b.Text(), QString("-99"));
+        b.setWert(120, Qt::red);
+        QCOMPARE(Pixel(b, 1 + 98, 3), QColor(Qt::red));
+        b.setWert(std::nan(""), Qt::red);
+        QCOMPARE(Pixel(b, 1 + 2, 3), QColor(Qt::white));
+        // A scale without width keeps the one before.
+        b.setSkala(10, 10);
+        b.setWert(50, Qt::blue);
+        QCOMPARE(Pixel(b, 1 + 48, 3), QColor(Qt::blue));
+        QCOMPARE(Pixel(b, 1 + 52, 3), QColor(Qt::white));
+
+        // Parts again: the value's text goes.
+        b.setWert(50, Qt::blue, "50");
+        b.setSegmente({{50, Qt::blue}});
+        QVERIFY(b.Text().isEmpty());
     }
 
     void Alarmlampe_grau_aus_und_farbig_an() {
