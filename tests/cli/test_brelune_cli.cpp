@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace {
 
@@ -114,10 +115,21 @@ TEST(brelune_cli, Meldungen_auf_der_Fehlerausgabe_mit_ihrer_Art) {
 }
 
 namespace {
+// The folders a test made, removed when the test program ends.
+struct Tempordner_Liste {
+    std::vector<std::string> Ordner;
+    ~Tempordner_Liste() {
+        for (const std::string& o : Ordner) std::filesystem::remove_all(o);
+    }
+};
+
 std::string Tempordner() {
+    static Tempordner_Liste Liste;
     char Muster[] = "/tmp/brelune-cli-XXXXXX";
     const char* o = mkdtemp(Muster);
-    return o ? o : "/tmp";
+    if (!o) return "/tmp";
+    Liste.Ordner.push_back(o);
+    return o;
 }
 // The "waypoints" array of a JSON output, the part two plans of one dive must share.
 std::string Wegpunkte(const std::string& Json) {
