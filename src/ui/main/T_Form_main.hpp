@@ -32,6 +32,7 @@ class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
 class T_Form_PrePrinter;
+class T_Form_CaveDiving;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -103,6 +104,8 @@ class T_Form_main : public QMainWindow {
     // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
     T_Form_Gasgemisch* Gasrechner = nullptr;
     void Gasrechner_zeigen();
+    // The cave-diving window, always on top, not modal.
+    T_Form_CaveDiving* Hoehlentauchen = nullptr;
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();
