@@ -227,5 +227,8 @@ void T_Form_CaveDiving::Verbinden() {
 
 void T_Form_CaveDiving::changeEvent(QEvent* Ereignis) {
     QDialog::changeEvent(Ereignis);
-    if (Ereignis->type() == QEvent::ActivationChange && isActiveWindow()) Anzeigen();
+    if (Ereignis->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // The language may have been switched in the main window meanwhile.
+    Beschriftungen_setzen();
+    Anzeigen();
 }

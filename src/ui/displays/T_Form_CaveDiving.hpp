@@ -47,7 +47,8 @@ class T_Form_CaveDiving : public QDialog {
     void Tauchgang_geaendert();
 
   protected:
-    // Back from the waypoint overview (a calibration) the range fields show the new range.
+    // Back from the waypoint overview (a calibration) the range fields show the new range, back
+    // from the main window the language in force.
     void changeEvent(QEvent* Ereignis) override;
 
   private:
