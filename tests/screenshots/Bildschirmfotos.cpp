@@ -148,6 +148,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Druck(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Gasrechner(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Gewebe(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Hoehle(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

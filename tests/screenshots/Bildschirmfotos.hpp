@@ -33,6 +33,7 @@ bool Austauchplanung(const QDir& Ordner, int Sprache);
 bool Druck(const QDir& Ordner, int Sprache);
 bool Gasrechner(const QDir& Ordner, int Sprache);
 bool Gewebe(const QDir& Ordner, int Sprache);
+bool Hoehle(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

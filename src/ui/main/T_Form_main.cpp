@@ -27,6 +27,7 @@
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/displays/T_Form_CaveDiving.hpp"
 #include "ui/displays/T_Form_Gewebe.hpp"
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
 #include "ui/displays/T_Form_Gewebedruck.hpp"
@@ -114,6 +115,12 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     Gasrechner = new T_Form_Gasgemisch(this);
     Gewebefenster_anlegen();
+    Hoehlentauchen = new T_Form_CaveDiving(this);
+    Hoehlentauchen->Befehle_setzen(findChild<QAction*>("Aktion_Tauchgang_laden"),
+                                   findChild<QAction*>("Aktion_Import_CSV"),
+                                   findChild<QAction*>("Aktion_Wegpunkte_Uebersicht"));
+    connect(Hoehlentauchen, &T_Form_CaveDiving::Tauchgang_geaendert, this,
+            &T_Form_main::Hauptfenster_aktualisieren);
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -467,7 +474,7 @@ void T_Form_main::Menue_anlegen() {
 
     QMenu* Extras = Menue(52, "Menu_Extras");
     Befehl(Eintrag(Extras, 53, "Aktion_Gasrechner"), [this] { Gasrechner_zeigen(); });
-    spaeter(Eintrag(Extras, 362, "Aktion_Hoehlentauchen"));
+    Befehl(Eintrag(Extras, 362, "Aktion_Hoehlentauchen"), [this] { Hoehlentauchen->Zeigen(); });
     spaeter(Eintrag(Extras, 54, "Aktion_Gasmischer"));
     Extras->addSeparator();
     Eintrag_Deutsch = Eintrag(Extras, 0, "Aktion_deutsch");

@@ -36,6 +36,7 @@ class Gewebefenster;
 class T_Form_Gewebe;
 class T_Form_Gewebedruck;
 class T_Form_Gewebe_barL;
+class T_Form_CaveDiving;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -107,6 +108,8 @@ class T_Form_main : public QMainWindow {
     // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
     T_Form_Gasgemisch* Gasrechner = nullptr;
     void Gasrechner_zeigen();
+    // The cave-diving window, always on top, not modal.
+    T_Form_CaveDiving* Hoehlentauchen = nullptr;
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();
