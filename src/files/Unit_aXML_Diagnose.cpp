@@ -91,10 +91,12 @@ struct Pruefung {
     void Tag_lesen() {
         const int Anfang = Zeile;
         const std::size_t a = p;
-        if (!ueberspringen(">")) {
-            Zeile = Anfang;
+        const std::size_t e = T.find_first_of("<>", a + 1);
+        if (e == npos || T[e] == '<') {
+            ++p;
             return Fehler_melden("\"<\" ohne \">\"", "\"<\" without \">\"");
         }
+        ueberspringen(">");
         const std::string Tag = T.substr(a, p - a);
         const bool Ende = Tag.size() > 1 && Tag[1] == '/';
         const std::size_t n = Ende ? 2 : 1;

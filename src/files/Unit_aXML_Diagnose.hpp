@@ -1,5 +1,6 @@
-// Inspection of the UDDF document: the file in a text area as it is, edited there and saved, and a
-// check that says where its elements are not properly nested and what it holds.
+// Inspection of the UDDF document: the file's lines as the exchange reads them (a tag that follows
+// another on a line gets a line of its own), edited and saved, and a check that says where its
+// elements are not properly nested and what it holds.
 #pragma once
 
 #include "core/Unit_Textpuffer.hpp"
