@@ -113,10 +113,10 @@ std::string Format_aus_Endung(const std::string& Pfad) {
 }
 
 bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
-                           std::string& Fehler) {
+                           std::string& Fehler, const Unit_Save_Read_CSV::Zuordnung_Aenderung& Zuordnung) {
     namespace A = Unit_Tauchgang_analysieren;
     const bool gelesen = Format == "uddf" ? A::UDDF_Tauchgang_importieren(Pfad)
-                                          : A::CSV_Tauchgang_importieren(Pfad, Voreinstellung);
+                                          : A::CSV_Tauchgang_importieren(Pfad, Voreinstellung, Zuordnung);
     if (!gelesen) Fehler = Pfad + ": no dive could be imported from the file";
     return gelesen;
 }

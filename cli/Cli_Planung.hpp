@@ -2,6 +2,8 @@
 // write files as the menus do.
 #pragma once
 
+#include "files/Unit_Save_Read_CSV.hpp"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,7 +47,8 @@ bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler);
 std::string Format_aus_Endung(const std::string& Pfad);
 // Imports a UDDF or CSV file as the menu does (CSV with preset k); false when no dive came of it.
 bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
-                           std::string& Fehler);
+                           std::string& Fehler,
+                           const Unit_Save_Read_CSV::Zuordnung_Aenderung& Zuordnung = {});
 // "keep", "analyse", "ascent" to the analysis mode.
 std::optional<int> Analysemodus_finden(const std::string& Text);
 // The analysis window's OK with the mode and, when given, the end of bottom time; true when the

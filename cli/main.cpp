@@ -3,6 +3,7 @@
 #include "Cli_Gasrechner.hpp"
 #include "Cli_Planung.hpp"
 #include "Cli_Serie.hpp"
+#include "Cli_Zuordnung.hpp"
 
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
@@ -37,6 +38,7 @@ struct Optionen {
     int Voreinstellung = 0;
     std::string Modus = "analyse";
     std::optional<float> min_EndeGrundzeit;
+    Cli_Zuordnung::Zuordnung_Optionen Spalten;
     // both
     std::string Einstellungen;
     std::vector<std::string> Setzen;
@@ -168,10 +170,15 @@ int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     if (!Modus) return Fehler("--mode takes keep, analyse or ascent", Aufruffehler);
     if (o.min_EndeGrundzeit && !(*o.min_EndeGrundzeit >= 0))
         return Fehler("--end-of-bottom takes a runtime in minutes, 0 or more", Aufruffehler);
+    Unit_Save_Read_CSV::Zuordnung_Aenderung Spalten;
+    if (const auto Text = Cli_Zuordnung::Zuordnung_lesen(o.Spalten, Spalten))
+        return Fehler(*Text, Aufruffehler);
+    if (Format != "csv" && o.Spalten.gegeben())
+        return Fehler("the CSV mapping options take a CSV or TXT file", Aufruffehler);
     std::vector<std::string> Ausgaben;
     if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
     std::string Text;
-    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, Text))
+    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, Text, Spalten))
         return Fehler(Text, Dateifehler);
     if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     const bool fertig = Cli_Planung::Analysieren(*Modus, o.min_EndeGrundzeit);
@@ -262,6 +269,7 @@ int main(int argc, char** argv) {
         ->default_str("analyse");
     import->add_option("--end-of-bottom", o.min_EndeGrundzeit,
                        "end of the bottom time, runtime in min (default: the first deepest waypoint)");
+    Cli_Zuordnung::Optionen_anlegen(import, o.Spalten);
     Gemeinsame_Optionen(import, o);
 
     Cli_Gasrechner::Mix_Optionen m;

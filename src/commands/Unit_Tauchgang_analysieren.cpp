@@ -199,9 +199,10 @@ bool UDDF_Tauchgang_importieren(const std::string& Dateiname) {
     return Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Dateiname, Tauchgang_gelesen);
 }
 
-bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k) {
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
+                               const Unit_Save_Read_CSV::Zuordnung_Aenderung& Aenderung) {
     Analyse_Fenster_schliessen();
-    return Unit_Save_Read_CSV::CSV_Tauchgang_importieren(Dateiname, k, Tauchgang_gelesen);
+    return Unit_Save_Read_CSV::CSV_Tauchgang_importieren(Dateiname, k, Tauchgang_gelesen, Aenderung);
 }
 
 void Modus_waehlen(int32_t Modus_neu) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Unit_WayPoints.hpp"
+#include "files/Unit_Save_Read_CSV.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
 #include <array>
@@ -50,7 +51,8 @@ void Tauchgang_gelesen();
 // analysis window of the dive before closes, the file is read, and a dive read is offered for
 // analysis. False when nothing was read.
 bool UDDF_Tauchgang_importieren(const std::string& Dateiname);
-bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k);
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
+                               const Unit_Save_Read_CSV::Zuordnung_Aenderung& Aenderung = {});
 // The radio buttons 0 .. 2.
 void Modus_waehlen(int32_t Modus_neu);
 // "setzen": the field's number as the end of bottom time; false (with a message) when it is no

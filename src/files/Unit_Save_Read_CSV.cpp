@@ -177,12 +177,17 @@ struct Statistik_Type {
     int32_t mit_pO2 = 0;      // and a pO2 above 0
     int32_t Samples = 0;      // and possible values
     bool zu_viele = false;
+    // A line that makes the whole file unusable: what is wrong, in both languages.
+    std::string Fehler_de, Fehler_en;
 };
 
 struct Leser_Type {
     const Zuordnung_Type& Z;
     std::vector<long long> CCR, OC;
     uint8_t Geraet = 0; // the apparatus read last, OC before any
+    int32_t Zeile = 0;  // the line number in the memo, from 1
+    float s_davor = 0;  // the time of the last sample, s
+    bool erste = true;  // no sample yet
 };
 
 // The value of a mapped column × factor into Ziel; an unmapped one is Leer. False when the
@@ -208,48 +213,6 @@ void Geraet_lesen(const std::string& Zeile, Leser_Type& L) {
     if (enthalten(L.CCR, g)) L.Geraet = 1;
 }
 
-bool Zeile_lesen(const std::string& Zeile, Leser_Type& L, Statistik_Type& st, Zeile_Type& r) {
-    const Zuordnung_Type& Z = L.Z;
-    const char t = Z.Trennzeichen;
-    ++st.Datenzeilen;
-    Geraet_lesen(Zeile, L);
-    r.Geraet = L.Geraet;
-    if (!Wert(Zeile, Z.SpinEdit_min_s, Faktor(Z.Einheit_min_s), t, r.s, 0) ||
-        !Wert(Zeile, Z.SpinEdit_m_s, Faktor(Z.Einheit_m_s), t, r.m, 0) ||
-        !Wert(Zeile, Z.SpinEdit_p_O2_s, 1, t, r.pO2, 0) ||
-        !Wert(Zeile, Z.SpinEdit_f_O2_s, Faktor(Z.Einheit_f_O2_s), t, r.O2, 0) ||
-        !Wert(Zeile, Z.SpinEdit_f_He_s, Faktor(Z.Einheit_f_He_s), t, r.He, 0) ||
-        !Wert(Zeile, Z.SpinEdit_cave_horizontal_distance_m_s, 1, t, r.Distanz, -1) ||
-        !Wert(Zeile, Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s, 1, t, r.Geschwindigkeit, -1))
-        return false;
-    ++st.vollstaendig;
-    if (!(r.O2 > 0)) return false;
-    ++st.mit_O2;
-    if (!(r.pO2 > 0)) return false;
-    ++st.mit_pO2;
-    // A mapping that hits the wrong columns gives fractions no gas can have; the gas table keeps
-    // whole percent, so less than 1 % oxygen would become a gas without any.
-    if (r.O2 < 0.01f || r.O2 > 1 || r.He < 0 || r.He >= 1 || r.O2 + r.He > 1.005f || r.pO2 > 10) return false;
-    ++st.Samples;
-    return true;
-}
-
-std::vector<Zeile_Type> Zeilen_lesen(const Zuordnung_Type& Z, Statistik_Type& st) {
-    Leser_Type L{Z, Ganzzahlen(Z.Edit_Tauchgeraet_CCR), Ganzzahlen(Z.Edit_Tauchgeraet_OC)};
-    std::vector<Zeile_Type> Zeilen;
-    const auto& M = Memo_CSV_Daten.Zeilen;
-    for (std::size_t k = static_cast<std::size_t>(std::max(0, Z.Kommentarzeilen)); k < M.size(); ++k) {
-        Zeile_Type r;
-        if (!Zeile_lesen(M[k], L, st, r)) continue;
-        if (Zeilen.size() > static_cast<std::size_t>(I::iWayPointMaxUeberhaupt)) {
-            st.zu_viele = true;
-            break;
-        }
-        Zeilen.push_back(r);
-    }
-    return Zeilen;
-}
-
 std::string Spaltentext(int32_t Spalte) {
     return std::to_string(Spalte);
 }
@@ -267,10 +230,117 @@ std::string Trennzeichen_Text(char t, bool Deutsch) {
     }
 }
 
+// The apparatus column may end early: a line without it keeps the apparatus of the line before.
 int32_t hoechste_Spalte(const Zuordnung_Type& Z) {
     return std::max({Z.SpinEdit_min_s, Z.SpinEdit_m_s, Z.SpinEdit_p_O2_s, Z.SpinEdit_f_O2_s,
                      Z.SpinEdit_f_He_s, Z.SpinEdit_cave_horizontal_distance_m_s,
                      Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s});
+}
+
+int32_t Felder_der_Zeile(const std::string& Zeile, char t) {
+    int32_t n = 0;
+    while (Feldtext(Zeile, n + 1, t)) ++n;
+    return n;
+}
+
+bool leer(const std::string& Zeile, char t) {
+    return Zeile.find_first_not_of(std::string(" \t\r") + t) == npos;
+}
+
+std::string Zahltext(float x) {
+    return Unit_Tools::Zahl_formatieren_Punkt(0, 1, x);
+}
+
+void Zeile_ablehnen(Statistik_Type& st, const Leser_Type& L, const std::string& de, const std::string& en) {
+    const std::string n = std::to_string(L.Zeile);
+    st.Fehler_de = "Zeile " + n + ": " + de;
+    st.Fehler_en = "line " + n + ": " + en;
+}
+
+// A mapped column the line does not reach: the mapping does not fit the file, and any dive made
+// of the other lines would be a part of it.
+bool Spalten_vorhanden(const std::string& Zeile, const Leser_Type& L, Statistik_Type& st) {
+    const char t = L.Z.Trennzeichen;
+    const int32_t h = hoechste_Spalte(L.Z), n = Felder_der_Zeile(Zeile, t);
+    if (n >= h) return true;
+    const std::string f = std::to_string(n), s = std::to_string(h);
+    Zeile_ablehnen(st, L,
+                   "die Zeile hat " + f + " Spalten, zugeordnet ist Spalte " + s + " (Trennzeichen " +
+                       Trennzeichen_Text(t, true) + ").",
+                   "the line has " + f + " columns, column " + s + " is mapped (separator " +
+                       Trennzeichen_Text(t, false) + ").");
+    return false;
+}
+
+// Values no dive has: a unit that does not fit the column.
+bool Werte_moeglich(const Zeile_Type& r, Leser_Type& L, Statistik_Type& st) {
+    if (r.m > m_Tiefe_Max) {
+        Zeile_ablehnen(st, L,
+                       "Tiefe " + Zahltext(r.m) + " m liegt tiefer als " + Zahltext(m_Tiefe_Max) +
+                           " m (Spalte und Einheit der Tiefe prüfen).",
+                       "depth " + Zahltext(r.m) + " m is deeper than " + Zahltext(m_Tiefe_Max) +
+                           " m (check the depth's column and unit).");
+        return false;
+    }
+    if (!L.erste && r.s < L.s_davor) {
+        Zeile_ablehnen(st, L,
+                       "die Zeit läuft rückwärts (" + Zahltext(r.s) + " s nach " + Zahltext(L.s_davor) +
+                           " s; Spalte und Einheit der Zeit prüfen).",
+                       "time runs backwards (" + Zahltext(r.s) + " s after " + Zahltext(L.s_davor) +
+                           " s; check the time's column and unit).");
+        return false;
+    }
+    L.erste = false;
+    L.s_davor = r.s;
+    return true;
+}
+
+bool Zeile_lesen(const std::string& Zeile, Leser_Type& L, Statistik_Type& st, Zeile_Type& r) {
+    const Zuordnung_Type& Z = L.Z;
+    const char t = Z.Trennzeichen;
+    if (leer(Zeile, t)) return false;
+    ++st.Datenzeilen;
+    if (!Spalten_vorhanden(Zeile, L, st)) return false;
+    Geraet_lesen(Zeile, L);
+    r.Geraet = L.Geraet;
+    Wert(Zeile, Z.SpinEdit_min_s, Faktor(Z.Einheit_min_s), t, r.s, 0);
+    Wert(Zeile, Z.SpinEdit_m_s, Faktor(Z.Einheit_m_s), t, r.m, 0);
+    Wert(Zeile, Z.SpinEdit_p_O2_s, 1, t, r.pO2, 0);
+    Wert(Zeile, Z.SpinEdit_f_O2_s, Faktor(Z.Einheit_f_O2_s), t, r.O2, 0);
+    Wert(Zeile, Z.SpinEdit_f_He_s, Faktor(Z.Einheit_f_He_s), t, r.He, 0);
+    Wert(Zeile, Z.SpinEdit_cave_horizontal_distance_m_s, 1, t, r.Distanz, -1);
+    Wert(Zeile, Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s, 1, t, r.Geschwindigkeit, -1);
+    ++st.vollstaendig;
+    if (!(r.O2 > 0)) return false;
+    ++st.mit_O2;
+    if (!(r.pO2 > 0)) return false;
+    ++st.mit_pO2;
+    // A mapping that hits the wrong columns gives fractions no gas can have; the gas table keeps
+    // whole percent, so less than 1 % oxygen would become a gas without any.
+    if (r.O2 < 0.01f || r.O2 > 1 || r.He < 0 || r.He >= 1 || r.O2 + r.He > 1.005f || r.pO2 > 10) return false;
+    if (!Werte_moeglich(r, L, st)) return false;
+    ++st.Samples;
+    return true;
+}
+
+std::vector<Zeile_Type> Zeilen_lesen(const Zuordnung_Type& Z, Statistik_Type& st) {
+    Leser_Type L{Z, Ganzzahlen(Z.Edit_Tauchgeraet_CCR), Ganzzahlen(Z.Edit_Tauchgeraet_OC)};
+    std::vector<Zeile_Type> Zeilen;
+    const auto& M = Memo_CSV_Daten.Zeilen;
+    for (std::size_t k = static_cast<std::size_t>(std::max(0, Z.Kommentarzeilen)); k < M.size(); ++k) {
+        Zeile_Type r;
+        L.Zeile = static_cast<int32_t>(k + 1);
+        if (!Zeile_lesen(M[k], L, st, r)) {
+            if (!st.Fehler_de.empty()) return {};
+            continue;
+        }
+        if (Zeilen.size() > static_cast<std::size_t>(I::iWayPointMaxUeberhaupt)) {
+            st.zu_viele = true;
+            break;
+        }
+        Zeilen.push_back(r);
+    }
+    return Zeilen;
 }
 
 void Kein_Tauchgang(const std::string& de, const std::string& en) {
@@ -281,7 +351,9 @@ void Kein_Tauchgang(const std::string& de, const std::string& en) {
 // Says at which step the lines fell out.
 void Diagnose(const Zuordnung_Type& Z, const Statistik_Type& st) {
     const std::string O2 = Spaltentext(Z.SpinEdit_f_O2_s), pO2 = Spaltentext(Z.SpinEdit_p_O2_s);
-    if (Z.SpinEdit_f_O2_s <= 0)
+    if (!st.Fehler_de.empty())
+        Kein_Tauchgang(st.Fehler_de, st.Fehler_en);
+    else if (Z.SpinEdit_f_O2_s <= 0)
         Kein_Tauchgang("der Sauerstoffanteil ist keiner Spalte zugeordnet.",
                        "the oxygen fraction is mapped to no column.");
     else if (Z.SpinEdit_p_O2_s <= 0)
@@ -547,7 +619,31 @@ bool Setzen() {
     return true;
 }
 
-bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k) {
+void Aenderung_anwenden(const Zuordnung_Aenderung& a) {
+    Zuordnung_Type& Z = Zuordnung;
+    const auto uebernehmen = [](auto& Ziel, const auto& Wert) {
+        if (Wert) Ziel = *Wert;
+    };
+    uebernehmen(Z.Kommentarzeilen, a.Kommentarzeilen);
+    uebernehmen(Z.SpinEdit_min_s, a.Zeit);
+    uebernehmen(Z.Einheit_min_s, a.Zeit_Einheit);
+    uebernehmen(Z.SpinEdit_m_s, a.Tiefe);
+    uebernehmen(Z.Einheit_m_s, a.Tiefe_Einheit);
+    uebernehmen(Z.SpinEdit_p_O2_s, a.pO2);
+    uebernehmen(Z.SpinEdit_f_O2_s, a.f_O2);
+    uebernehmen(Z.Einheit_f_O2_s, a.f_O2_Einheit);
+    uebernehmen(Z.SpinEdit_f_He_s, a.f_He);
+    uebernehmen(Z.Einheit_f_He_s, a.f_He_Einheit);
+    uebernehmen(Z.SpinEdit_Tauchgeraet_s, a.Tauchgeraet);
+    uebernehmen(Z.Edit_Tauchgeraet_CCR, a.Tauchgeraet_CCR);
+    uebernehmen(Z.Edit_Tauchgeraet_OC, a.Tauchgeraet_OC);
+    uebernehmen(Z.SpinEdit_cave_horizontal_distance_m_s, a.Distanz);
+    uebernehmen(Z.SpinEdit_cave_horizontal_velocity_m_pro_min_s, a.Geschwindigkeit);
+    uebernehmen(Z.Trennzeichen, a.Trennzeichen);
+    uebernehmen(Z.min_dT, a.min_dT);
+}
+
+bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k, const Zuordnung_Aenderung& Aenderung) {
     if (k < 0 || k >= Voreinstellung_Anzahl) {
         const std::string n = std::to_string(k);
         Meldung_Problem("Voreinstellung " + n + " gibt es nicht", "There is no preset " + n);
@@ -555,15 +651,41 @@ bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k) {
     }
     if (!CSV_Datei_laden(Dateiname)) return false;
     Voreinstellung_waehlen(k);
+    Aenderung_anwenden(Aenderung);
     return Setzen();
 }
 
-bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
-                               const std::function<void()>& Tauchgang_geladen) {
-    if (!CSV_importieren_Datei(Dateiname, k)) return false;
+void Zeigen(const std::function<void()>& Tauchgang_geladen) {
     Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
     if (Tauchgang_geladen) Tauchgang_geladen();
+}
+
+bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
+                               const std::function<void()>& Tauchgang_geladen,
+                               const Zuordnung_Aenderung& Aenderung) {
+    if (!CSV_importieren_Datei(Dateiname, k, Aenderung)) return false;
+    Zeigen(Tauchgang_geladen);
     return true;
+}
+
+bool Lesen() {
+    const bool gelesen = CSV_Datei_lesen();
+    if (gelesen)
+        Unit_Tools::Meldung_Info("gelesen", "read");
+    else
+        Unit_Tools::Meldung_Info("nicht gelesen", "not read");
+    return gelesen;
+}
+
+void CSV_Report_ins_Memo() {
+    Unit_Report::Report_CSV_schreiben();
+    Memo_CSV_Daten.Zeilen = Unit_Textpuffer::Memo_ReportCSV.Zeilen;
+    Unit_UI::UI().Textpuffer_geaendert(Memo_CSV_Daten.Name);
+}
+
+void Memo_loeschen() {
+    Memo_CSV_Daten.Zeilen.clear();
+    Unit_UI::UI().Textpuffer_geaendert(Memo_CSV_Daten.Name);
 }
 
 bool CSV_importieren(int32_t k) {

@@ -39,6 +39,20 @@ struct Zuordnung_Type {
 };
 
 extern Zuordnung_Type Zuordnung;
+// What is given over a preset (the command line's mapping options); empty = the preset's.
+struct Zuordnung_Aenderung {
+    std::optional<int32_t> Kommentarzeilen, Zeit, Tiefe, pO2, f_O2, f_He, Tauchgeraet, Distanz,
+        Geschwindigkeit;
+    std::optional<Zeiteinheit> Zeit_Einheit;
+    std::optional<Tiefeneinheit> Tiefe_Einheit;
+    std::optional<Anteilseinheit> f_O2_Einheit, f_He_Einheit;
+    std::optional<std::string> Tauchgeraet_CCR, Tauchgeraet_OC;
+    std::optional<char> Trennzeichen;
+    std::optional<float> min_dT;
+};
+void Aenderung_anwenden(const Zuordnung_Aenderung& Aenderung);
+// Deeper than any dive: a depth column in the wrong unit or the wrong column.
+constexpr float m_Tiefe_Max = 350;
 extern int32_t Voreinstellung;
 constexpr int32_t Voreinstellung_Anzahl = 7;
 constexpr int32_t Voreinstellung_Hoehlenprofil = 5;
@@ -73,15 +87,28 @@ bool CSV_Datei_lesen();
 // or not written.
 bool Memo_speichern();
 
+// "lesen": CSV_Datei_lesen, then the message "gelesen" or "nicht gelesen".
+bool Lesen();
+// "CSV Report schreiben": the CSV report of the dive in memory rebuilt into the memo.
+void CSV_Report_ins_Memo();
+// "löschen".
+void Memo_loeschen();
+
 // "setzen": the memo with the mapping into the dive. A memo from which no dive can be made gives
-// a message that says what is missing and changes nothing (false).
+// a message that says what is missing and changes nothing (false). So does a data line that
+// lacks a mapped column, a depth beyond m_Tiefe_Max or a time before the line above: the message
+// names the line.
 bool Setzen();
-// The main-menu imports: the file, preset k, converted.
-bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k);
+// "zeigen": the dive set is shown as a dive that was read (the hook: the dive is loaded).
+void Zeigen(const std::function<void()>& Tauchgang_geladen);
+// The main-menu imports: the file, preset k with the changes over it, converted.
+bool CSV_importieren_Datei(const std::string& Dateiname, int32_t k,
+                           const Zuordnung_Aenderung& Aenderung = {});
 bool CSV_importieren(int32_t k);
 // The import of a file with preset k: the file converted, then the hook (the dive is loaded).
 bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
-                               const std::function<void()>& Tauchgang_geladen);
+                               const std::function<void()>& Tauchgang_geladen,
+                               const Zuordnung_Aenderung& Aenderung = {});
 // The export: the CSV report of the dive in memory rebuilt and written to the file (the old file
 // stays when it cannot be written); with the save dialog a cancel writes nothing.
 bool CSV_exportieren_Datei(const std::string& Dateiname);

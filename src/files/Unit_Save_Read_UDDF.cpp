@@ -511,7 +511,9 @@ bool Schema() {
     X::Kommentar(
         Text_waehlen("Oberflächenpause bei Wiederholungstauchgang", "Surface time before repetition dive"));
     Oberflaechenpause();
-    int32_t iWayPointMax_Block = I::iWayPointMax;
+    // Read: a file without the program block holds as many samples as it has "waypoint" elements,
+    // whatever the import before it left in the store.
+    int32_t iWayPointMax_Block = lesend() ? 0 : I::iWayPointMax;
     Programmblock(iWayPointMax_Block);
     Samples(iWayPointMax_Block);
     if (X::Element("/dive") && lesend()) Datei_Tauchgang.clear();

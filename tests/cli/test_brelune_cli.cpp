@@ -242,6 +242,67 @@ TEST(brelune_cli, Import_CSV_mit_Voreinstellung_und_Format) {
     EXPECT_EQ(starten("import " + Kopie + " --format uddf --mode keep").Status, 0);
 }
 
+namespace {
+// Tab separated after two header lines: time (s) in column 2, depth in feet in column 3, pO2 in
+// column 4, then the columns of "Brelune CSV" (O2 % in 5, He % in 7, apparatus in 9).
+std::string Log_in_Fuss() {
+    const std::string Datei = Tempordner() + "/log.txt";
+    std::ofstream(Datei) << "x\ny\n1\t0\t0\t1.0\t21\t0\t0\t0\t1\n2\t60\t100\t1.0\t21\t0\t0\t0\t1\n"
+                            "3\t120\t0\t1.0\t21\t0\t0\t0\t1\n";
+    return Datei;
+}
+const std::string Zuordnung = " --preset 6 --skip-lines 2 --time 2:sec --depth 3:ft --po2 4 --separator tab";
+} // namespace
+
+TEST(brelune_cli, Import_CSV_mit_eigener_Zuordnung) {
+    const auto h = starten("import --help");
+    for (const char* Option :
+         {"--time", "--depth", "--po2", "--o2", "--he", "--apparatus-column", "--ccr-values", "--oc-values",
+          "--cave-distance", "--cave-velocity", "--separator", "--skip-lines", "--resolution"})
+        EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
+    const std::string Datei = Log_in_Fuss();
+    const auto l = starten("import " + Datei + Zuordnung + " --mode keep --output json");
+    ASSERT_EQ(l.Status, 0);
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "\"max_depth\": 30.48")); // 100 ft
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "\"gas_name\": \"Luft\""));
+    // the preset alone reads the file's first column as the time and finds no possible line
+    EXPECT_EQ(starten("import " + Datei + " --preset 6 --mode keep").Status, 2);
+}
+
+TEST(brelune_cli, Import_CSV_Zuordnung_falsch_gegeben) {
+    const std::string Datei = Log_in_Fuss();
+    const std::pair<const char*, const char*> Faelle[] = {
+        {" --depth 3:yard", "--depth: unit \"yard\" is not known; give ft, m"},
+        {" --time x", "--time: \"x\" is no column"},
+        {" --o2 15", "--o2: \"15\" is no column (0 to 14"},
+        {" --he 7:promille", "--he: unit \"promille\" is not known"},
+        {" --po2 4:bar", "--po2: unit \"bar\" is not known"},
+        {" --separator pipe", "--separator takes comma, blank, semicolon or tab"},
+        {" --skip-lines -1", "--skip-lines takes a whole number"},
+        {" --resolution 0.5", "--resolution takes 0.1"}};
+    for (const auto& [Option, Meldung] : Faelle) {
+        const auto l = starten("import " + Datei + Zuordnung + Option, true);
+        EXPECT_EQ(l.Status, 1) << Option;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Option << ": " << l.Ausgabe;
+    }
+    const auto u = starten("import " + Testdatei("subsurface-test42.uddf") + " --depth 2", true);
+    EXPECT_EQ(u.Status, 1);
+    EXPECT_TRUE(enthaelt(u.Ausgabe, "the CSV mapping options take a CSV or TXT file"));
+}
+
+// Data the mapping makes nonsense of: the line is named, nothing is imported.
+TEST(brelune_cli, Import_CSV_unmoegliche_Werte_nennen_die_Zeile) {
+    const std::string Datei = Log_in_Fuss();
+    const std::pair<const char*, const char*> Faelle[] = {
+        {" --time 3:sec", "Zeile 5: die Zeit läuft rückwärts (0.0 s nach 100.0 s"},
+        {" --depth 3:m --lang en --he 12", "line 3: the line has 9 columns, column 12 is mapped"}};
+    for (const auto& [Option, Meldung] : Faelle) {
+        const auto l = starten("import " + Datei + Zuordnung + Option + " --mode keep", true);
+        EXPECT_EQ(l.Status, 2) << Option;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Option << ": " << l.Ausgabe;
+    }
+}
+
 TEST(brelune_cli, Import_Fehler_und_ihre_Codes) {
     const std::string Datei = Testdatei("shearwater-cloud-oc-trimix-perdix2.uddf");
     EXPECT_EQ(starten("import").Status, 1);

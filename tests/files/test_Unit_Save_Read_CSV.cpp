@@ -322,7 +322,30 @@ INSTANTIATE_TEST_SUITE_P(
         Ohne_Tauchgang_Fall{"Strichpunktdatei_mit_Komma",
                             {"h", "0;0;0;0;1;0.21;0", "60;10;0;0;1;0.21;0"},
                             0,
-                            "keine Zeile hat die zugeordneten Spalten bis Spalte 7 (Trennzeichen Komma)"},
+                            "Zeile 2: die Zeile hat 1 Spalten, zugeordnet ist Spalte 7 (Trennzeichen Komma)"},
+        // one short line in the middle: the mapping does not fit the file, no part of it is taken
+        Ohne_Tauchgang_Fall{"Spalte_jenseits_einer_Zeile",
+                            {"h", "0,0,0,0,1,0.21,0,0,0,16", "60,10,0,0,1,0.21,0,0,0,16", "", "120,10,0,0,1",
+                             "180,0,0,0,1,0.21,0,0,0,16"},
+                            0,
+                            "Zeile 5: die Zeile hat 5 Spalten, zugeordnet ist Spalte 7"},
+        // centimetres read as metres
+        Ohne_Tauchgang_Fall{"Tiefe_ueber_350_m",
+                            {"h", "0,0,0,0,1,0.21,0,0,0,16", "60,1250,0,0,1,0.21,0,0,0,16"},
+                            0,
+                            "Zeile 3: Tiefe 1250.0 m liegt tiefer als 350.0 m"},
+        // 1200 ft are 365.76 m
+        Ohne_Tauchgang_Fall{"Fuss_ueber_350_m",
+                            {"Dive Number,Imperial Units", "1,True", "Time (sec),Depth",
+                             "0,0,0,0,1,0.21,0,0,0,16", "60,1200,0,0,1,0.21,0,0,0,16"},
+                            0,
+                            "Zeile 5: Tiefe 365.8 m liegt tiefer als 350.0 m"},
+        // minutes and seconds "m:ss" in a minutes column: 1:30 reads as 0, after 1
+        Ohne_Tauchgang_Fall{
+            "Zeit_laeuft_rueckwaerts",
+            {"h", "0,0,0,0,21,0,0,0,1,1.0", "1,10,0,0,21,0,0,0,1,1.0", "1:30,10,0,0,21,0,0,0,1,1.0"},
+            6,
+            "Zeile 4: die Zeit läuft rückwärts (0.0 s nach 60.0 s"},
         Ohne_Tauchgang_Fall{
             "ohne_Sauerstoff", {"h", "0,0,0,0,1.0,0,0"}, 0, "keine Zeile hat einen Sauerstoffanteil"},
         Ohne_Tauchgang_Fall{
@@ -425,9 +448,12 @@ INSTANTIATE_TEST_SUITE_P(Dateien, Ohne_Sauerstoffanteil,
                          Fallname());
 
 TEST_F(CSV, XP5_mit_dem_Textimport_sagt_was_fehlt) {
-    // tab separated like presets 2 and 4; the column of preset 2's oxygen holds "0-3 MPM"
     EXPECT_FALSE(CSV_importieren_Datei(Testdatei("seemann-xp5-de.txt"), 2));
-    EXPECT_EQ(Oberflaeche.Anzahl("keine Zeile hat einen Sauerstoffanteil über 0 (Spalte 5)"), 1);
+    // after the 3 lines the preset skips come more lines of the summary, not the columns
+    EXPECT_EQ(Oberflaeche.Anzahl("Zeile 4: die Zeile hat 1 Spalten, zugeordnet ist Spalte 8 (Trennzeichen "
+                                 "Tabulator)"),
+              1)
+        << Oberflaeche.Meldungen.front().Text;
 }
 
 TEST_F(CSV, Datei_ins_Memo_und_Memo_in_eine_Datei) {
@@ -449,4 +475,46 @@ TEST_F(CSV, Datei_ins_Memo_und_Memo_in_eine_Datei) {
     s << f.rdbuf();
     EXPECT_EQ(s.str(), "a,b\r\n1,2\r\n3,4\r\n");
     std::filesystem::remove_all(Ordner);
+}
+
+// ---- A mapping given over a preset (the command line's options) ----
+
+TEST_F(CSV, Aenderung_ueber_der_Voreinstellung) {
+    const auto Ordner = std::filesystem::temp_directory_path() / ("csv_a_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(Ordner);
+    const std::string Name = (Ordner / "log.txt").string();
+    // depth in feet in column 3, time in seconds in column 2, tab separated, two header lines
+    std::ofstream(Name, std::ios::binary)
+        << "x\ny\n1\t0\t0\t1.0\t21\t0\t0\t0\t1\n"
+           "2\t60\t100\t1.0\t21\t0\t0\t0\t1\n3\t120\t0\t1.0\t21\t0\t0\t0\t1\n";
+    Zuordnung_Aenderung a;
+    a.Kommentarzeilen = 2;
+    a.Zeit = 2;
+    a.Zeit_Einheit = Zeiteinheit::sec;
+    a.Tiefe = 3;
+    a.Tiefe_Einheit = Tiefeneinheit::ft;
+    a.pO2 = 4;
+    a.Trennzeichen = '\t';
+    ASSERT_TRUE(CSV_importieren_Datei(Name, 6, a));
+    // what was given, over what the preset "Brelune CSV" brings
+    EXPECT_EQ(Zuordnung.SpinEdit_m_s, 3);
+    EXPECT_EQ(Zuordnung.Einheit_m_s, Tiefeneinheit::ft);
+    EXPECT_EQ(Zuordnung.Trennzeichen, '\t');
+    EXPECT_EQ(Zuordnung.SpinEdit_f_O2_s, 5);
+    EXPECT_EQ(Zuordnung.Einheit_f_O2_s, Anteilseinheit::Prozent);
+    EXPECT_EQ(Voreinstellung, 6);
+    const int32_t k = WayPoint_bei(1);
+    ASSERT_GE(k, 0);
+    EXPECT_NEAR(W::WayPoint[k].m_Wasser, 30.48f, 1e-4);
+    EXPECT_EQ(G::Gasgemisch[W::WayPoint[k].Gas_Nr].Name, "Luft");
+    std::filesystem::remove_all(Ordner);
+}
+
+// Regression: the sample count of a CSV import cut the next UDDF file of another program short.
+TEST_F(CSV, UDDF_nach_CSV_liest_jeden_Sample) {
+    Memo({"h", "0,0,0,0,1.0,0.21,0", "60,10,0,0,1.0,0.21,0", "120,0,0,0,1.0,0.21,0"});
+    Voreinstellung_waehlen(0);
+    ASSERT_TRUE(Setzen());
+    ASSERT_TRUE(U::UDDF_importieren_Datei(Testdatei("subsurface-test42.uddf")));
+    EXPECT_EQ(W::WayPoint_Anzahl, 829); // 2485 samples every 2 s: 829 grid times and the start
 }

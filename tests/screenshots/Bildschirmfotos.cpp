@@ -149,6 +149,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Gasrechner(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Gewebe(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Hoehle(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Dateifenster(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

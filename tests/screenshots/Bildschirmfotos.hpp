@@ -34,6 +34,7 @@ bool Druck(const QDir& Ordner, int Sprache);
 bool Gasrechner(const QDir& Ordner, int Sprache);
 bool Gewebe(const QDir& Ordner, int Sprache);
 bool Hoehle(const QDir& Ordner, int Sprache);
+bool Dateifenster(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

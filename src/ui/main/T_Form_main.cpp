@@ -32,6 +32,8 @@
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
 #include "ui/displays/T_Form_Gewebedruck.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
+#include "ui/files/T_Form_Save_Read_CSV.hpp"
+#include "ui/files/T_Form_aXML.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/gases/T_Form_Gasgemisch.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
@@ -121,6 +123,8 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
                                    findChild<QAction*>("Aktion_Wegpunkte_Uebersicht"));
     connect(Hoehlentauchen, &T_Form_CaveDiving::Tauchgang_geaendert, this,
             &T_Form_main::Hauptfenster_aktualisieren);
+    CSV_Fenster = new T_Form_Save_Read_CSV(this);
+    UDDF_Fenster = new T_Form_aXML(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -403,6 +407,8 @@ void T_Form_main::Menue_anlegen() {
     Tauchgang->addSeparator();
     Befehl(Eintrag(Tauchgang, 9, "Aktion_Export_UDDF"), [this] { Exportieren_UDDF(); });
     Befehl(Eintrag(Tauchgang, 355, "Aktion_Export_CSV"), [this] { CSV_speichern(); });
+    Befehl(Eintrag(Tauchgang, 302, "Aktion_CSV_Fenster"), [this] { zeigen(CSV_Fenster); });
+    Befehl(Eintrag(Tauchgang, 156, "Aktion_UDDF_Fenster"), [this] { zeigen(UDDF_Fenster); });
     Tauchgang->addSeparator();
     Befehl(Eintrag(Tauchgang, 10, "Aktion_Programm_beenden"), [this] { close(); });
     Tauchgang->actions().back()->setShortcut(QKeySequence::Quit);
@@ -794,13 +800,24 @@ void T_Form_main::Importieren(int Format) {
     const auto Datei =
         Unit_UI::UI().Datei_waehlen({false, Filter[Format], Unit_WayPoints::Pfad_Tauchgang, std::string()});
     if (!Datei) return;
+    bool importiert = false;
     Ausfuehren([&] {
         namespace A = Unit_Tauchgang_analysieren;
         if (Format == 0)
-            A::UDDF_Tauchgang_importieren(*Datei);
+            importiert = A::UDDF_Tauchgang_importieren(*Datei);
         else
-            A::CSV_Tauchgang_importieren(*Datei, Format - 1);
+            importiert = A::CSV_Tauchgang_importieren(*Datei, Format - 1);
     });
+    if (Format == 0) return;
+    CSV_Fenster->Anzeigen();
+    // A file the preset does not fit: the diver maps its columns in the import window.
+    if (!importiert && Unit_Save_Read_CSV::Dateiname_CSV == *Datei) zeigen(CSV_Fenster);
+}
+
+void T_Form_main::zeigen(QWidget* Fenster) {
+    Fenster->show();
+    Fenster->raise();
+    Fenster->activateWindow();
 }
 
 void T_Form_main::Exportieren_UDDF() {

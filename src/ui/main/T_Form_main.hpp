@@ -37,6 +37,8 @@ class T_Form_Gewebe;
 class T_Form_Gewebedruck;
 class T_Form_Gewebe_barL;
 class T_Form_CaveDiving;
+class T_Form_Save_Read_CSV;
+class T_Form_aXML;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -107,6 +109,9 @@ class T_Form_main : public QMainWindow {
     void Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik);
     // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
     T_Form_Gasgemisch* Gasrechner = nullptr;
+    // The CSV and text import with its column mapping, and the UDDF document for inspection.
+    T_Form_Save_Read_CSV* CSV_Fenster = nullptr;
+    T_Form_aXML* UDDF_Fenster = nullptr;
     void Gasrechner_zeigen();
     // The cave-diving window, always on top, not modal.
     T_Form_CaveDiving* Hoehlentauchen = nullptr;
@@ -144,6 +149,7 @@ class T_Form_main : public QMainWindow {
     void Textseiten_fuellen();
     void Datei_laden();
     void Importieren(int Format);
+    void zeigen(QWidget* Fenster);
     void Exportieren_UDDF();
     void CSV_speichern();
 
