@@ -147,6 +147,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Austauchplanung(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Druck(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Gasrechner(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Analyse(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

@@ -32,6 +32,7 @@ bool Einstellungen(const QDir& Ordner, int Sprache);
 bool Austauchplanung(const QDir& Ordner, int Sprache);
 bool Druck(const QDir& Ordner, int Sprache);
 bool Gasrechner(const QDir& Ordner, int Sprache);
+bool Analyse(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

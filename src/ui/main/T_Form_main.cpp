@@ -28,6 +28,8 @@
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
+#include "ui/displays/T_Form_Tauchgang_analysieren.hpp"
+#include "ui/displays/T_Form_sData_Waypoints_edit.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 #include "ui/gases/T_Form_Gasgemisch.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
@@ -110,6 +112,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     Gasrechner = new T_Form_Gasgemisch(this);
+    Analysefenster_anlegen();
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -457,9 +460,18 @@ void T_Form_main::Menue_anlegen() {
     Eintrag_Austauchen->setShortcut(Qt::Key_F9);
     Befehl(Eintrag_Austauchen, [this] { BitBtn_Austauchen->click(); });
     Berechnung->addSeparator();
-    spaeter(Eintrag(Berechnung, 50, "Aktion_Tauchgang_analysieren"));
+    Eintrag_Analyse = Eintrag(Berechnung, 50, "Aktion_Tauchgang_analysieren");
+    Befehl(Eintrag_Analyse, [this] {
+        namespace A = Unit_Tauchgang_analysieren;
+        Ausfuehren([] {
+            A::Analyse_Fenster_zeigen();
+            A::Modus_waehlen(A::Analysieren);
+            A::OK_Klick();
+        });
+        Zusammenfassung_zeigen();
+    });
     Berechnung->addSeparator();
-    spaeter(Eintrag(Berechnung, 51, "Aktion_Wegpunkte_Uebersicht"));
+    Befehl(Eintrag(Berechnung, 51, "Aktion_Wegpunkte_Uebersicht"), [this] { Wegpunktfenster->show(); });
 
     QMenu* Extras = Menue(52, "Menu_Extras");
     Befehl(Eintrag(Extras, 53, "Aktion_Gasrechner"), [this] { Gasrechner_zeigen(); });
@@ -657,6 +669,7 @@ void T_Form_main::Zustaende_setzen() {
     Eintrag_Abstieg->setEnabled(CheckBox_Abstieg->isEnabled());
     Eintrag_Loeschen->setEnabled(BitBtn_Loeschen->isEnabled());
     Eintrag_Austauchen->setEnabled(BitBtn_Austauchen->isEnabled());
+    Eintrag_Analyse->setEnabled(M::Analyse_erlaubt && !rechnet);
     Eintrag_Wiederholung->setEnabled(BitBtn_Wiederholungstauchgang->isEnabled());
     for (auto& [Index, a] : Geraete_Eintraege) {
         a->setChecked(Index == W::Tauchgeraet);
@@ -755,7 +768,32 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     CWGraph_Tauchgang->aktualisieren();
     Breite_der_Statusseite();
     Zugaengliche_Namen_setzen();
+    Analysefenster_abgleichen();
     Fuellen_laeuft = false;
+}
+
+void T_Form_main::Analysefenster_anlegen() {
+    Analysefenster = new T_Form_Tauchgang_analysieren(this);
+    Wegpunktfenster = new T_Form_sData_Waypoints_edit(this);
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Befehl_verlangt, this,
+            [this](const std::function<void()>& Befehl) { Ausfuehren(Befehl); });
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Wegpunkte_verlangt, Wegpunktfenster,
+            &QWidget::show);
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Analyse_geschrieben, this,
+            &T_Form_main::Zusammenfassung_zeigen);
+}
+
+void T_Form_main::Zusammenfassung_zeigen() {
+    PageControl_links->setCurrentWidget(PageControl_links->findChild<QWidget*>("TabSheet_Zusammenfassung"));
+}
+
+void T_Form_main::Analysefenster_abgleichen() {
+    // The library offers the choice after a dive was read and withdraws it with every new dive.
+    if (Unit_Tauchgang_analysieren::Fenster_sichtbar == Analysefenster->isVisible()) return;
+    if (Unit_Tauchgang_analysieren::Fenster_sichtbar)
+        Analysefenster->show();
+    else
+        Analysefenster->hide();
 }
 
 void T_Form_main::Breite_der_Statusseite() {
@@ -771,7 +809,7 @@ void T_Form_main::Breite_der_Statusseite() {
 void T_Form_main::Datei_laden() {
     Ausfuehren([] {
         Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
-        Unit_Save_Read::Tauchgang_laden(M::Tauchgang_geladen);
+        Unit_Save_Read::Tauchgang_laden(Unit_Tauchgang_analysieren::Tauchgang_gelesen);
     });
 }
 
