@@ -16,6 +16,9 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <cmath>
+#include <optional>
+
 namespace E = Unit_sData_Waypoints_Edit;
 
 namespace {
@@ -42,8 +45,21 @@ QLabel* Beschriftung_ohne_Tag(QWidget* Feld) {
     return l;
 }
 
-float Zahl(const QLineEdit* Feld) {
-    return static_cast<float>(Unit_Tools::Zahl_lesen(Feld->text().toStdString()));
+// The numbers of the fields, or none (with the message of the first that is no number): a typing
+// slip must not become 0 on every following waypoint.
+template <std::size_t N>
+std::optional<std::array<float, N>> Zahlen(const std::array<const QLineEdit*, N>& Felder) {
+    std::array<float, N> Werte{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::string Text = Felder[k]->text().toStdString();
+        long double x = 0;
+        if (!Unit_Tools::Zahl_umwandeln(Text, x) || !std::isfinite(x)) {
+            Unit_Tools::Zahl_lesen(Text);
+            return std::nullopt;
+        }
+        Werte[k] = static_cast<float>(x);
+    }
+    return Werte;
 }
 } // namespace
 
@@ -193,8 +209,10 @@ void T_Form_sData_Waypoints_edit::Marken_loeschen() {
 }
 
 void T_Form_sData_Waypoints_edit::Uebernehmen_klick() {
-    const E::Atemwerte Neu{ComboBox_wTauchgeraet->currentIndex(), Zahl(Edit_wCCR_pO2),
-                           Zahl(Edit_wL_pro_min_ConstantFlow), ComboBox_wGasgemisch_Num->currentIndex()};
+    const auto Werte = Zahlen<2>({Edit_wCCR_pO2, Edit_wL_pro_min_ConstantFlow});
+    if (!Werte) return;
+    const E::Atemwerte Neu{ComboBox_wTauchgeraet->currentIndex(), (*Werte)[0], (*Werte)[1],
+                           ComboBox_wGasgemisch_Num->currentIndex()};
     const auto w = CheckBox6->isChecked()   ? E::Weitergabe::alle_folgenden
                    : CheckBox5->isChecked() ? E::Weitergabe::gleicher_Inhalt
                                             : E::Weitergabe::nur_dieser;
@@ -204,9 +222,9 @@ void T_Form_sData_Waypoints_edit::Uebernehmen_klick() {
 }
 
 void T_Form_sData_Waypoints_edit::Kalibrieren_klick() {
-    const float m = Zahl(Edit_cave_horizontal_distance_m);
-    const float v = Zahl(Edit_cave_horizontal_velocity_m_pro_min);
+    const auto Werte = Zahlen<2>({Edit_cave_horizontal_distance_m, Edit_cave_horizontal_velocity_m_pro_min});
+    if (!Werte) return;
     const int k = SpinEdit_i->value();
-    Befehl_ausfuehren([&] { E::Kalibrieren(k, m, v); });
+    Befehl_ausfuehren([&] { E::Kalibrieren(k, (*Werte)[0], (*Werte)[1]); });
     Wegpunkt_zeigen(k);
 }

@@ -136,6 +136,17 @@ class test_T_Form_sData_Waypoints_edit : public QObject {
             QCOMPARE(Punkt(i).Gas_Nr, neu);
         }
         QCOMPARE(Punkt(4).Tauchgeraet, uint8_t{0});
+
+        // a setpoint that is no number is said and changes nothing
+        waehlen(6);
+        Fenster().ComboBox_wGasgemisch_Num->setCurrentIndex(alt);
+        emit Fenster().ComboBox_wGasgemisch_Num->activated(alt);
+        Fenster().Edit_wCCR_pO2->setText("1,2x");
+        const std::size_t Meldungen = Oberflaeche.Meldungen.size();
+        QTest::mouseClick(Fenster().Button_uebernehmen, Qt::LeftButton);
+        QCOMPARE(Oberflaeche.Meldungen.size(), Meldungen + 1);
+        QCOMPARE(Punkt(6).Gas_Nr, neu);
+        QCOMPARE(Punkt(6).CCR_Setpoint, 1.2f);
     }
 
     void Kalibrieren_und_loeschen() {
