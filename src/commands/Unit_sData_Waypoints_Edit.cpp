@@ -18,6 +18,8 @@ using Unit_Tools::Zahl_formatieren;
 
 // Setpoints and flows typed alike count as the same content.
 constexpr float Gleich_Toleranz = 0.005f;
+// Runtimes summed up in steps lie a few millionths off the grid.
+constexpr float Laufzeit_Toleranz = 0.001f; // min
 constexpr float bar_Setpoint_hoechstens = 5;
 constexpr float L_pro_min_Flow_hoechstens = 100;
 constexpr int32_t Tauchgeraet_hoechstens = 3; // OC, CCR, SCR, pSCR
@@ -86,6 +88,13 @@ void Wegpunkt_waehlen(int32_t i) {
     Graph::Cursor[1] = Graph::Cursor[2] = Graph::Positionsmarke = {w.min_Runtime, w.m_Wasser};
     Graph::Cursor_min_Runtime = w.min_Runtime;
     melden();
+}
+
+int32_t Wegpunkt_zur_Runtime(float min) {
+    int32_t k = 0;
+    for (int32_t i = 1; i <= im_Speicher(W::WayPoint_Anzahl); ++i)
+        if (Punkt(i).min_Runtime <= min + Laufzeit_Toleranz) k = i;
+    return k;
 }
 
 void Aenderungen_uebernehmen(int32_t s, Atemwerte Neu, Weitergabe w) {

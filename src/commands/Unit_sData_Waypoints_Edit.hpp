@@ -25,6 +25,8 @@ Anzeige Wegpunkt_anzeigen(int32_t i);
 int32_t Startwegpunkt();
 // Shows waypoint i on the graph: the input and the time cursor go to it.
 void Wegpunkt_waehlen(int32_t i);
+// The waypoint the time cursor at a runtime has reached: the last one not after it.
+int32_t Wegpunkt_zur_Runtime(float min_Runtime);
 
 // The breathing set-up the window holds for a waypoint.
 struct Atemwerte {

@@ -1,6 +1,7 @@
 #include "ui/displays/T_Form_sData_Waypoints_edit.hpp"
 
 #include "commands/Unit_sData_Waypoints_Edit.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -175,8 +176,20 @@ void T_Form_sData_Waypoints_edit::showEvent(QShowEvent* Ereignis) {
     QDialog::showEvent(Ereignis);
 }
 
+void T_Form_sData_Waypoints_edit::Zeitcursor_gefolgt() {
+    if (!isVisible() || Unit_WayPoints::Grafikmodus != 2) return;
+    const int i = E::Wegpunkt_zur_Runtime(Unit_Graph_Utilities::Cursor_min_Runtime);
+    const QSignalBlocker still(SpinEdit_i);
+    SpinEdit_i->setValue(i);
+    Felder_fuellen(i);
+}
+
 void T_Form_sData_Waypoints_edit::Wegpunkt_zeigen(int i) {
     Befehl_ausfuehren([i] { E::Wegpunkt_waehlen(i); });
+    Felder_fuellen(i);
+}
+
+void T_Form_sData_Waypoints_edit::Felder_fuellen(int i) {
     const E::Anzeige a = E::Wegpunkt_anzeigen(i);
     Edit_wRuntime->setText(Q(a.Runtime));
     Edit_wTiefe->setText(Q(a.Tiefe));

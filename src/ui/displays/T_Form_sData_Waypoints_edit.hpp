@@ -22,6 +22,8 @@ class T_Form_sData_Waypoints_edit : public QDialog {
     explicit T_Form_sData_Waypoints_edit(QWidget* parent = nullptr);
     // The texts that are not in the caption table, in the language in force.
     void Beschriftungen_setzen();
+    // The time cursor of the graph moved: the waypoint it reached is shown.
+    void Zeitcursor_gefolgt();
 
     QSpinBox* SpinEdit_i = nullptr;
     QLineEdit* Edit_wRuntime = nullptr;
@@ -53,6 +55,7 @@ class T_Form_sData_Waypoints_edit : public QDialog {
     void Aufbauen();
     void Verbinden();
     void Wegpunkt_zeigen(int i);
+    void Felder_fuellen(int i);
     void Felder_freigeben();
     void markieren(Marke m);
     void Marken_loeschen();

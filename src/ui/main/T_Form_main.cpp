@@ -781,6 +781,8 @@ void T_Form_main::Analysefenster_anlegen() {
             &QWidget::show);
     connect(Analysefenster, &T_Form_Tauchgang_analysieren::Analyse_geschrieben, this,
             &T_Form_main::Zusammenfassung_zeigen);
+    connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, Wegpunktfenster,
+            &T_Form_sData_Waypoints_edit::Zeitcursor_gefolgt);
 }
 
 void T_Form_main::Zusammenfassung_zeigen() {

@@ -7,6 +7,7 @@
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
+#include "ui/displays/T_Form_Tauchgang_analysieren.hpp"
 #include "ui/displays/T_Form_sData_Waypoints_edit.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/T_Form_main.hpp"
@@ -83,8 +84,8 @@ class test_T_Form_sData_Waypoints_edit : public QObject {
             Uhr.start();
             f->Hauptfenster_aktualisieren();
             Anzeige_ms.push_back(static_cast<double>(Uhr.nsecsElapsed()) / 1e6);
+            QTest::qWait(17); // the graph takes the new cursor once a frame
             Uhr.start();
-            f->CWGraph_Tauchgang->neu_zeichnen();
             f->CWGraph_Tauchgang->grab();
             Graph_ms.push_back(static_cast<double>(Uhr.nsecsElapsed()) / 1e6);
         }
@@ -96,7 +97,7 @@ class test_T_Form_sData_Waypoints_edit : public QObject {
         QCOMPARE(Fenster().Edit_wTiefe->text(),
                  QString::fromStdString(Unit_Tools::Zahl_formatieren(6, 2, Punkt(200).m_Wasser)).trimmed());
         qInfo("one step of the overview, medians: %.3f ms, refreshing the main window %.3f ms, "
-              "drawing the graph %.3f ms",
+              "painting the graph %.3f ms",
               Median(Schritt_ms), Median(Anzeige_ms), Median(Graph_ms));
     }
 
@@ -147,6 +148,23 @@ class test_T_Form_sData_Waypoints_edit : public QObject {
         QCOMPARE(Oberflaeche.Meldungen.size(), Meldungen + 1);
         QCOMPARE(Punkt(6).Gas_Nr, neu);
         QCOMPARE(Punkt(6).CCR_Setpoint, 1.2f);
+    }
+
+    void folgt_dem_Zeitcursor_des_Graphen() {
+        Fenster().hide();
+        f->Analysefenster->Button_OK->click(); // the dive kept as read: the time cursor steps
+        f->Hauptfenster_aktualisieren();
+        Fenster().show();
+        QTest::keyClick(f->CWGraph_Tauchgang, Qt::Key_End);
+        QCOMPARE(Fenster().SpinEdit_i->value(), W::WayPoint_Anzahl);
+        QTest::keyClick(f->CWGraph_Tauchgang, Qt::Key_Home);
+        QTest::keyClick(f->CWGraph_Tauchgang, Qt::Key_Up); // one minute on
+        const int i = Fenster().SpinEdit_i->value();
+        QVERIFY(Punkt(i).min_Runtime <= Graph::Cursor_min_Runtime + 1e-3f);
+        QVERIFY(Punkt(i + 1).min_Runtime > Graph::Cursor_min_Runtime);
+        QVERIFY(i > 0);
+        QCOMPARE(Fenster().Edit_wRuntime->text(),
+                 QString::fromStdString(Unit_Tools::Zahl_formatieren(7, 2, Punkt(i).min_Runtime)).trimmed());
     }
 
     void Kalibrieren_und_loeschen() {
