@@ -488,6 +488,7 @@ void T_Form_main::Menue_anlegen() {
             const bool schliessen = Unit_Sprache_Brelune::Sprache_umschalten([this] {
                 Alle_Fenster_beschriften();
                 CWGraph_Tauchgang->Beschriftungen_setzen();
+                Wegpunktfenster->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();
