@@ -107,7 +107,7 @@ bool Tauchgang_Beispiel_laden() {
                                     "The folder of the example dives cannot be found");
         return false;
     }
-    return Unit_Save_Read::Tauchgang_Beispiel_laden(Ordner, Unit_Main::Tauchgang_geladen);
+    return Unit_Save_Read::Tauchgang_Beispiel_laden(Ordner, Unit_Tauchgang_analysieren::Tauchgang_gelesen);
 }
 
 bool Datei_oeffnen(const std::string& Pfad) {
@@ -117,7 +117,7 @@ bool Datei_oeffnen(const std::string& Pfad) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (Endung == ".dec") {
         A::Analyse_Fenster_schliessen();
-        return Unit_Save_Read::Tauchgang_laden_Datei(Pfad, Unit_Main::Tauchgang_geladen);
+        return Unit_Save_Read::Tauchgang_laden_Datei(Pfad, A::Tauchgang_gelesen);
     }
     if (Endung == ".uddf") return A::UDDF_Tauchgang_importieren(Pfad);
     if (Endung == ".csv" || Endung == ".txt")

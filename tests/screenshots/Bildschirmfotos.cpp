@@ -150,6 +150,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Gewebe(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Hoehle(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Dateifenster(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Analyse(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

@@ -32,6 +32,8 @@
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
 #include "ui/displays/T_Form_Gewebedruck.hpp"
 #include "ui/displays/T_Form_PrePrinter.hpp"
+#include "ui/displays/T_Form_Tauchgang_analysieren.hpp"
+#include "ui/displays/T_Form_sData_Waypoints_edit.hpp"
 #include "ui/files/T_Form_Save_Read_CSV.hpp"
 #include "ui/files/T_Form_aXML.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
@@ -125,6 +127,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
             &T_Form_main::Hauptfenster_aktualisieren);
     CSV_Fenster = new T_Form_Save_Read_CSV(this);
     UDDF_Fenster = new T_Form_aXML(this);
+    Analysefenster_anlegen();
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -474,9 +477,18 @@ void T_Form_main::Menue_anlegen() {
     Eintrag_Austauchen->setShortcut(Qt::Key_F9);
     Befehl(Eintrag_Austauchen, [this] { BitBtn_Austauchen->click(); });
     Berechnung->addSeparator();
-    spaeter(Eintrag(Berechnung, 50, "Aktion_Tauchgang_analysieren"));
+    Eintrag_Analyse = Eintrag(Berechnung, 50, "Aktion_Tauchgang_analysieren");
+    Befehl(Eintrag_Analyse, [this] {
+        namespace A = Unit_Tauchgang_analysieren;
+        Ausfuehren([] {
+            A::Analyse_Fenster_zeigen();
+            A::Modus_waehlen(A::Analysieren);
+            A::OK_Klick();
+        });
+        Zusammenfassung_zeigen();
+    });
     Berechnung->addSeparator();
-    spaeter(Eintrag(Berechnung, 51, "Aktion_Wegpunkte_Uebersicht"));
+    Befehl(Eintrag(Berechnung, 51, "Aktion_Wegpunkte_Uebersicht"), [this] { Wegpunktfenster->show(); });
 
     QMenu* Extras = Menue(52, "Menu_Extras");
     Befehl(Eintrag(Extras, 53, "Aktion_Gasrechner"), [this] { Gasrechner_zeigen(); });
@@ -493,6 +505,7 @@ void T_Form_main::Menue_anlegen() {
             const bool schliessen = Unit_Sprache_Brelune::Sprache_umschalten([this] {
                 Alle_Fenster_beschriften();
                 CWGraph_Tauchgang->Beschriftungen_setzen();
+                Wegpunktfenster->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();
@@ -674,6 +687,7 @@ void T_Form_main::Zustaende_setzen() {
     Eintrag_Abstieg->setEnabled(CheckBox_Abstieg->isEnabled());
     Eintrag_Loeschen->setEnabled(BitBtn_Loeschen->isEnabled());
     Eintrag_Austauchen->setEnabled(BitBtn_Austauchen->isEnabled());
+    Eintrag_Analyse->setEnabled(M::Analyse_erlaubt && !rechnet);
     Eintrag_Wiederholung->setEnabled(BitBtn_Wiederholungstauchgang->isEnabled());
     for (auto& [Index, a] : Geraete_Eintraege) {
         a->setChecked(Index == W::Tauchgeraet);
@@ -773,7 +787,34 @@ void T_Form_main::Hauptfenster_aktualisieren() {
     Breite_der_Statusseite();
     Zugaengliche_Namen_setzen();
     Gewebefenster_aktualisieren();
+    Analysefenster_abgleichen();
     Fuellen_laeuft = false;
+}
+
+void T_Form_main::Analysefenster_anlegen() {
+    Analysefenster = new T_Form_Tauchgang_analysieren(this);
+    Wegpunktfenster = new T_Form_sData_Waypoints_edit(this);
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Befehl_verlangt, this,
+            [this](const std::function<void()>& Befehl) { Ausfuehren(Befehl); });
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Wegpunkte_verlangt, Wegpunktfenster,
+            &QWidget::show);
+    connect(Analysefenster, &T_Form_Tauchgang_analysieren::Analyse_geschrieben, this,
+            &T_Form_main::Zusammenfassung_zeigen);
+    connect(CWGraph_Tauchgang, &Graph_Tauchgang::Zustand_geaendert, Wegpunktfenster,
+            &T_Form_sData_Waypoints_edit::Zeitcursor_gefolgt);
+}
+
+void T_Form_main::Zusammenfassung_zeigen() {
+    PageControl_links->setCurrentWidget(PageControl_links->findChild<QWidget*>("TabSheet_Zusammenfassung"));
+}
+
+void T_Form_main::Analysefenster_abgleichen() {
+    // The library offers the choice after a dive was read and withdraws it with every new dive.
+    if (Unit_Tauchgang_analysieren::Fenster_sichtbar == Analysefenster->isVisible()) return;
+    if (Unit_Tauchgang_analysieren::Fenster_sichtbar)
+        Analysefenster->show();
+    else
+        Analysefenster->hide();
 }
 
 void T_Form_main::Breite_der_Statusseite() {
@@ -789,7 +830,7 @@ void T_Form_main::Breite_der_Statusseite() {
 void T_Form_main::Datei_laden() {
     Ausfuehren([] {
         Unit_Tauchgang_analysieren::Analyse_Fenster_schliessen();
-        Unit_Save_Read::Tauchgang_laden(M::Tauchgang_geladen);
+        Unit_Save_Read::Tauchgang_laden(Unit_Tauchgang_analysieren::Tauchgang_gelesen);
     });
 }
 

@@ -39,6 +39,8 @@ class T_Form_Gewebe_barL;
 class T_Form_CaveDiving;
 class T_Form_Save_Read_CSV;
 class T_Form_aXML;
+class T_Form_Tauchgang_analysieren;
+class T_Form_sData_Waypoints_edit;
 
 class T_Form_main : public QMainWindow {
     Q_OBJECT
@@ -115,6 +117,11 @@ class T_Form_main : public QMainWindow {
     void Gasrechner_zeigen();
     // The cave-diving window, always on top, not modal.
     T_Form_CaveDiving* Hoehlentauchen = nullptr;
+    // Offered after a dive was read: keep, analyse, or a new ascent; shown while the library
+    // offers it.
+    T_Form_Tauchgang_analysieren* Analysefenster = nullptr;
+    // The waypoints of the dive one by one, their breathing set-up and cave distances.
+    T_Form_sData_Waypoints_edit* Wegpunktfenster = nullptr;
 
     // The window state the settings keep: maximized, or the stored position and size.
     void Geometrie_anwenden();
@@ -156,6 +163,9 @@ class T_Form_main : public QMainWindow {
     void Sekunde_vergangen();
     void Breite_der_Statusseite();
     void Zugaengliche_Namen_setzen();
+    void Analysefenster_anlegen();
+    void Analysefenster_abgleichen();
+    void Zusammenfassung_zeigen();
     void Geometrie_merken();
 
     QTimer Anzeige_Zeitgeber;
@@ -168,6 +178,7 @@ class T_Form_main : public QMainWindow {
     QAction* Eintrag_Abstieg = nullptr;
     QAction* Eintrag_Loeschen = nullptr;
     QAction* Eintrag_Austauchen = nullptr;
+    QAction* Eintrag_Analyse = nullptr;
     QAction* Eintrag_Wiederholung = nullptr;
     QAction* Eintrag_Deutsch = nullptr;
     QAction* Eintrag_Englisch = nullptr;
