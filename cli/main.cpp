@@ -7,6 +7,7 @@
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Brelune_ProgrammVersion.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
@@ -37,6 +38,8 @@ struct Optionen {
     int Voreinstellung = 0;
     std::string Modus = "analyse";
     std::optional<float> min_EndeGrundzeit;
+    bool Liste = false;
+    std::optional<int> Tauchgang;
     // both
     std::string Einstellungen;
     std::vector<std::string> Setzen;
@@ -158,20 +161,53 @@ int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, false);
 }
 
+// --list: the dives of a UDDF file, one line each or as JSON; nothing is computed.
+int Tauchgaenge_auflisten(const Optionen& o) {
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    const auto Liste = Unit_Save_Read_UDDF::Tauchgaenge_der_Datei(o.Importdatei);
+    if (!Liste) return Fehler(o.Importdatei + ": the file cannot be read as UDDF", Dateifehler);
+    if (o.Ausgabe.find("json") != std::string::npos)
+        std::cout << Cli_Ausgabe::Tauchgangsliste_Json(*Liste) << '\n';
+    else
+        for (const auto& e : *Liste) std::cout << Unit_Save_Read_UDDF::Eintrag_Text(e) << '\n';
+    return Erfolg;
+}
+
+// --dive (1 when not given) against the dives of the file: a number it does not have, or a file
+// without dives, is a wrong call rather than a broken file.
+int Tauchgang_pruefen(const Optionen& o) {
+    const auto Liste = Unit_Save_Read_UDDF::Tauchgaenge_der_Datei(o.Importdatei);
+    if (!Liste) return Fehler(o.Importdatei + ": no dive could be imported from the file", Dateifehler);
+    const int n = static_cast<int>(Liste->size());
+    if (n == 0) return Fehler(o.Importdatei + ": the file holds no dive", Aufruffehler);
+    const int Nummer = o.Tauchgang.value_or(1);
+    if (Nummer > n)
+        return Fehler("--dive " + std::to_string(Nummer) + ": the file holds dive" +
+                          (n == 1 ? " 1" : "s 1 to " + std::to_string(n)) + " (see --list)",
+                      Aufruffehler);
+    return Erfolg;
+}
+
 int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     const std::string Format = o.Format.empty() ? Cli_Planung::Format_aus_Endung(o.Importdatei) : o.Format;
     if (Format != "uddf" && Format != "csv")
         return Fehler("import: the format of \"" + o.Importdatei +
                           "\" is not known; give --format uddf or csv",
                       Aufruffehler);
+    if (Format != "uddf" && (o.Liste || o.Tauchgang))
+        return Fehler("--list and --dive take a UDDF file", Aufruffehler);
+    if (o.Liste) return Tauchgaenge_auflisten(o);
     const auto Modus = Cli_Planung::Analysemodus_finden(o.Modus);
     if (!Modus) return Fehler("--mode takes keep, analyse or ascent", Aufruffehler);
     if (o.min_EndeGrundzeit && !(*o.min_EndeGrundzeit >= 0))
         return Fehler("--end-of-bottom takes a runtime in minutes, 0 or more", Aufruffehler);
     std::vector<std::string> Ausgaben;
     if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
+    if (Format == "uddf")
+        if (const int Code = Tauchgang_pruefen(o); Code != Erfolg) return Code;
     std::string Text;
-    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, Text))
+    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, o.Tauchgang.value_or(1),
+                                            Text))
         return Fehler(Text, Dateifehler);
     if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     const bool fertig = Cli_Planung::Analysieren(*Modus, o.min_EndeGrundzeit);
@@ -262,6 +298,16 @@ int main(int argc, char** argv) {
         ->default_str("analyse");
     import->add_option("--end-of-bottom", o.min_EndeGrundzeit,
                        "end of the bottom time, runtime in min (default: the first deepest waypoint)");
+    auto* Liste = import->add_flag(
+        "--list", o.Liste,
+        "UDDF: list the dives of the file (number, the file's dive number, date and time, deepest "
+        "point, duration), one line each or as JSON with --output json, and import nothing");
+    import
+        ->add_option("--dive", o.Tauchgang,
+                     "UDDF: import dive N of a logbook (as --list numbers them; default 1)")
+        ->type_name("N")
+        ->check(CLI::PositiveNumber)
+        ->excludes(Liste);
     Gemeinsame_Optionen(import, o);
 
     Cli_Gasrechner::Mix_Optionen m;

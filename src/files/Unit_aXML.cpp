@@ -481,6 +481,17 @@ void Wurzel_schreiben(const std::string& Name, const std::string& Version) {
     Einrueckung = 2;
 }
 
+void Deklaration_schreiben() {
+    Zeile_anfuegen("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+}
+
+void Wurzel_schreiben(const std::string& Name, const std::string& Version, const std::string& Namensraum) {
+    Einrueckung = 0;
+    Zeile_anfuegen("<" + Name + " xmlns=\"" + maskiert(Namensraum, true) + "\" version=\"" +
+                   maskiert(Version, true) + "\">");
+    Einrueckung = 2;
+}
+
 void Element_schreiben(const std::string& Name) {
     if (!Name.empty() && Name[0] == '/') {
         Einrueckung = std::max(0, Einrueckung - 2);
@@ -493,6 +504,12 @@ void Element_schreiben(const std::string& Name) {
 
 void Element_ID_schreiben(const std::string& Name, const std::string& ID) {
     Zeile_schreiben("<" + Name + " id=\"" + maskiert(ID, true) + "\">");
+    Einrueckung += 2;
+}
+
+void Element_Attribut_schreiben(const std::string& Name, const std::string& Attribut,
+                                const std::string& Wert) {
+    Zeile_schreiben("<" + Name + " " + Attribut + "=\"" + maskiert(Wert, true) + "\">");
     Einrueckung += 2;
 }
 
@@ -532,6 +549,13 @@ void Datum_schreiben() {
                     "</month><day>" + std::to_string(t.Tag) + "</day>");
 }
 
+void Datumzeit_schreiben() {
+    const Zeitpunkt_Type t = Jetzt();
+    const auto z = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    Text_schreiben("datetime", std::to_string(t.Jahr) + "-" + z(t.Monat) + "-" + z(t.Tag) + "T" +
+                                   z(t.Stunde) + ":" + z(t.Minute) + ":" + z(t.Sekunde));
+}
+
 void Kommentar_schreiben(const std::string& Text) {
     // "--" would end the comment for other readers
     std::string t = Text;
@@ -543,6 +567,53 @@ void Kommentar_schreiben(const std::string& Text) {
 
 Fund_Type Finden(const std::string& Eltern, const std::string& Tag, Art Suchart) {
     return Suchen(Suche_Type(Eltern, Tag, Suchart, true));
+}
+
+// ---- Elements of the whole document ----
+
+std::vector<Bereich_Type> Bereiche(const std::string& Tag) {
+    const auto& T = Suchtext();
+    const Tagmuster m(Tag);
+    std::vector<Bereich_Type> Liste;
+    bool offen = false;
+    for (std::size_t k = 0; k < T.size(); ++k) {
+        const auto z = static_cast<int32_t>(k);
+        if (Muster_suchen(T[k], m.Start, 0) != npos) {
+            if (offen) Liste.back().Ende = z - 1;
+            Liste.push_back({z, z});
+            offen = true;
+        }
+        if (offen && Muster_suchen(T[k], m.Ende, 0) != npos) {
+            Liste.back().Ende = z;
+            offen = false;
+        }
+    }
+    if (offen) Liste.back().Ende = static_cast<int32_t>(T.size()) - 1;
+    return Liste;
+}
+
+std::vector<std::string> Werte(const std::string& Tag, const Bereich_Type& Bereich) {
+    const auto& T = Suchtext();
+    const Suche_Type s("", Tag, Art::Element, true);
+    std::vector<std::string> Liste;
+    const int32_t Ende = std::min(Bereich.Ende, static_cast<int32_t>(T.size()) - 1);
+    for (int32_t k = std::max(0, Bereich.Anfang); k <= Ende; ++k) {
+        Fund_Type Fund;
+        if (Zeile_pruefen(T, static_cast<std::size_t>(k), npos, s, Fund))
+            Liste.push_back(ohne_Rand(Fund.Text));
+    }
+    return Liste;
+}
+
+void Ausblenden(const Bereich_Type& Bereich) {
+    Suchtext();
+    const int32_t Ende = std::min(Bereich.Ende, static_cast<int32_t>(Suchzeilen.size()) - 1);
+    for (int32_t k = std::max(0, Bereich.Anfang); k <= Ende; ++k)
+        Suchzeilen[static_cast<std::size_t>(k)].clear();
+}
+
+void Einblenden() {
+    Suchzeilen_gueltig = false;
 }
 
 // ---- Accessors ----

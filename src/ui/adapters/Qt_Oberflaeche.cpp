@@ -63,6 +63,19 @@ std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwah
     return Datei.toStdString();
 }
 
+std::optional<std::size_t> Qt_Oberflaeche::Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                                   const std::vector<std::string>& Eintraege,
+                                                   std::size_t Vorgabe) {
+    QStringList Liste;
+    for (const auto& e : Eintraege) Liste << Q(e);
+    bool ok = false;
+    const QString gewaehlt = QInputDialog::getItem(Hauptfenster_, Q(Titel), Q(Aufforderung), Liste,
+                                                   static_cast<int>(Vorgabe), false, &ok);
+    const qsizetype k = Liste.indexOf(gewaehlt);
+    if (!ok || k < 0) return std::nullopt;
+    return static_cast<std::size_t>(k);
+}
+
 void Qt_Oberflaeche::Bitte_warten(const std::string& Text) {
     if (!Warten_) Warten_ = new T_Form_Tools_BitteWarten(Hauptfenster_);
     Warten_->zeigen(Q(Text));

@@ -23,6 +23,9 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     std::optional<std::string> Eingabe(const std::string& Titel, const std::string& Aufforderung,
                                        const std::string& Vorgabe) override;
     std::optional<std::string> Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) override;
+    std::optional<std::size_t> Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                       const std::vector<std::string>& Eintraege,
+                                       std::size_t Vorgabe) override;
     void Nachrichten_verarbeiten() override;
     void Bitte_warten(const std::string& Text) override;
     void Bitte_warten_Ende() override;
