@@ -8,6 +8,7 @@
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Brelune_ProgrammVersion.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
+#include "files/Unit_aXML.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
@@ -173,19 +174,18 @@ int Tauchgaenge_auflisten(const Optionen& o) {
     return Erfolg;
 }
 
-// --dive (1 when not given) against the dives of the file: a number it does not have, or a file
-// without dives, is a wrong call rather than a broken file.
+// After a failed UDDF import: a file without dives, or a --dive it does not have (1 when not
+// given), is a wrong call rather than a broken file.
 int Tauchgang_pruefen(const Optionen& o) {
-    const auto Liste = Unit_Save_Read_UDDF::Tauchgaenge_der_Datei(o.Importdatei);
-    if (!Liste) return Fehler(o.Importdatei + ": no dive could be imported from the file", Dateifehler);
-    const int n = static_cast<int>(Liste->size());
-    if (n == 0) return Fehler(o.Importdatei + ": the file holds no dive", Aufruffehler);
+    if (Unit_aXML::Dateiname != o.Importdatei) return Dateifehler; // not even loaded
+    const int n = static_cast<int>(Unit_Save_Read_UDDF::Tauchgaenge().size());
     const int Nummer = o.Tauchgang.value_or(1);
+    if (n == 0) return Fehler(o.Importdatei + ": the file holds no dive", Aufruffehler);
     if (Nummer > n)
         return Fehler("--dive " + std::to_string(Nummer) + ": the file holds dive" +
                           (n == 1 ? " 1" : "s 1 to " + std::to_string(n)) + " (see --list)",
                       Aufruffehler);
-    return Erfolg;
+    return Dateifehler;
 }
 
 int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
@@ -203,12 +203,12 @@ int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
         return Fehler("--end-of-bottom takes a runtime in minutes, 0 or more", Aufruffehler);
     std::vector<std::string> Ausgaben;
     if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
-    if (Format == "uddf")
-        if (const int Code = Tauchgang_pruefen(o); Code != Erfolg) return Code;
     std::string Text;
     if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, o.Tauchgang.value_or(1),
-                                            Text))
-        return Fehler(Text, Dateifehler);
+                                            Text)) {
+        const int Code = Format == "uddf" ? Tauchgang_pruefen(o) : Dateifehler;
+        return Code == Dateifehler ? Fehler(Text, Dateifehler) : Code;
+    }
     if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     const bool fertig = Cli_Planung::Analysieren(*Modus, o.min_EndeGrundzeit);
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, true);

@@ -655,7 +655,7 @@ bool Dokument_pruefen() {
     X::Richtung = X::lesen;
     X::Lesezeiger = 0;
     const bool Wurzel_da = X::Element("uddf");
-    const bool Ende_da = Wurzel_da && X::Element("/uddf");
+    const bool Ende_da = Wurzel_da && X::Endtag_vorhanden("uddf");
     X::Lesezeiger = 0;
     if (!Wurzel_da) {
         Kein_Tauchgang("die Datei ist keine UDDF Datei (kein Element <uddf>).",
@@ -750,9 +750,27 @@ bool Tauchgang_vorhanden(std::size_t Anzahl, int32_t Nummer) {
     return false;
 }
 
-std::string erster_Wert(const std::string& Tag, const X::Bereich_Type& b) {
-    const auto w = X::Werte(Tag, b);
-    return w.empty() ? "" : w.front();
+// The elements the list of dives reads, in one pass over each dive.
+enum Listenwert {
+    Nummer_,
+    Datum_,
+    Jahr_,
+    Monat_,
+    Tag_,
+    Stunde_,
+    Minute_,
+    Tiefe_,
+    groesste_Tiefe_,
+    Zeit_,
+    Dauer_
+};
+const std::vector<std::string> Listentags = {"divenumber",    "datetime", "year",        "month",
+                                             "day",           "hour",     "minute",      "depth",
+                                             "greatestdepth", "divetime", "diveduration"};
+using Listenwerte = std::vector<std::vector<std::string>>;
+
+std::string erster_Wert(const Listenwerte& w, Listenwert k) {
+    return w[k].empty() ? "" : w[k].front();
 }
 
 // The largest of the values that are numbers; NaN when none is.
@@ -766,19 +784,20 @@ float groesster_Wert(const std::vector<std::string>& Werte) {
 }
 
 // "2024-06-27T15:45:44Z" as "2024-06-27 15:45:44"; older files give date and time in parts.
-std::string Zeitpunkt(const X::Bereich_Type& b) {
-    std::string t = erster_Wert("datetime", b);
+std::string Zeitpunkt(const Listenwerte& w) {
+    std::string t = erster_Wert(w, Datum_);
     if (!t.empty()) {
         std::replace(t.begin(), t.end(), 'T', ' ');
         if (t.back() == 'Z') t.pop_back();
         return t;
     }
-    const auto zwei = [](std::string v) { return v.size() == 1 ? "0" + v : v; };
-    const std::string Jahr = erster_Wert("year", b);
-    if (Jahr.empty()) return "";
-    t = Jahr + "-" + zwei(erster_Wert("month", b)) + "-" + zwei(erster_Wert("day", b));
-    const std::string Stunde = erster_Wert("hour", b);
-    return Stunde.empty() ? t : t + " " + zwei(Stunde) + ":" + zwei(erster_Wert("minute", b));
+    const auto zwei = [&](Listenwert k) {
+        const std::string v = erster_Wert(w, k);
+        return v.size() == 1 ? "0" + v : v;
+    };
+    if (w[Jahr_].empty()) return "";
+    t = erster_Wert(w, Jahr_) + "-" + zwei(Monat_) + "-" + zwei(Tag_);
+    return w[Stunde_].empty() ? t : t + " " + zwei(Stunde_) + ":" + zwei(Minute_);
 }
 } // namespace
 
@@ -804,12 +823,13 @@ std::vector<Tauchgang_Eintrag> Tauchgaenge() {
     for (const auto& b : X::Bereiche("dive")) {
         Tauchgang_Eintrag e;
         e.Nummer = static_cast<int32_t>(Liste.size()) + 1;
-        e.Tauchgangsnummer = erster_Wert("divenumber", b);
-        e.Zeitpunkt = Zeitpunkt(b);
-        e.m_Tiefe_max = groesster_Wert(X::Werte("depth", b));
-        if (std::isnan(e.m_Tiefe_max)) e.m_Tiefe_max = groesster_Wert(X::Werte("greatestdepth", b));
-        e.min_Dauer = groesster_Wert(X::Werte("divetime", b));
-        if (std::isnan(e.min_Dauer)) e.min_Dauer = groesster_Wert(X::Werte("diveduration", b));
+        const Listenwerte w = X::Werte(Listentags, b);
+        e.Tauchgangsnummer = erster_Wert(w, Nummer_);
+        e.Zeitpunkt = Zeitpunkt(w);
+        e.m_Tiefe_max = groesster_Wert(w[Tiefe_]);
+        if (std::isnan(e.m_Tiefe_max)) e.m_Tiefe_max = groesster_Wert(w[groesste_Tiefe_]);
+        e.min_Dauer = groesster_Wert(w[Zeit_]);
+        if (std::isnan(e.min_Dauer)) e.min_Dauer = groesster_Wert(w[Dauer_]);
         e.min_Dauer /= 60;
         Liste.push_back(e);
     }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace Unit_aXML {
 
@@ -571,19 +572,34 @@ Fund_Type Finden(const std::string& Eltern, const std::string& Tag, Art Suchart)
 
 // ---- Elements of the whole document ----
 
+namespace {
+// The name of the tag a line begins with ("dive", "/dive"); empty when it begins with no tag.
+std::string_view erster_Tag(const std::string& Zeile) {
+    const std::size_t p = Zeile.find_first_not_of(" \t");
+    if (p == npos || Zeile[p] != '<') return {};
+    const std::size_t e = Zeile.find_first_of(" \t\r\n>", p + 1);
+    std::string_view Name(Zeile);
+    Name = Name.substr(p + 1, (e == npos ? Zeile.size() : e) - p - 1);
+    if (!Name.empty() && Name.back() == '/') Name.remove_suffix(1);
+    return Name;
+}
+} // namespace
+
 std::vector<Bereich_Type> Bereiche(const std::string& Tag) {
     const auto& T = Suchtext();
-    const Tagmuster m(Tag);
+    const std::string Ende = "/" + Tag, Endmuster = "<" + Ende;
     std::vector<Bereich_Type> Liste;
     bool offen = false;
     for (std::size_t k = 0; k < T.size(); ++k) {
         const auto z = static_cast<int32_t>(k);
-        if (Muster_suchen(T[k], m.Start, 0) != npos) {
+        const std::string_view Name = erster_Tag(T[k]);
+        if (Name == Tag) {
             if (offen) Liste.back().Ende = z - 1;
             Liste.push_back({z, z});
             offen = true;
         }
-        if (offen && Muster_suchen(T[k], m.Ende, 0) != npos) {
+        // the end tag on a line of its own, or behind the start tag on its line
+        if (offen && (Name == Ende || (Name == Tag && Muster_suchen(T[k], Endmuster, 0) != npos))) {
             Liste.back().Ende = z;
             offen = false;
         }
@@ -592,17 +608,30 @@ std::vector<Bereich_Type> Bereiche(const std::string& Tag) {
     return Liste;
 }
 
-std::vector<std::string> Werte(const std::string& Tag, const Bereich_Type& Bereich) {
+std::vector<std::vector<std::string>> Werte(const std::vector<std::string>& Tags,
+                                            const Bereich_Type& Bereich) {
     const auto& T = Suchtext();
-    const Suche_Type s("", Tag, Art::Element, true);
-    std::vector<std::string> Liste;
+    std::vector<Suche_Type> Suchen;
+    for (const auto& Tag : Tags) Suchen.emplace_back("", Tag, Art::Element, true);
+    std::vector<std::vector<std::string>> Listen(Tags.size());
     const int32_t Ende = std::min(Bereich.Ende, static_cast<int32_t>(T.size()) - 1);
     for (int32_t k = std::max(0, Bereich.Anfang); k <= Ende; ++k) {
-        Fund_Type Fund;
-        if (Zeile_pruefen(T, static_cast<std::size_t>(k), npos, s, Fund))
-            Liste.push_back(ohne_Rand(Fund.Text));
+        const std::string_view Name = erster_Tag(T[static_cast<std::size_t>(k)]);
+        for (std::size_t j = 0; j < Tags.size(); ++j) {
+            Fund_Type Fund;
+            if (Name == Tags[j] && Zeile_pruefen(T, static_cast<std::size_t>(k), npos, Suchen[j], Fund))
+                Listen[j].push_back(ohne_Rand(Fund.Text));
+        }
     }
-    return Liste;
+    return Listen;
+}
+
+bool Endtag_vorhanden(const std::string& Tag) {
+    const auto& T = Suchtext();
+    const std::string Muster = "</" + Tag;
+    for (std::size_t k = T.size(); k-- > 0;)
+        if (Muster_suchen(T[k], Muster, 0) != npos) return true;
+    return false;
 }
 
 void Ausblenden(const Bereich_Type& Bereich) {

@@ -106,10 +106,15 @@ struct Bereich_Type {
     int32_t Anfang = 0, Ende = 0;
 };
 // Every element with this tag in document order (not nested in one another, as dives are); an
-// element never closed ends before the next one or at the document end.
+// element never closed ends before the next one or at the document end. Only tags that begin a
+// line count, as every tag does in a loaded document.
 std::vector<Bereich_Type> Bereiche(const std::string& Tag);
-// The texts of the simple elements with this tag inside the lines of the range, in order.
-std::vector<std::string> Werte(const std::string& Tag, const Bereich_Type& Bereich);
+// Per tag, the texts of the simple elements with that tag that begin a line of the range, in
+// order; one pass over the lines, however many tags.
+std::vector<std::vector<std::string>> Werte(const std::vector<std::string>& Tags,
+                                            const Bereich_Type& Bereich);
+// Whether the end tag is there, looked for from the document end (where a root's end tag is).
+bool Endtag_vorhanden(const std::string& Tag);
 // The reader no longer sees these lines (another dive of a logbook, say) until Einblenden() or
 // until the document changes.
 void Ausblenden(const Bereich_Type& Bereich);
