@@ -178,8 +178,8 @@ std::string Testdatei(const std::string& Name) {
 
 TEST(brelune_cli, Import_hilfe_nennt_jede_Option) {
     const auto h = starten("import --help");
-    for (const char* Option : {"--format", "--preset", "--mode", "--end-of-bottom", "--settings", "--set",
-                               "--lang", "--output", "--save", "--yes", "--no"})
+    for (const char* Option : {"--format", "--preset", "--mode", "--end-of-bottom", "--list", "--dive",
+                               "--settings", "--set", "--lang", "--output", "--save", "--yes", "--no"})
         EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
     const auto p = starten("plan --help");
     for (const char* Option : {"--export-uddf", "--export-csv"})

@@ -7,11 +7,18 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // "Tauchgangsprofil|*.dec|Alle Dateien|*.*" as a file dialog wants it: "Tauchgangsprofil (*.dec);;...".
 QString Qt_Filter(const std::string& Filter);
 
 class T_Form_Tools_BitteWarten;
+class QInputDialog;
+
+// The list choice of the seam (object name "Auswahl"), built apart so that a screenshot shows it.
+std::unique_ptr<QInputDialog> Auswahldialog(QWidget* Eltern, const std::string& Titel,
+                                            const std::string& Aufforderung,
+                                            const std::vector<std::string>& Eintraege, std::size_t Vorgabe);
 
 class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
   public:
