@@ -213,4 +213,15 @@ void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
         for (const auto& z : p->Zeilen) aus << z << '\n';
 }
 
+std::string Tauchgangsliste_Json(const std::vector<Unit_Save_Read_UDDF::Tauchgang_Eintrag>& Liste) {
+    json a = json::array();
+    for (const auto& e : Liste)
+        a.push_back({{"dive", e.Nummer},
+                     {"divenumber", e.Tauchgangsnummer.empty() ? json(nullptr) : json(e.Tauchgangsnummer)},
+                     {"datetime", e.Zeitpunkt.empty() ? json(nullptr) : json(e.Zeitpunkt)},
+                     {"max_depth", Zahl(e.m_Tiefe_max)},
+                     {"duration", Zahl(e.min_Dauer)}});
+    return json({{"dives", a}}).dump(2, ' ', false, json::error_handler_t::replace);
+}
+
 } // namespace Cli_Ausgabe

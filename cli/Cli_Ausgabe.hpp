@@ -1,6 +1,7 @@
 // What brelune-cli prints: the text buffers by name and the JSON summary.
 #pragma once
 
+#include "files/Unit_Save_Read_UDDF.hpp"
 #include "lang/Unit_UI.hpp"
 
 #include <ostream>
@@ -25,5 +26,8 @@ void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldunge
 // The JSON object of the dive in memory.
 std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen,
                  bool mit_Analyse = false);
+
+// The dives of a UDDF file as import --list --output json prints them.
+std::string Tauchgangsliste_Json(const std::vector<Unit_Save_Read_UDDF::Tauchgang_Eintrag>& Liste);
 
 } // namespace Cli_Ausgabe

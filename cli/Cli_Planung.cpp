@@ -112,10 +112,10 @@ std::string Format_aus_Endung(const std::string& Pfad) {
     return "";
 }
 
-bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
+bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung, int Nummer,
                            std::string& Fehler, const Unit_Save_Read_CSV::Zuordnung_Aenderung& Zuordnung) {
     namespace A = Unit_Tauchgang_analysieren;
-    const bool gelesen = Format == "uddf" ? A::UDDF_Tauchgang_importieren(Pfad)
+    const bool gelesen = Format == "uddf" ? A::UDDF_Tauchgang_importieren(Pfad, Nummer)
                                           : A::CSV_Tauchgang_importieren(Pfad, Voreinstellung, Zuordnung);
     if (!gelesen) Fehler = Pfad + ": no dive could be imported from the file";
     return gelesen;
@@ -170,6 +170,39 @@ std::optional<int> Tauchgeraet_finden(const std::string& Text) {
     return std::nullopt;
 }
 
+namespace {
+std::string Zahl(float x) {
+    return Unit_Tools::Zahl_formatieren_Punkt(0, 1, x);
+}
+
+// The Dive command keeps a point inside the limits (runtime, depth, descent and ascent velocity)
+// without a word, as the window shows the kept value in its field; here it is said.
+void Begrenzungen_melden(long double min_eingegeben, long double m_eingegeben) {
+    namespace W = Unit_WayPoints;
+    using Unit_Tools::Text_waehlen;
+    const auto melden = [](const std::string& Text) {
+        Unit_UI::UI().Meldung(Unit_UI::Meldungsart::Info, Text);
+    };
+    const float min = static_cast<float>(min_eingegeben), m = static_cast<float>(m_eingegeben);
+    const float min_neu = static_cast<float>(W::min_Runtime);
+    if (min_neu != min)
+        melden(Text_waehlen("Laufzeit " + Zahl(min) + " min begrenzt auf " + Zahl(min_neu) + " min",
+                            "runtime " + Zahl(min) + " min limited to " + Zahl(min_neu) + " min"));
+    const float m_im_Bereich = std::clamp(m, 0.0f, Unit_Main::m_Wasser_Grenze);
+    if (m_im_Bereich != m)
+        melden(Text_waehlen("Tiefe " + Zahl(m) + " m begrenzt auf " + Zahl(m_im_Bereich) + " m",
+                            "depth " + Zahl(m) + " m limited to " + Zahl(m_im_Bereich) + " m"));
+    if (W::m_Wasser != m_im_Bereich)
+        melden(Text_waehlen(
+            "Tiefe " + Zahl(m_im_Bereich) + " m bei " + Zahl(min_neu) + " min begrenzt auf " +
+                Zahl(W::m_Wasser) + " m (Abstieg höchstens " + Zahl(Unit_Main::v_Abstieg_Grenze) +
+                " m/min, Aufstieg höchstens " + Zahl(Unit_Main::v_Aufstieg_Grenze) + " m/min)",
+            "depth " + Zahl(m_im_Bereich) + " m at " + Zahl(min_neu) + " min limited to " +
+                Zahl(W::m_Wasser) + " m (descent at most " + Zahl(Unit_Main::v_Abstieg_Grenze) +
+                " m/min, ascent at most " + Zahl(Unit_Main::v_Aufstieg_Grenze) + " m/min)"));
+}
+} // namespace
+
 bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler) {
     for (const auto& p : Punkte) {
         if (p.Gas) {
@@ -180,8 +213,10 @@ bool Punkte_eingeben(const std::vector<Punkt>& Punkte, std::string& Fehler) {
             }
             Unit_Main::Gas_waehlen(*Gas);
         }
-        Unit_Main::Tauchen(Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.min_Runtime),
-                           Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.m_Wasser));
+        const std::string Runtime = Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.min_Runtime);
+        const std::string Tiefe = Unit_Tools::Zahl_formatieren_Punkt(0, 4, p.m_Wasser);
+        Unit_Main::Tauchen(Runtime, Tiefe);
+        Begrenzungen_melden(Unit_Tools::Zahl_lesen(Runtime), Unit_Tools::Zahl_lesen(Tiefe));
     }
     return true;
 }

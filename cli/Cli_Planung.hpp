@@ -45,8 +45,9 @@ bool Tauchgang_speichern(const std::string& Pfad, std::string& Fehler);
 
 // "uddf" or "csv" from the file's extension (.uddf; .csv, .txt); empty for another one.
 std::string Format_aus_Endung(const std::string& Pfad);
-// Imports a UDDF or CSV file as the menu does (CSV with preset k); false when no dive came of it.
-bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung,
+// Imports a UDDF or CSV file as the menu does (CSV with preset k and the mapping over it, UDDF its
+// dive with this number); false when no dive came of it.
+bool Tauchgang_importieren(const std::string& Pfad, const std::string& Format, int Voreinstellung, int Nummer,
                            std::string& Fehler,
                            const Unit_Save_Read_CSV::Zuordnung_Aenderung& Zuordnung = {});
 // "keep", "analyse", "ascent" to the analysis mode.

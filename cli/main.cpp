@@ -8,6 +8,8 @@
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Brelune_ProgrammVersion.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
+#include "files/Unit_aXML.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
@@ -39,6 +41,8 @@ struct Optionen {
     std::string Modus = "analyse";
     std::optional<float> min_EndeGrundzeit;
     Cli_Zuordnung::Zuordnung_Optionen Spalten;
+    bool Liste = false;
+    std::optional<int> Tauchgang;
     // both
     std::string Einstellungen;
     std::vector<std::string> Setzen;
@@ -160,12 +164,41 @@ int Planen(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, false);
 }
 
+// --list: the dives of a UDDF file, one line each or as JSON; nothing is computed.
+int Tauchgaenge_auflisten(const Optionen& o) {
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    const auto Liste = Unit_Save_Read_UDDF::Tauchgaenge_der_Datei(o.Importdatei);
+    if (!Liste) return Fehler(o.Importdatei + ": the file cannot be read as UDDF", Dateifehler);
+    if (o.Ausgabe.find("json") != std::string::npos)
+        std::cout << Cli_Ausgabe::Tauchgangsliste_Json(*Liste) << '\n';
+    else
+        for (const auto& e : *Liste) std::cout << Unit_Save_Read_UDDF::Eintrag_Text(e) << '\n';
+    return Erfolg;
+}
+
+// After a failed UDDF import: a file without dives, or a --dive it does not have (1 when not
+// given), is a wrong call rather than a broken file.
+int Tauchgang_pruefen(const Optionen& o) {
+    if (Unit_aXML::Dateiname != o.Importdatei) return Dateifehler; // not even loaded
+    const int n = static_cast<int>(Unit_Save_Read_UDDF::Tauchgaenge().size());
+    const int Nummer = o.Tauchgang.value_or(1);
+    if (n == 0) return Fehler(o.Importdatei + ": the file holds no dive", Aufruffehler);
+    if (Nummer > n)
+        return Fehler("--dive " + std::to_string(Nummer) + ": the file holds dive" +
+                          (n == 1 ? " 1" : "s 1 to " + std::to_string(n)) + " (see --list)",
+                      Aufruffehler);
+    return Dateifehler;
+}
+
 int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     const std::string Format = o.Format.empty() ? Cli_Planung::Format_aus_Endung(o.Importdatei) : o.Format;
     if (Format != "uddf" && Format != "csv")
         return Fehler("import: the format of \"" + o.Importdatei +
                           "\" is not known; give --format uddf or csv",
                       Aufruffehler);
+    if (Format != "uddf" && (o.Liste || o.Tauchgang))
+        return Fehler("--list and --dive take a UDDF file", Aufruffehler);
+    if (o.Liste) return Tauchgaenge_auflisten(o);
     const auto Modus = Cli_Planung::Analysemodus_finden(o.Modus);
     if (!Modus) return Fehler("--mode takes keep, analyse or ascent", Aufruffehler);
     if (o.min_EndeGrundzeit && !(*o.min_EndeGrundzeit >= 0))
@@ -178,8 +211,11 @@ int Importieren(const Optionen& o, Unit_UI::Headless& Oberflaeche) {
     std::vector<std::string> Ausgaben;
     if (const int Code = Programm_vorbereiten(o, Oberflaeche, Ausgaben); Code != Erfolg) return Code;
     std::string Text;
-    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, Text, Spalten))
-        return Fehler(Text, Dateifehler);
+    if (!Cli_Planung::Tauchgang_importieren(o.Importdatei, Format, o.Voreinstellung, o.Tauchgang.value_or(1),
+                                            Text, Spalten)) {
+        const int Code = Format == "uddf" ? Tauchgang_pruefen(o) : Dateifehler;
+        return Code == Dateifehler ? Fehler(Text, Dateifehler) : Code;
+    }
     if (const int Code = Einstellungen_setzen(o); Code != Erfolg) return Code;
     const bool fertig = Cli_Planung::Analysieren(*Modus, o.min_EndeGrundzeit);
     return Ergebnis_ausgeben(o, Ausgaben, fertig, Oberflaeche, true);
@@ -270,6 +306,16 @@ int main(int argc, char** argv) {
     import->add_option("--end-of-bottom", o.min_EndeGrundzeit,
                        "end of the bottom time, runtime in min (default: the first deepest waypoint)");
     Cli_Zuordnung::Optionen_anlegen(import, o.Spalten);
+    auto* Liste = import->add_flag(
+        "--list", o.Liste,
+        "UDDF: list the dives of the file (number, the file's dive number, date and time, deepest "
+        "point, duration), one line each or as JSON with --output json, and import nothing");
+    import
+        ->add_option("--dive", o.Tauchgang,
+                     "UDDF: import dive N of a logbook (as --list numbers them; default 1)")
+        ->type_name("N")
+        ->check(CLI::PositiveNumber)
+        ->excludes(Liste);
     Gemeinsame_Optionen(import, o);
 
     Cli_Gasrechner::Mix_Optionen m;

@@ -194,9 +194,9 @@ void Tauchgang_gelesen() {
     Analyse_Fenster_zeigen();
 }
 
-bool UDDF_Tauchgang_importieren(const std::string& Dateiname) {
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname, std::optional<int32_t> Nummer) {
     Analyse_Fenster_schliessen();
-    return Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Dateiname, Tauchgang_gelesen);
+    return Unit_Save_Read_UDDF::UDDF_Tauchgang_importieren(Dateiname, Tauchgang_gelesen, Nummer);
 }
 
 bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Unit_Tauchgang_analysieren {
@@ -49,8 +50,9 @@ void Analyse_Fenster_schliessen();
 void Tauchgang_gelesen();
 // The menu commands that import a logged dive (UDDF, or CSV/TXT with column preset k): the
 // analysis window of the dive before closes, the file is read, and a dive read is offered for
-// analysis. False when nothing was read.
-bool UDDF_Tauchgang_importieren(const std::string& Dateiname);
+// analysis. False when nothing was read. A UDDF logbook of several dives: the dive with this
+// number (1 = the first); without one the diver is asked.
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname, std::optional<int32_t> Nummer = std::nullopt);
 bool CSV_Tauchgang_importieren(const std::string& Dateiname, int32_t k,
                                const Unit_Save_Read_CSV::Zuordnung_Aenderung& Aenderung = {});
 // The radio buttons 0 .. 2.

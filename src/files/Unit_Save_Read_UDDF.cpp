@@ -26,6 +26,7 @@ namespace Unit_Save_Read_UDDF {
 const std::string Programmname = "Brelune";
 const std::string Programmversion = "4.10 ~ 30.1.2024";
 const std::string UDDF_Version = "3.1.0";
+const std::string UDDF_Namensraum = "http://www.streit.cc/uddf/3.1/";
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -66,7 +67,7 @@ struct Importgas_Type {
 };
 // The gases of the file in their order, with the table entry each one became.
 std::vector<Importgas_Type> Importgase;
-// The id each exported gas is written under (its name; made unique when names repeat).
+// The id each exported gas is written under (from its name; made unique when names repeat).
 std::array<std::string, G::GasGemisch_NumMaxUeberhaupt + 1> Mix_ID;
 
 int32_t Gasindex(int32_t i) {
@@ -81,9 +82,22 @@ bool Gas_exportieren(int32_t i) {
     return false;
 }
 
+// An XML id is a name: letters, digits, "_", "-", "." and no blank or "/"; the prefix makes it
+// begin with a letter whatever the gas is called ("21/35" would not).
+std::string XML_ID(const std::string& Name) {
+    std::string id = "mix_";
+    for (char c : Name) {
+        const bool erlaubt = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                             c == '-' || c == '.';
+        id += erlaubt ? c : '_';
+    }
+    return id;
+}
+
 void Mix_IDs_bilden() {
     for (int32_t i = 0; i <= G::GasGemisch_NumMaxUeberhaupt; ++i) {
-        std::string id = G::Gasgemisch[i].Name.empty() ? "gas" + std::to_string(i) : G::Gasgemisch[i].Name;
+        std::string id =
+            XML_ID(G::Gasgemisch[i].Name.empty() ? "gas" + std::to_string(i) : G::Gasgemisch[i].Name);
         for (int32_t j = 0; j < i; ++j)
             if (Mix_ID[static_cast<std::size_t>(j)] == id) id += "_" + std::to_string(i);
         Mix_ID[static_cast<std::size_t>(i)] = id;
@@ -322,24 +336,69 @@ void Programmeinstellungen(int32_t& iWayPointMax_Block) {
     Einstellung("iWayPointmax", iWayPointMax_Block, 0, 0, I::iWayPointMaxUeberhaupt);
 }
 
-// "program" with the "brelune" block; without the block (another writer) the settings stay.
+// The namespace of the program block: the schema takes foreign elements in its application slot
+// only in a namespace of their own.
+const std::string Block_Namensraum = "urn:brelune:uddf:settings";
+// The line of the program block's start tag in the document read; -1 when there is none.
+int32_t Blockzeile = -1;
+
+// The values of sample i the schema has no element for: the calculated pO2, the SCR flow and the
+// apparatus (the schema knows no passive SCR). Written inside the program block.
+const std::string Zusatz = "sampledata";
+
+bool Samplezusatz(int32_t i) {
+    const std::string& P = Zusatz;
+    if (!X::Element(P)) return false;
+    I::iWayPoint_Type& s = I::iWayPoint[static_cast<std::size_t>(i)];
+    pO2_Zahl("calculatedpo2", s.bar_pO2, s.bar_pO2, P);
+    float Flow = s.SCR_Flow;
+    X::Zahl("scr_flow_l_per_min", Flow, 9, Flow, 2, 1, P);
+    s.SCR_Flow = Flow;
+    std::string Typ = Tauchgeraet_Typ(s.Tauchgeraet);
+    if (X::Typ(P, "apparatus", Typ) && lesend()) s.Tauchgeraet = Tauchgeraet_aus_Typ(Typ);
+    if (!X::Element("/" + P)) ++X::Lesezeiger;
+    return true;
+}
+
+// Reading: after the samples, from the block's start (files of earlier versions have none).
+void Samplezusaetze() {
+    if (lesend()) {
+        if (Blockzeile < 0) return;
+        X::Lesezeiger = Blockzeile;
+        if (!X::Finden(Block, Zusatz, X::Art::Element).gefunden) return;
+    }
+    int32_t i = 0;
+    while (i <= I::iWayPointMax && Samplezusatz(i)) ++i;
+}
+
+// The program block in the schema's application slot of the dive ("program" in files of earlier
+// versions); without the block (another writer) the settings stay.
 void Programmblock(int32_t& iWayPointMax_Block) {
-    X::Element("program");
+    if (!lesend()) X::Element("applicationdata");
     X::Kommentar(Text_waehlen("Hier stehen Daten, die ausschliesslich für das Programm Brelune relevant sind",
                               "this section contains data only relevant for the program brelune"));
     X::Kommentar(Text_waehlen("(nur die Daten, welche für die Sättigungsberechnung wichtig sind)",
                               "(only data important for saturation calculation)"));
-    if (X::Element(Block)) {
+    if (!lesend()) X::Element("decotrainer");
+    Blockzeile = -1;
+    if (lesend() ? X::Element(Block)
+                 : (X::Element_Attribut_schreiben(Block, "xmlns", Block_Namensraum), true)) {
+        Blockzeile = X::Lesezeiger;
         Programmeinstellungen(iWayPointMax_Block);
+        if (!lesend()) Samplezusaetze();
         X::Element("/" + Block);
     }
-    X::Element("/program");
+    if (lesend()) return;
+    X::Element("/decotrainer");
+    X::Element("/applicationdata");
 }
 
 // ---- Profile ----
 
+// "surfaceintervalbeforedive" ("surfaceinterval" in files of earlier versions).
 void Oberflaechenpause() {
-    const bool da = X::Element("surfaceinterval");
+    std::string Name = "surfaceintervalbeforedive";
+    const bool da = X::Element(Name) || (lesend() && X::Element(Name = "surfaceinterval"));
     if (!lesend()) {
         if (Wiederholungstauchgang_OK) {
             X::Kommentar(Text_waehlen("Oberflächenpause (s)", "surface time (s)"));
@@ -351,7 +410,7 @@ void Oberflaechenpause() {
         }
     } else {
         float h = 0;
-        if (da) X::Zahl("passedtime", h, 6, 0, 0, 3600, "surfaceinterval");
+        if (da) X::Zahl("passedtime", h, 6, 0, 0, 3600, Name);
         // a year at most: beyond that no tissue remembers the earlier dive
         if (!(h >= 0 && h <= 8760)) {
             Ungueltig("passedtime", h * 3600.0L);
@@ -360,7 +419,7 @@ void Oberflaechenpause() {
         h_Oberflaechenpause = h;
         Wiederholungstauchgang_OK = std::fabs(h) > 0.01f;
     }
-    X::Element("/surfaceinterval");
+    X::Element("/" + Name);
 }
 
 struct Gasaufloesung_Type {
@@ -384,23 +443,28 @@ bool Sample(int32_t i, Gasaufloesung_Type& a) {
     const std::string P = "waypoint";
     if (!X::Element(P)) return false;
     I::iWayPoint_Type& s = I::iWayPoint[static_cast<std::size_t>(i)];
-    X::Zahl("divetime", s.s_Zeit, 6, Fehlt, 2, 1, P);
-    X::Zahl("depth", s.m_Wasser, 6, Fehlt, 2, 1, P);
-    std::string Ref = Mix_ID[static_cast<std::size_t>(Gasindex(s.Gas_Nr))];
-    const bool mit_Gas = X::Ref(P, "switchmix", Ref);
-    std::string Typ = Tauchgeraet_Typ(s.Tauchgeraet);
-    const bool mit_Typ = X::Typ(P, "divemode", Typ);
     // What a writer leaves out while it does not change is the value of the sample before.
     const I::iWayPoint_Type v = i > 0 ? I::iWayPoint[static_cast<std::size_t>(i - 1)] : I::iWayPoint_Type{};
     const bool erster = i == 0;
-    if (!pO2_Zahl("calculatedpo2", s.bar_pO2, -1, P) && !erster) s.bar_pO2 = v.bar_pO2;
+    // the children in the order of the schema
+    if (!X::Zahl("cns", s.CNS_Prozent, 5, 0, 2, 1, P) && !erster) s.CNS_Prozent = v.CNS_Prozent;
+    X::Zahl("depth", s.m_Wasser, 6, Fehlt, 2, 1, P);
+    X::Zahl("divetime", s.s_Zeit, 6, Fehlt, 2, 1, P);
+    if (!X::Zahl("otu", s.OTU, 5, 0, 2, 1, P) && !erster) s.OTU = v.OTU;
     if (!pO2_Zahl("setpo2", s.CCR_Setpoint, 1.3f, P, X::Attribut_setby_user) && !erster)
         s.CCR_Setpoint = v.CCR_Setpoint;
-    float SCR_Flow = s.SCR_Flow;
-    if (!X::Zahl("scr_flow_l_per_min", SCR_Flow, 9, 15.6f, 2, 1, P) && !erster) SCR_Flow = v.SCR_Flow;
-    s.SCR_Flow = SCR_Flow;
-    if (!X::Zahl("cns", s.CNS_Prozent, 5, 0, 2, 1, P) && !erster) s.CNS_Prozent = v.CNS_Prozent;
-    if (!X::Zahl("otu", s.OTU, 5, 0, 2, 1, P) && !erster) s.OTU = v.OTU;
+    std::string Ref = Mix_ID[static_cast<std::size_t>(Gasindex(s.Gas_Nr))];
+    const bool mit_Gas = X::Ref(P, "switchmix", Ref);
+    // the schema's modes; the passive SCR is written as SCR here and exactly in the program block
+    std::string Typ = Tauchgeraet_Typ(s.Tauchgeraet == 3 ? 2 : s.Tauchgeraet);
+    const bool mit_Typ = X::Typ(P, "divemode", Typ);
+    if (lesend()) {
+        // other writers and files of earlier versions carry these in the waypoint
+        if (!pO2_Zahl("calculatedpo2", s.bar_pO2, -1, P) && !erster) s.bar_pO2 = v.bar_pO2;
+        float Flow = s.SCR_Flow;
+        if (!X::Zahl("scr_flow_l_per_min", Flow, 9, 15.6f, 2, 1, P) && !erster) Flow = v.SCR_Flow;
+        s.SCR_Flow = Flow;
+    }
     // a waypoint never closed: the next one is looked for behind its start
     if (!X::Element("/" + P)) ++X::Lesezeiger;
     if (!lesend()) return true;
@@ -417,7 +481,8 @@ bool Sample(int32_t i, Gasaufloesung_Type& a) {
 void Samples(int32_t iWayPointMax_Block) {
     const bool da = X::Element("samples");
     if (lesend()) {
-        // Only the first dive of a logbook is read: its waypoints are counted inside its samples.
+        // The waypoints of the dive read (the other dives of a logbook are hidden) are counted
+        // inside its samples.
         const int32_t n = da ? X::Anzahl("waypoint", I::iWayPointMaxUeberhaupt, "samples") : 0;
         I::iWayPoints_leeren(0);
         I::iWayPointMax = iWayPointMax_Block > 0 ? std::min(iWayPointMax_Block, n - 1) : n - 1;
@@ -429,6 +494,19 @@ void Samples(int32_t iWayPointMax_Block) {
             break;
         }
     X::Element("/samples");
+}
+
+// The greatest depth and the duration the schema wants after the samples.
+void Nach_dem_Tauchgang_schreiben() {
+    float Tiefe = 0, Dauer = 0;
+    for (int32_t i = 0; i <= I::iWayPointMax; ++i) {
+        Tiefe = std::max(Tiefe, I::iWayPoint[static_cast<std::size_t>(i)].m_Wasser);
+        Dauer = std::max(Dauer, I::iWayPoint[static_cast<std::size_t>(i)].s_Zeit);
+    }
+    X::Element("informationafterdive");
+    X::Zahl("greatestdepth", Tiefe, 6, 0, 2);
+    X::Zahl("diveduration", Dauer, 6, 0, 2);
+    X::Element("/informationafterdive");
 }
 
 std::string Zeitstempel() {
@@ -444,11 +522,8 @@ void Generator_schreiben() {
         Text_waehlen("Programm, welches diese UDFF Datei erzeugt hat", "Program which wrote this UDDF file"));
     std::string Name = Programmname, Version = Programmversion;
     X::Text("name", Name, "");
-    X::Text("version", Version, "");
-    X::Element("date");
-    X::Datum_schreiben();
-    X::Element("/date");
-    X::Element("manufacturer");
+    std::string id = "brelune_manufacturer";
+    X::ID("manufacturer", id);
     std::string Hersteller = Hersteller_Name;
     X::Text("name", Hersteller, "");
     X::Element("contact");
@@ -460,7 +535,22 @@ void Generator_schreiben() {
     for (auto [Tag, Wert] : Kontakt) X::Text(Tag, Wert, "");
     X::Element("/contact");
     X::Element("/manufacturer");
+    X::Text("version", Version, "");
+    X::Datumzeit_schreiben();
     X::Element("/generator");
+}
+
+// The schema wants an owner of the log; the planner knows no diver by name.
+void Taucher_schreiben() {
+    X::Element("diver");
+    std::string id = "brelune_owner", Name = "-";
+    X::ID("owner", id);
+    X::Element("personal");
+    X::Text("firstname", Name, "");
+    X::Text("lastname", Name, "");
+    X::Element("/personal");
+    X::Element("/owner");
+    X::Element("/diver");
 }
 
 void Tauchplatz() {
@@ -468,7 +558,10 @@ void Tauchplatz() {
     if (!X::Element("divesite")) return;
     std::string id = "brelune_site";
     if (X::ID("site", id)) {
+        std::string Name = "-";
+        if (!lesend()) X::Text("name", Name, "");
         if (X::Element("geography")) {
+            if (!lesend()) X::Text("location", Name, "");
             X::Kommentar(Text_waehlen("Höhe (m über NN)", "Height above S.L. (m)"));
             int32_t Hoehe = Unit_Formeln::m_NN;
             X::Ganzzahl("altitude", Hoehe, 0, 1, "geography");
@@ -497,25 +590,42 @@ void Tauchplatz() {
 
 // The one schema of both directions; reading false when the file cannot become a dive.
 bool Schema() {
-    X::Wurzel("uddf", UDDF_Version);
+    if (lesend()) {
+        X::Wurzel("uddf", UDDF_Version);
+    } else {
+        X::Deklaration_schreiben();
+        X::Wurzel_schreiben("uddf", UDDF_Version, UDDF_Namensraum);
+    }
     X::Kommentar(Text_waehlen("UDFF Datei geschrieben am ", "UDDF file written on ") + Zeitstempel());
-    if (!lesend()) Generator_schreiben();
+    if (!lesend()) {
+        Generator_schreiben();
+        Taucher_schreiben();
+    }
     Tauchplatz();
     if (!Gasdefinitionen()) return false;
     Teil_von_vorn();
     X::Element("profiledata");
     X::Kommentar(Text_waehlen("Tauchgangsprofil", "dive data"));
-    std::string Gruppe = "1", Tauchgang = "1";
+    std::string Gruppe = "brelune_group", Tauchgang = "brelune_dive";
     X::ID("repetitiongroup", Gruppe);
     X::ID("dive", Tauchgang);
+    if (!lesend()) {
+        X::Element("informationbeforedive");
+        X::Datumzeit_schreiben();
+    }
     X::Kommentar(
         Text_waehlen("Oberflächenpause bei Wiederholungstauchgang", "Surface time before repetition dive"));
     Oberflaechenpause();
-    // Read: a file without the program block holds as many samples as it has "waypoint" elements,
-    // whatever the import before it left in the store.
+    if (!lesend()) X::Element("/informationbeforedive");
+    // without a program block the samples are counted (a count left by an earlier import or
+    // export would cut them)
     int32_t iWayPointMax_Block = lesend() ? 0 : I::iWayPointMax;
     Programmblock(iWayPointMax_Block);
     Samples(iWayPointMax_Block);
+    if (lesend())
+        Samplezusaetze();
+    else
+        Nach_dem_Tauchgang_schreiben();
     if (X::Element("/dive") && lesend()) Datei_Tauchgang.clear();
     X::Element("/repetitiongroup");
     X::Element("/profiledata");
@@ -545,7 +655,7 @@ bool Dokument_pruefen() {
     X::Richtung = X::lesen;
     X::Lesezeiger = 0;
     const bool Wurzel_da = X::Element("uddf");
-    const bool Ende_da = Wurzel_da && X::Element("/uddf");
+    const bool Ende_da = Wurzel_da && X::Endtag_vorhanden("uddf");
     X::Lesezeiger = 0;
     if (!Wurzel_da) {
         Kein_Tauchgang("die Datei ist keine UDDF Datei (kein Element <uddf>).",
@@ -615,8 +725,87 @@ bool UDDF_exportieren() {
     return X::Datei_speichern_unter(Pfad_Tauchgang);
 }
 
-bool UDDF_lesen() {
+namespace {
+// The other dives hidden while one is read; shown again whatever the reading's end.
+class Nur_ein_Tauchgang {
+  public:
+    Nur_ein_Tauchgang(const std::vector<X::Bereich_Type>& Tauchgaenge, std::size_t k) {
+        for (std::size_t j = 0; j < Tauchgaenge.size(); ++j)
+            if (j != k) X::Ausblenden(Tauchgaenge[j]);
+    }
+    ~Nur_ein_Tauchgang() { X::Einblenden(); }
+    Nur_ein_Tauchgang(const Nur_ein_Tauchgang&) = delete;
+    Nur_ein_Tauchgang& operator=(const Nur_ein_Tauchgang&) = delete;
+};
+
+bool Tauchgang_vorhanden(std::size_t Anzahl, int32_t Nummer) {
+    if (Anzahl == 0) {
+        Kein_Tauchgang("die Datei enthält keinen Tauchgang (dive).", "the file holds no dive (dive).");
+        return false;
+    }
+    if (Nummer >= 1 && static_cast<std::size_t>(Nummer) <= Anzahl) return true;
+    const std::string n = std::to_string(Nummer), a = std::to_string(Anzahl);
+    Kein_Tauchgang("die Datei enthält die Tauchgänge 1 bis " + a + ", keinen Tauchgang " + n + ".",
+                   "the file holds the dives 1 to " + a + ", no dive " + n + ".");
+    return false;
+}
+
+// The elements the list of dives reads, in one pass over each dive.
+enum Listenwert {
+    Nummer_,
+    Datum_,
+    Jahr_,
+    Monat_,
+    Tag_,
+    Stunde_,
+    Minute_,
+    Tiefe_,
+    groesste_Tiefe_,
+    Zeit_,
+    Dauer_
+};
+const std::vector<std::string> Listentags = {"divenumber",    "datetime", "year",        "month",
+                                             "day",           "hour",     "minute",      "depth",
+                                             "greatestdepth", "divetime", "diveduration"};
+using Listenwerte = std::vector<std::vector<std::string>>;
+
+std::string erster_Wert(const Listenwerte& w, Listenwert k) {
+    return w[k].empty() ? "" : w[k].front();
+}
+
+// The largest of the values that are numbers; NaN when none is.
+float groesster_Wert(const std::vector<std::string>& Werte) {
+    float r = Fehlt;
+    for (const auto& w : Werte) {
+        long double x = 0;
+        if (Unit_Tools::Zahl_umwandeln(w, x) && std::isfinite(x) && !(x <= r)) r = static_cast<float>(x);
+    }
+    return r;
+}
+
+// "2024-06-27T15:45:44Z" as "2024-06-27 15:45:44"; older files give date and time in parts.
+std::string Zeitpunkt(const Listenwerte& w) {
+    std::string t = erster_Wert(w, Datum_);
+    if (!t.empty()) {
+        std::replace(t.begin(), t.end(), 'T', ' ');
+        if (t.back() == 'Z') t.pop_back();
+        return t;
+    }
+    const auto zwei = [&](Listenwert k) {
+        const std::string v = erster_Wert(w, k);
+        return v.size() == 1 ? "0" + v : v;
+    };
+    if (w[Jahr_].empty()) return "";
+    t = erster_Wert(w, Jahr_) + "-" + zwei(Monat_) + "-" + zwei(Tag_);
+    return w[Stunde_].empty() ? t : t + " " + zwei(Stunde_) + ":" + zwei(Minute_);
+}
+} // namespace
+
+bool UDDF_lesen(int32_t Nummer) {
     if (!Dokument_pruefen()) return false;
+    const auto Liste = X::Bereiche("dive");
+    if (!Tauchgang_vorhanden(Liste.size(), Nummer)) return false;
+    const Nur_ein_Tauchgang Auswahl(Liste, static_cast<std::size_t>(Nummer - 1));
     Importsicherung Sicherung;
     X::Richtung = X::lesen;
     if (!Schema() || !Samples_umwandeln()) return false;
@@ -629,16 +818,75 @@ bool UDDF_lesen() {
     return true;
 }
 
-bool UDDF_importieren_Datei(const std::string& Dateiname) {
-    const Unit_Tools::Bitte_warten Warten("Tauchgang im UDDF Format wird eingelesen und konvertiert ...",
-                                          "Reading and converting dive data in UDDF format ...");
-    return X::Datei_laden(Dateiname) && UDDF_lesen();
+std::vector<Tauchgang_Eintrag> Tauchgaenge() {
+    std::vector<Tauchgang_Eintrag> Liste;
+    for (const auto& b : X::Bereiche("dive")) {
+        Tauchgang_Eintrag e;
+        e.Nummer = static_cast<int32_t>(Liste.size()) + 1;
+        const Listenwerte w = X::Werte(Listentags, b);
+        e.Tauchgangsnummer = erster_Wert(w, Nummer_);
+        e.Zeitpunkt = Zeitpunkt(w);
+        e.m_Tiefe_max = groesster_Wert(w[Tiefe_]);
+        if (std::isnan(e.m_Tiefe_max)) e.m_Tiefe_max = groesster_Wert(w[groesste_Tiefe_]);
+        e.min_Dauer = groesster_Wert(w[Zeit_]);
+        if (std::isnan(e.min_Dauer)) e.min_Dauer = groesster_Wert(w[Dauer_]);
+        e.min_Dauer /= 60;
+        Liste.push_back(e);
+    }
+    return Liste;
 }
 
-bool UDDF_Tauchgang_importieren(const std::string& Dateiname,
-                                const std::function<void()>& Tauchgang_geladen) {
+std::string Eintrag_Text(const Tauchgang_Eintrag& e) {
+    const auto Zahl = [](float x, const char* Einheit) {
+        return std::isnan(x) ? std::string("-") : Unit_Tools::Zahl_formatieren_Punkt(0, 1, x) + " " + Einheit;
+    };
+    std::string t = std::to_string(e.Nummer);
+    if (!e.Tauchgangsnummer.empty()) t += "  #" + e.Tauchgangsnummer;
+    if (!e.Zeitpunkt.empty()) t += "  " + e.Zeitpunkt;
+    return t + "  " + Zahl(e.m_Tiefe_max, "m") + "  " + Zahl(e.min_Dauer, "min");
+}
+
+std::optional<std::vector<Tauchgang_Eintrag>> Tauchgaenge_der_Datei(const std::string& Dateiname) {
+    if (!X::Datei_laden(Dateiname) || !Dokument_pruefen()) return std::nullopt;
+    return Tauchgaenge();
+}
+
+namespace {
+// Which dive of a logbook: asked when the file holds more than one; empty when cancelled.
+std::optional<int32_t> Tauchgang_waehlen() {
+    const auto Liste = Tauchgaenge();
+    if (Liste.size() <= 1) return 1;
+    std::vector<std::string> Zeilen;
+    for (const auto& e : Liste) Zeilen.push_back(Eintrag_Text(e));
+    const auto k = Unit_UI::UI().Auswahl(
+        Text_waehlen("Tauchgang wählen", "Choose a dive"),
+        Text_waehlen("Die Datei enthält " + std::to_string(Liste.size()) +
+                         " Tauchgänge. Welcher soll "
+                         "eingelesen werden?",
+                     "The file holds " + std::to_string(Liste.size()) + " dives. Which one shall be read?"),
+        Zeilen, 0);
+    if (!k) return std::nullopt;
+    return static_cast<int32_t>(*k) + 1;
+}
+
+// The loaded document read: the dive chosen first, then read under the please-wait box.
+bool Geladene_Datei_lesen(std::optional<int32_t> Nummer) {
+    if (!Nummer) Nummer = Tauchgang_waehlen();
+    if (!Nummer) return false;
+    const Unit_Tools::Bitte_warten Warten("Tauchgang im UDDF Format wird eingelesen und konvertiert ...",
+                                          "Reading and converting dive data in UDDF format ...");
+    return UDDF_lesen(*Nummer);
+}
+} // namespace
+
+bool UDDF_importieren_Datei(const std::string& Dateiname, std::optional<int32_t> Nummer) {
+    return X::Datei_laden(Dateiname) && Geladene_Datei_lesen(Nummer);
+}
+
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname, const std::function<void()>& Tauchgang_geladen,
+                                std::optional<int32_t> Nummer) {
     G::Gasliste_merken();
-    const bool gelesen = UDDF_importieren_Datei(Dateiname);
+    const bool gelesen = UDDF_importieren_Datei(Dateiname, Nummer);
     if (gelesen) {
         Unit_Graph_Utilities::Setpoint_Annotation_erlaubt = false;
         if (Tauchgang_geladen) Tauchgang_geladen();
@@ -648,10 +896,7 @@ bool UDDF_Tauchgang_importieren(const std::string& Dateiname,
 }
 
 bool UDDF_importieren() {
-    if (!X::Datei_oeffnen(Pfad_Tauchgang)) return false;
-    const Unit_Tools::Bitte_warten Warten("Tauchgang im UDDF Format wird eingelesen und konvertiert ...",
-                                          "Reading and converting dive data in UDDF format ...");
-    return UDDF_lesen();
+    return X::Datei_oeffnen(Pfad_Tauchgang) && Geladene_Datei_lesen(std::nullopt);
 }
 
 // ---- The guard ----

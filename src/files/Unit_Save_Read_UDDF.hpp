@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace Unit_Save_Read_UDDF {
 
@@ -28,6 +30,7 @@ inline std::string& Comment = Unit_Save_Read::Comment;                          
 extern const std::string Programmname;    // "Brelune"
 extern const std::string Programmversion; // "4.10 ~ 30.1.2024"
 extern const std::string UDDF_Version;    // "3.1.0"
+extern const std::string UDDF_Namensraum; // the namespace of that version
 
 // "opencircuit", "closedcircuit", "semiclosedcircuit", "p_semiclosedcircuit" for 0 .. 3; a type
 // that is empty or unknown reads as open circuit.
@@ -47,11 +50,30 @@ bool UDDF_exportieren();
 // message and changes nothing (false). The caller keeps the user's gas list before
 // (Unit_Gasgemisch_BestMix::Gasliste_merken) and merges after a successful import
 // (Gasliste_zusammenfuehren), then recomputes the dive.
-bool UDDF_lesen();
-bool UDDF_importieren_Datei(const std::string& Dateiname);
+// A logbook holds many dives: the one with this number (1 = the first in the file) is read, the
+// others are hidden meanwhile. A number the file does not have gives a message (false).
+bool UDDF_lesen(int32_t Nummer = 1);
+
+// One dive of the loaded document as listed for the choice.
+struct Tauchgang_Eintrag {
+    int32_t Nummer = 0;           // 1, 2, ... in the file's order: what an import takes
+    std::string Tauchgangsnummer; // the number the file gives the dive, empty when none
+    std::string Zeitpunkt;        // "2024-06-27 15:45:44" as far as the file has it, else empty
+    float m_Tiefe_max = 0;        // deepest sample (greatest depth of the file without samples)
+    float min_Dauer = 0;          // last sample time (duration of the file without samples)
+};
+std::vector<Tauchgang_Eintrag> Tauchgaenge();
+// "2  #46  2011-05-17 11:01  24.7 m  32.0 min": one line of the list.
+std::string Eintrag_Text(const Tauchgang_Eintrag& Eintrag);
+// The file loaded and its dives listed; empty when it cannot be read (a message was shown).
+std::optional<std::vector<Tauchgang_Eintrag>> Tauchgaenge_der_Datei(const std::string& Dateiname);
+
+// Without a number: a file of several dives asks which one (the first is offered).
+bool UDDF_importieren_Datei(const std::string& Dateiname, std::optional<int32_t> Nummer = std::nullopt);
 // The import of a file: the user's gas list kept aside, the file read, then the hook (the dive
 // is loaded) and the gases merged into the user's list.
-bool UDDF_Tauchgang_importieren(const std::string& Dateiname, const std::function<void()>& Tauchgang_geladen);
+bool UDDF_Tauchgang_importieren(const std::string& Dateiname, const std::function<void()>& Tauchgang_geladen,
+                                std::optional<int32_t> Nummer = std::nullopt);
 // With the open dialog; a cancelled dialog returns false.
 bool UDDF_importieren();
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace Unit_aXML {
 
@@ -481,6 +482,17 @@ void Wurzel_schreiben(const std::string& Name, const std::string& Version) {
     Einrueckung = 2;
 }
 
+void Deklaration_schreiben() {
+    Zeile_anfuegen("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+}
+
+void Wurzel_schreiben(const std::string& Name, const std::string& Version, const std::string& Namensraum) {
+    Einrueckung = 0;
+    Zeile_anfuegen("<" + Name + " xmlns=\"" + maskiert(Namensraum, true) + "\" version=\"" +
+                   maskiert(Version, true) + "\">");
+    Einrueckung = 2;
+}
+
 void Element_schreiben(const std::string& Name) {
     if (!Name.empty() && Name[0] == '/') {
         Einrueckung = std::max(0, Einrueckung - 2);
@@ -493,6 +505,12 @@ void Element_schreiben(const std::string& Name) {
 
 void Element_ID_schreiben(const std::string& Name, const std::string& ID) {
     Zeile_schreiben("<" + Name + " id=\"" + maskiert(ID, true) + "\">");
+    Einrueckung += 2;
+}
+
+void Element_Attribut_schreiben(const std::string& Name, const std::string& Attribut,
+                                const std::string& Wert) {
+    Zeile_schreiben("<" + Name + " " + Attribut + "=\"" + maskiert(Wert, true) + "\">");
     Einrueckung += 2;
 }
 
@@ -532,6 +550,13 @@ void Datum_schreiben() {
                     "</month><day>" + std::to_string(t.Tag) + "</day>");
 }
 
+void Datumzeit_schreiben() {
+    const Zeitpunkt_Type t = Jetzt();
+    const auto z = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    Text_schreiben("datetime", std::to_string(t.Jahr) + "-" + z(t.Monat) + "-" + z(t.Tag) + "T" +
+                                   z(t.Stunde) + ":" + z(t.Minute) + ":" + z(t.Sekunde));
+}
+
 void Kommentar_schreiben(const std::string& Text) {
     // "--" would end the comment for other readers
     std::string t = Text;
@@ -543,6 +568,81 @@ void Kommentar_schreiben(const std::string& Text) {
 
 Fund_Type Finden(const std::string& Eltern, const std::string& Tag, Art Suchart) {
     return Suchen(Suche_Type(Eltern, Tag, Suchart, true));
+}
+
+// ---- Elements of the whole document ----
+
+namespace {
+// The name of the tag a line begins with ("dive", "/dive"); empty when it begins with no tag.
+std::string_view erster_Tag(const std::string& Zeile) {
+    const std::size_t p = Zeile.find_first_not_of(" \t");
+    if (p == npos || Zeile[p] != '<') return {};
+    const std::size_t e = Zeile.find_first_of(" \t\r\n>", p + 1);
+    std::string_view Name(Zeile);
+    Name = Name.substr(p + 1, (e == npos ? Zeile.size() : e) - p - 1);
+    if (!Name.empty() && Name.back() == '/') Name.remove_suffix(1);
+    return Name;
+}
+} // namespace
+
+std::vector<Bereich_Type> Bereiche(const std::string& Tag) {
+    const auto& T = Suchtext();
+    const std::string Ende = "/" + Tag, Endmuster = "<" + Ende;
+    std::vector<Bereich_Type> Liste;
+    bool offen = false;
+    for (std::size_t k = 0; k < T.size(); ++k) {
+        const auto z = static_cast<int32_t>(k);
+        const std::string_view Name = erster_Tag(T[k]);
+        if (Name == Tag) {
+            if (offen) Liste.back().Ende = z - 1;
+            Liste.push_back({z, z});
+            offen = true;
+        }
+        // the end tag on a line of its own, or behind the start tag on its line
+        if (offen && (Name == Ende || (Name == Tag && Muster_suchen(T[k], Endmuster, 0) != npos))) {
+            Liste.back().Ende = z;
+            offen = false;
+        }
+    }
+    if (offen) Liste.back().Ende = static_cast<int32_t>(T.size()) - 1;
+    return Liste;
+}
+
+std::vector<std::vector<std::string>> Werte(const std::vector<std::string>& Tags,
+                                            const Bereich_Type& Bereich) {
+    const auto& T = Suchtext();
+    std::vector<Suche_Type> Suchen;
+    for (const auto& Tag : Tags) Suchen.emplace_back("", Tag, Art::Element, true);
+    std::vector<std::vector<std::string>> Listen(Tags.size());
+    const int32_t Ende = std::min(Bereich.Ende, static_cast<int32_t>(T.size()) - 1);
+    for (int32_t k = std::max(0, Bereich.Anfang); k <= Ende; ++k) {
+        const std::string_view Name = erster_Tag(T[static_cast<std::size_t>(k)]);
+        for (std::size_t j = 0; j < Tags.size(); ++j) {
+            Fund_Type Fund;
+            if (Name == Tags[j] && Zeile_pruefen(T, static_cast<std::size_t>(k), npos, Suchen[j], Fund))
+                Listen[j].push_back(ohne_Rand(Fund.Text));
+        }
+    }
+    return Listen;
+}
+
+bool Endtag_vorhanden(const std::string& Tag) {
+    const auto& T = Suchtext();
+    const std::string Muster = "</" + Tag;
+    for (std::size_t k = T.size(); k-- > 0;)
+        if (Muster_suchen(T[k], Muster, 0) != npos) return true;
+    return false;
+}
+
+void Ausblenden(const Bereich_Type& Bereich) {
+    Suchtext();
+    const int32_t Ende = std::min(Bereich.Ende, static_cast<int32_t>(Suchzeilen.size()) - 1);
+    for (int32_t k = std::max(0, Bereich.Anfang); k <= Ende; ++k)
+        Suchzeilen[static_cast<std::size_t>(k)].clear();
+}
+
+void Einblenden() {
+    Suchzeilen_gueltig = false;
 }
 
 // ---- Accessors ----

@@ -60,9 +60,16 @@ void Zeitpunkt_freigeben();
 // ---- Writer primitives (each line starts with the indentation unless said otherwise) ----
 // "<name version="v">" without indentation; a name beginning with "/" closes the root.
 void Wurzel_schreiben(const std::string& Name, const std::string& Version);
+// The line every XML file should begin with: version 1.0 and UTF-8, the encoding the layer writes.
+void Deklaration_schreiben();
+// The root with its default namespace: "<name xmlns="ns" version="v">", indentation 2.
+void Wurzel_schreiben(const std::string& Name, const std::string& Version, const std::string& Namensraum);
 // "<name>" and indentation + 2; a name beginning with "/" lowers the indentation first.
 void Element_schreiben(const std::string& Name);
 void Element_ID_schreiben(const std::string& Name, const std::string& ID);
+// "<name attribute="value">" and indentation + 2 (a namespace, say).
+void Element_Attribut_schreiben(const std::string& Name, const std::string& Attribut,
+                                const std::string& Wert);
 void Leer_Ref_schreiben(const std::string& Name, const std::string& Ref);
 void Leer_Typ_schreiben(const std::string& Name, const std::string& Typ);
 void Text_schreiben(const std::string& Name, const std::string& Text);
@@ -74,6 +81,8 @@ void Zahl_schreiben(const std::string& Name, long double Wert, int Breite, int N
                     const std::string& Attribut = "");
 void Unendlich_schreiben();
 void Datum_schreiben();
+// "<datetime>2024-01-30T09:05:07</datetime>" of now (an XML dateTime, local time).
+void Datumzeit_schreiben();
 void Kommentar_schreiben(const std::string& Text);
 
 // The attribute text of a setpoint the user set.
@@ -90,6 +99,26 @@ struct Fund_Type {
 // the document end and leaves the cursor on the found line (back where it was when not found).
 // Comments are not searched; entities in the found text are resolved.
 Fund_Type Finden(const std::string& Eltern, const std::string& Tag, Art Suchart);
+
+// ---- Elements of the whole document ----
+// The lines of an element's start tag and end tag.
+struct Bereich_Type {
+    int32_t Anfang = 0, Ende = 0;
+};
+// Every element with this tag in document order (not nested in one another, as dives are); an
+// element never closed ends before the next one or at the document end. Only tags that begin a
+// line count, as every tag does in a loaded document.
+std::vector<Bereich_Type> Bereiche(const std::string& Tag);
+// Per tag, the texts of the simple elements with that tag that begin a line of the range, in
+// order; one pass over the lines, however many tags.
+std::vector<std::vector<std::string>> Werte(const std::vector<std::string>& Tags,
+                                            const Bereich_Type& Bereich);
+// Whether the end tag is there, looked for from the document end (where a root's end tag is).
+bool Endtag_vorhanden(const std::string& Tag);
+// The reader no longer sees these lines (another dive of a logbook, say) until Einblenden() or
+// until the document changes.
+void Ausblenden(const Bereich_Type& Bereich);
+void Einblenden();
 
 // ---- Symmetric accessors: write in direction 1, read in direction 0 ----
 // Reading puts the cursor on the first line.

@@ -41,9 +41,18 @@ std::optional<std::string> Headless::Datei_waehlen(const Dateiwahl& /*Wahl*/) {
     return Antwort_Datei;
 }
 
+std::optional<std::size_t> Headless::Auswahl(const std::string& /*Titel*/,
+                                             const std::string& /*Aufforderung*/,
+                                             const std::vector<std::string>& Eintraege, std::size_t Vorgabe) {
+    Auswahlen.push_back(Eintraege);
+    return Antwort_Auswahl ? *Antwort_Auswahl : Vorgabe;
+}
+
 void Headless::Zuruecksetzen() {
     Meldungen.clear();
     Fragen.clear();
+    Auswahlen.clear();
+    Antwort_Auswahl.reset();
     Antwort_Frage = false;
     Antwort_Eingabe.reset();
     Antwort_Datei.reset();

@@ -31,6 +31,14 @@ class Oberflaeche {
                                                const std::string& Vorgabe) = 0;
     // File choice; empty when cancelled.
     virtual std::optional<std::string> Datei_waehlen(const Dateiwahl& Wahl) = 0;
+    // One of a list (the dives of a logbook, say): its index, empty when cancelled. Without a
+    // window to ask, the offered one is taken.
+    virtual std::optional<std::size_t> Auswahl(const std::string& /*Titel*/,
+                                               const std::string& /*Aufforderung*/,
+                                               const std::vector<std::string>& /*Eintraege*/,
+                                               std::size_t Vorgabe) {
+        return Vorgabe;
+    }
     // Let pending window events run (the cancel click arrives here).
     virtual void Nachrichten_verarbeiten() = 0;
     // A file operation that may take a moment: the please-wait box with the text, until it ends.
@@ -59,7 +67,9 @@ class Headless : public Oberflaeche {
     bool Antwort_Frage = false;
     std::optional<std::string> Antwort_Eingabe;
     std::optional<std::string> Antwort_Datei;
-    bool Meldungen_ausgeben = false; // the CLI prints them to stderr
+    std::vector<std::vector<std::string>> Auswahlen;           // the lists offered
+    std::optional<std::optional<std::size_t>> Antwort_Auswahl; // unset: the offered one
+    bool Meldungen_ausgeben = false;                           // the CLI prints them to stderr
     int Nachrichten_Aufrufe = 0;
 
     void Meldung(Meldungsart Art, const std::string& Text) override;
@@ -67,6 +77,9 @@ class Headless : public Oberflaeche {
     std::optional<std::string> Eingabe(const std::string& Titel, const std::string& Aufforderung,
                                        const std::string& Vorgabe) override;
     std::optional<std::string> Datei_waehlen(const Dateiwahl& Wahl) override;
+    std::optional<std::size_t> Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                       const std::vector<std::string>& Eintraege,
+                                       std::size_t Vorgabe) override;
     void Nachrichten_verarbeiten() override { ++Nachrichten_Aufrufe; }
 
     void Zuruecksetzen();

@@ -190,8 +190,8 @@ std::string maskiert(std::string Text, const std::string& Ordner) {
         {std::regex(R"((Calculated with [^\n]*\) on )\d{4}-\d\d-\d\d)"), "$1YYYY-MM-DD"},
         {std::regex(R"((UDFF Datei geschrieben am |UDDF file written on )\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d)"),
          "$1DD.MM.YYYY hh:mm:ss"},
-        {std::regex(R"((<date>\s*)<year>\d+</year><month>\d+</month><day>\d+</day>)"),
-         "$1<year>YYYY</year><month>MM</month><day>DD</day>"},
+        {std::regex(R"(<datetime>\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d</datetime>)"),
+         "<datetime>YYYY-MM-DDThh:mm:ss</datetime>"},
     }};
     for (const auto& [Muster, Ersatz] : Datum) Text = std::regex_replace(Text, Muster, Ersatz);
     return ersetzt(Text, Ordner, Ordner_Platzhalter);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -189,8 +190,8 @@ std::string Testdatei(const std::string& Name) {
 
 TEST(brelune_cli, Import_hilfe_nennt_jede_Option) {
     const auto h = starten("import --help");
-    for (const char* Option : {"--format", "--preset", "--mode", "--end-of-bottom", "--settings", "--set",
-                               "--lang", "--output", "--save", "--yes", "--no"})
+    for (const char* Option : {"--format", "--preset", "--mode", "--end-of-bottom", "--list", "--dive",
+                               "--settings", "--set", "--lang", "--output", "--save", "--yes", "--no"})
         EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
     const auto p = starten("plan --help");
     for (const char* Option : {"--export-uddf", "--export-csv"})
@@ -346,6 +347,108 @@ TEST(brelune_cli, Export_UDDF_und_CSV_und_Import_zurueck) {
     ASSERT_EQ(starten("import " + Ordner + "/t.uddf --save " + Ordner + "/i.dec").Status, 0);
     EXPECT_EQ(starten("plan " + Ordner + "/i.dec").Status, 0);
     EXPECT_EQ(starten("plan --points \"2:30\" --export-csv /gibt/es/nicht/t.csv").Status, 2);
+}
+
+// A logbook of three dives: a surface blip, a dive to 18.5 m, one to 30.2 m.
+std::string Logbuch_schreiben(const std::string& Ordner) {
+    const auto WP = [](const char* s, const char* m) {
+        return std::string("<waypoint><divetime>") + s + "</divetime><depth>" + m + "</depth></waypoint>\n";
+    };
+    const auto Tauchgang = [](const std::string& Kopf, const std::string& Samples) {
+        return "<dive id=\"d\">\n" + Kopf + "<samples>\n" + Samples + "</samples>\n</dive>\n";
+    };
+    const std::string Datei = Ordner + "/logbuch.uddf";
+    std::ofstream(Datei)
+        << "<uddf version=\"3.2.0\">\n<gasdefinitions><mix id=\"a\"><name>a</name><o2>0.21</o2>"
+           "</mix></gasdefinitions>\n<profiledata><repetitiongroup id=\"g\">\n"
+        << Tauchgang("<informationbeforedive><divenumber>7</divenumber>"
+                     "<datetime>2024-06-27T10:00:00</datetime></informationbeforedive>\n",
+                     WP("0", "0") + WP("4", "0.8"))
+        << Tauchgang("<informationbeforedive><divenumber>8</divenumber>"
+                     "<datetime>2024-06-27T11:30:00</datetime></informationbeforedive>\n",
+                     WP("0", "0") + WP("60", "18.5") + WP("1500", "18") + WP("1800", "0"))
+        << Tauchgang("", WP("0", "0") + WP("120", "30.2") + WP("2400", "0"))
+        << "</repetitiongroup></profiledata>\n</uddf>\n";
+    return Datei;
+}
+
+TEST(brelune_cli, Logbuch_auflisten_und_einen_Tauchgang_importieren) {
+    const std::string Ordner = Tempordner();
+    const std::string Datei = Logbuch_schreiben(Ordner);
+    const auto Liste = starten("import " + Datei + " --list");
+    ASSERT_EQ(Liste.Status, 0);
+    EXPECT_EQ(Liste.Ausgabe, "1  #7  2024-06-27 10:00:00  0.8 m  0.1 min\n"
+                             "2  #8  2024-06-27 11:30:00  18.5 m  30.0 min\n"
+                             "3  30.2 m  40.0 min\n");
+    const auto Json = starten("import " + Datei + " --list --output json");
+    ASSERT_EQ(Json.Status, 0);
+    const auto j = nlohmann::json::parse(Json.Ausgabe);
+    ASSERT_EQ(j["dives"].size(), 3u);
+    EXPECT_EQ(j["dives"][1]["dive"], 2);
+    EXPECT_EQ(j["dives"][1]["divenumber"], "8");
+    EXPECT_EQ(j["dives"][1]["datetime"], "2024-06-27 11:30:00");
+    EXPECT_DOUBLE_EQ(j["dives"][2]["max_depth"].get<double>(), 30.2);
+    EXPECT_TRUE(j["dives"][2]["divenumber"].is_null());
+
+    const auto zweiter = starten("import " + Datei + " --dive 2 --mode keep --output json");
+    ASSERT_EQ(zweiter.Status, 0);
+    EXPECT_TRUE(enthaelt(zweiter.Ausgabe, "\"max_depth\": 18.5"));
+    const auto erster = starten("import " + Datei + " --mode keep --output json");
+    EXPECT_TRUE(enthaelt(erster.Ausgabe, "\"max_depth\": 0.8"));
+}
+
+TEST(brelune_cli, Logbuch_Fehler_und_ihre_Codes) {
+    const std::string Ordner = Tempordner();
+    const std::string Datei = Logbuch_schreiben(Ordner);
+    const struct {
+        std::string Argumente;
+        const char* Meldung;
+    } Faelle[] = {
+        {"import " + Datei + " --dive 4", "--dive 4: the file holds dives 1 to 3 (see --list)"},
+        {"import " + Datei + " --dive 0", "--dive"},
+        {"import " + Datei + " --dive 2 --list", "--dive"},
+        {"import " + Testdatei("subsurface-d6i-2024-06-27.uddf") + " --dive 2",
+         "--dive 2: the file holds dive 1 (see --list)"},
+        {"import " + Testdatei("shearwater-cloud-ccr-perdix-ai.csv") + " --list",
+         "--list and --dive take a UDDF file"},
+    };
+    for (const auto& f : Faelle) {
+        const auto l = starten(f.Argumente, true);
+        EXPECT_EQ(l.Status, 1) << f.Argumente;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, f.Meldung)) << l.Ausgabe;
+    }
+    const std::string leer = Ordner + "/leer.uddf";
+    std::ofstream(leer) << "<uddf version=\"3.1.0\">\n<gasdefinitions/>\n</uddf>\n";
+    const auto l = starten("import " + leer, true);
+    EXPECT_EQ(l.Status, 1);
+    EXPECT_TRUE(enthaelt(l.Ausgabe, "the file holds no dive")) << l.Ausgabe;
+}
+
+// The Dive command keeps a point inside its limits; the run says so, and its status stays.
+TEST(brelune_cli, Begrenzte_Eingaben_werden_gemeldet) {
+    const struct {
+        const char* Punkte;
+        const char* Hinweis;
+    } Faelle[] = {
+        {"2:12,1400:12", "runtime 1400.0 min limited to 900.0 min"},
+        {"2:20,10:-5", "depth -5.0 m limited to 0.0 m"},
+        {"2:30,3:0", "depth 0.0 m at 3.0 min limited to 12.0 m (descent at most 50.0 m/min, ascent at most "
+                     "18.0 m/min)"},
+    };
+    for (const auto& f : Faelle) {
+        const std::string Argumente =
+            std::string("plan --points \"") + f.Punkte + "\" --lang en --output json";
+        const auto l = starten(Argumente);
+        EXPECT_EQ(l.Status, 0) << f.Punkte;
+        const auto j = nlohmann::json::parse(l.Ausgabe);
+        EXPECT_TRUE(std::any_of(j["messages"].begin(), j["messages"].end(), [&](const auto& m) {
+            return m["text"] == f.Hinweis;
+        })) << j["messages"].dump();
+        EXPECT_TRUE(enthaelt(starten(Argumente, true).Ausgabe, std::string("info: ") + f.Hinweis))
+            << f.Punkte;
+    }
+    const auto ohne = starten("plan --points \"2:12,40:12\" --lang en --output json", true);
+    EXPECT_FALSE(enthaelt(ohne.Ausgabe, "limited to"));
 }
 
 // The desktop program's start names air in the run's language; a settings file written in German

@@ -5,6 +5,7 @@
 #include "commands/Unit_Main.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
@@ -15,7 +16,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +111,25 @@ std::string Datenordner() {
     return std::string(BRELUNE_QUELLORDNER) + "/data/";
 }
 
+// The official schema of the exchange format: beside the source folder (as CI has it), or where
+// BRELUNE_UDDF_SCHEMA says.
+std::string UDDF_Schema() {
+    if (const char* Pfad = std::getenv("BRELUNE_UDDF_SCHEMA")) return Pfad;
+    return std::string(BRELUNE_QUELLORDNER) + "/../shared/uddf/uddf_3.1.0.xsd";
+}
+
+// What xmllint says about the file against the schema; empty when it is valid.
+std::string Schemafehler(const std::string& Datei, const std::string& Schema) {
+    const std::string Protokoll = Datei + ".log";
+    const std::string Befehl =
+        "xmllint --noout --schema '" + Schema + "' '" + Datei + "' >'" + Protokoll + "' 2>&1";
+    if (std::system(Befehl.c_str()) == 0) return {};
+    std::ifstream ein(Protokoll);
+    std::stringstream Text;
+    Text << ein.rdbuf();
+    return "xmllint failed: " + Text.str();
+}
+
 } // namespace
 
 class Beispiele : public Testumgebung {
@@ -158,5 +180,32 @@ TEST_F(Beispiele, jedes_laesst_sich_laden_und_rechnen) {
             EXPECT_FALSE(Unit_Tauchgangsberechnung::Berechnung_abgebrochen) << Pfad;
             EXPECT_EQ(W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].Aktion, "STOP") << Pfad;
             EXPECT_GT(U::min_Aufstiegszeit, 1.0f) << Pfad;
+        }
+}
+
+// Every example dive exported as UDDF is valid against the official schema, in both languages
+// (the comments differ) and as a repetition dive (the surface interval is a number then).
+TEST_F(Beispiele, jedes_wird_als_gueltiges_UDDF_exportiert) {
+    const std::string Schema = UDDF_Schema();
+    if (!std::filesystem::exists(Schema))
+        GTEST_SKIP() << "the UDDF schema is not at " << Schema
+                     << " (BRELUNE_UDDF_SCHEMA names another place)";
+    const auto Ordner = std::filesystem::path(::testing::TempDir()) / "uddf_beispiele";
+    std::filesystem::create_directories(Ordner);
+    for (const auto& b : Beispielliste())
+        for (int Sprache : {0, 1}) {
+            Unit_Tools::Sprache = Sprache;
+            const std::string Name = Sprache ? b.Datei_en : b.Datei_de;
+            Oberflaeche.Antwort_Datei =
+                Datenordner() + (Sprache ? "Example_dives/" : "Tauchgang_Beispiele/") + Name;
+            ASSERT_TRUE(Unit_Save_Read::Tauchgang_laden(M::Tauchgang_geladen)) << Name;
+            if (Sprache) {
+                M::Wiederholungstauchgang_beginnen(1.5f);
+                b.eingeben();
+            }
+            M::Austauchen_Klick();
+            const std::string Ziel = (Ordner / (Name + std::to_string(Sprache) + ".uddf")).string();
+            ASSERT_TRUE(Unit_Save_Read_UDDF::UDDF_exportieren_Datei(Ziel)) << Ziel;
+            EXPECT_EQ(Schemafehler(Ziel, Schema), "") << Ziel;
         }
 }

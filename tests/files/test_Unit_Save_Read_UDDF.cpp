@@ -11,6 +11,7 @@
 #include "planning/Unit_Tauchgangszustand.hpp"
 
 #include <algorithm>
+#include <filesystem>
 
 using namespace Unit_Save_Read_UDDF;
 namespace W = Unit_WayPoints;
@@ -116,32 +117,35 @@ TEST_F(UDDF, Export_schreibt_Kopf_Tauchplatz_Gase_und_Samples) {
     G::Gasgemisch[7].barL_gesamt = 250; // HeliOx: used by the consumption only
     UDDF_schreiben();
     const auto& D = X::Dokument();
-    EXPECT_EQ(D.front(), "<uddf version=\"3.1.0\">");
-    EXPECT_EQ(D[1], "  <!-- UDFF Datei geschrieben am 30.01.2024 09:05:07 -->");
+    EXPECT_EQ(D.front(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    EXPECT_EQ(D[1], "<uddf xmlns=\"http://www.streit.cc/uddf/3.1/\" version=\"3.1.0\">");
+    EXPECT_EQ(D[2], "  <!-- UDFF Datei geschrieben am 30.01.2024 09:05:07 -->");
     EXPECT_EQ(D.back(), "</uddf>");
     EXPECT_EQ(X::Einrueckung, 0);
     EXPECT_TRUE(enthaelt("    <name>Brelune</name>"));
     EXPECT_TRUE(enthaelt("    <version>4.10 ~ 30.1.2024</version>"));
-    EXPECT_TRUE(enthaelt("      <year>2024</year><month>1</month><day>30</day>"));
+    EXPECT_TRUE(enthaelt("    <datetime>2024-01-30T09:05:07</datetime>"));
     EXPECT_TRUE(enthaelt("    <site id=\"brelune_site\">"));
     // 100000 / (9.80665 × 10) = 1019.716 kg/m³
     EXPECT_TRUE(enthaelt("        <density>1019.72</density>"));
-    EXPECT_TRUE(enthaelt("<mix id=\"Tmx21/35\">"));
+    // ids are XML names: no "/", no leading digit
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_Tmx21_35\">"));
     EXPECT_TRUE(enthaelt("      <n2>0.440</n2>"));
-    EXPECT_TRUE(enthaelt("<mix id=\"Luft\">"));
-    EXPECT_TRUE(enthaelt("<mix id=\"EAN50\">"));
-    EXPECT_TRUE(enthaelt("<mix id=\"HeliOx21/79\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_Luft\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_EAN50\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_HeliOx21_79\">"));
     EXPECT_FALSE(enthaelt("EAN40"));
-    EXPECT_TRUE(enthaelt("          <infinity/>"));
-    EXPECT_TRUE(enthaelt("            <watersurface_atmospheric_pressure>101325.00</"));
-    EXPECT_TRUE(enthaelt("            <OC_AMV>20</OC_AMV>"));
-    EXPECT_TRUE(enthaelt("            <iWayPointmax>4</iWayPointmax>"));
+    EXPECT_TRUE(enthaelt("            <infinity/>"));
+    EXPECT_TRUE(enthaelt("            <brelune xmlns=\"urn:brelune:uddf:settings\">"));
+    EXPECT_TRUE(enthaelt("              <watersurface_atmospheric_pressure>101325.00</"));
+    EXPECT_TRUE(enthaelt("              <OC_AMV>20</OC_AMV>"));
+    EXPECT_TRUE(enthaelt("              <iWayPointmax>4</iWayPointmax>"));
     // the sample at 2 min
     EXPECT_TRUE(enthaelt("            <divetime>120.00</divetime>"));
     EXPECT_TRUE(enthaelt("            <depth> 30.00</depth>"));
-    EXPECT_TRUE(enthaelt("            <switchmix ref=\"Tmx21/35\"/>"));
+    EXPECT_TRUE(enthaelt("            <switchmix ref=\"mix_Tmx21_35\"/>"));
     EXPECT_TRUE(enthaelt("            <divemode type=\"closedcircuit\"/>"));
-    EXPECT_TRUE(enthaelt("            <calculatedpo2>125000.00</calculatedpo2>"));
+    EXPECT_TRUE(enthaelt("<calculatedpo2>125000.00</calculatedpo2>"));
     EXPECT_TRUE(enthaelt("            <setpo2 setby=\"user\">130000.00</setpo2>"));
     EXPECT_TRUE(enthaelt("            <cns>12.50</cns>"));
     EXPECT_TRUE(enthaelt("            <otu>40.25</otu>"));
@@ -152,9 +156,9 @@ TEST_F(UDDF, Kommentare_in_Englisch) {
     G::Gasnamen_Sprache_anpassen();
     Tauchgang({{0, 0, 0}});
     UDDF_schreiben();
-    EXPECT_EQ(X::Dokument()[1], "  <!-- UDDF file written on 30.01.2024 09:05:07 -->");
+    EXPECT_EQ(X::Dokument()[2], "  <!-- UDDF file written on 30.01.2024 09:05:07 -->");
     EXPECT_TRUE(enthaelt("<!-- no repetition dive -->"));
-    EXPECT_TRUE(enthaelt("<mix id=\"Air\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_Air\">"));
 }
 
 TEST_F(UDDF, Oberflaechenpause_von_1_5_h_ist_passedtime_5400) {
@@ -162,7 +166,7 @@ TEST_F(UDDF, Oberflaechenpause_von_1_5_h_ist_passedtime_5400) {
     h_Oberflaechenpause = 1.5f;
     Tauchgang({{0, 0, 0}});
     UDDF_schreiben();
-    EXPECT_TRUE(enthaelt("          <passedtime>  5400</passedtime>"));
+    EXPECT_TRUE(enthaelt("<passedtime>  5400</passedtime>"));
     EXPECT_FALSE(enthaelt("<infinity/>"));
 
     Wiederholungstauchgang_OK = false;
@@ -177,16 +181,16 @@ TEST_F(UDDF, Oberflaechenpause_von_1_5_h_ist_passedtime_5400) {
 TEST_F(UDDF, Gas_eines_Wegpunkts_wird_auch_ohne_Verbrauch_exportiert) {
     Tauchgang({{0, 0, 5}, {3, 20, 5}});
     UDDF_schreiben();
-    EXPECT_TRUE(enthaelt("<mix id=\"EAN60\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_EAN60\">"));
 }
 
 TEST_F(UDDF, Gleiche_Gasnamen_bekommen_eindeutige_IDs) {
     G::Gasgemisch_hinzufuegen("EAN32", 33, 67, 0); // index 17 with the name of gas 1
     Tauchgang({{0, 0, 1}, {3, 20, 17}});
     UDDF_schreiben();
-    EXPECT_TRUE(enthaelt("<mix id=\"EAN32\">"));
-    EXPECT_TRUE(enthaelt("<mix id=\"EAN32_17\">"));
-    EXPECT_TRUE(enthaelt("<switchmix ref=\"EAN32_17\"/>"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_EAN32\">"));
+    EXPECT_TRUE(enthaelt("<mix id=\"mix_EAN32_17\">"));
+    EXPECT_TRUE(enthaelt("<switchmix ref=\"mix_EAN32_17\"/>"));
 }
 
 // ---- Round trips ----
@@ -451,16 +455,148 @@ TEST_F(UDDF, Waypoints_ohne_Endtag_werden_der_Reihe_nach_gelesen) {
     EXPECT_FLOAT_EQ(W::WayPoint[2].min_Runtime, 2);
 }
 
-TEST_F(UDDF, Von_einem_Logbuch_wird_der_erste_Tauchgang_gelesen) {
-    const std::string zweiter = "<profiledata><repetitiongroup><dive id=\"z\"><samples>" + WP("0", "0") +
-                                WP("60", "44") + WP("120", "44") +
-                                "</samples></dive></repetitiongroup></profiledata>\n";
-    std::string Text = Fremd(Mix("a", "0.21", "0"), WP("0", "0") + WP("60", "10"));
-    Text.insert(Text.find("</uddf>"), zweiter);
-    ASSERT_TRUE(Lesen(Text));
-    EXPECT_EQ(W::WayPoint_Anzahl, 1);
-    EXPECT_FLOAT_EQ(Tiefe_max(), 10);
+// ---- Logbooks of many dives ----
+
+// A surface blip, a dive with date and number, and one in a second group with the date in parts
+// as older writers give it.
+std::string Logbuch() {
+    const auto Tauchgang = [](const std::string& Kopf, const std::string& Samples) {
+        return "<dive id=\"d\">\n" + Kopf + "<samples>\n" + Samples + "</samples>\n</dive>\n";
+    };
+    return "<uddf version=\"3.2.0\">\n<gasdefinitions>" + Mix("a", "0.21", "0") + Mix("b", "0.32", "0") +
+           "</gasdefinitions>\n<profiledata><repetitiongroup id=\"g1\">\n" +
+           Tauchgang(
+               "<informationbeforedive><divenumber>7</divenumber><datetime>2024-06-27T10:00:00</datetime>"
+               "</informationbeforedive>\n",
+               WP("0", "0") + WP("4", "0.8")) +
+           Tauchgang(
+               "<informationbeforedive><divenumber>8</divenumber><datetime>2024-06-27T11:30:00Z</datetime>"
+               "</informationbeforedive>\n",
+               WP("0", "0", "<switchmix ref=\"b\"/>") + WP("60", "18.5") + WP("1500", "18") +
+                   WP("1800", "0")) +
+           "</repetitiongroup><repetitiongroup id=\"g2\">\n" +
+           Tauchgang("<date><year>2011</year><month>5</month><day>17</day></date><time><hour>11</hour>"
+                     "<minute>1</minute></time>\n",
+                     WP("0", "0") + WP("120", "30.2") + WP("2400", "0")) +
+           "</repetitiongroup></profiledata>\n</uddf>\n";
 }
+
+TEST_F(UDDF, Logbuch_listet_seine_Tauchgaenge) {
+    X::Dokument_aus_Text(Logbuch());
+    const auto Liste = Tauchgaenge();
+    ASSERT_EQ(Liste.size(), 3u);
+    const struct {
+        const char* Nummer;
+        const char* Zeitpunkt;
+        float Tiefe, Dauer;
+    } erwartet[] = {{"7", "2024-06-27 10:00:00", 0.8f, 4 / 60.0f},
+                    {"8", "2024-06-27 11:30:00", 18.5f, 30},
+                    {"", "2011-05-17 11:01", 30.2f, 40}};
+    for (std::size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(Liste[k].Nummer, static_cast<int32_t>(k + 1));
+        EXPECT_EQ(Liste[k].Tauchgangsnummer, erwartet[k].Nummer);
+        EXPECT_EQ(Liste[k].Zeitpunkt, erwartet[k].Zeitpunkt);
+        EXPECT_FLOAT_EQ(Liste[k].m_Tiefe_max, erwartet[k].Tiefe);
+        EXPECT_FLOAT_EQ(Liste[k].min_Dauer, erwartet[k].Dauer);
+    }
+    EXPECT_EQ(Eintrag_Text(Liste[1]), "2  #8  2024-06-27 11:30:00  18.5 m  30.0 min");
+    EXPECT_EQ(Eintrag_Text(Liste[2]), "3  2011-05-17 11:01  30.2 m  40.0 min");
+}
+
+TEST_F(UDDF, Aus_dem_Logbuch_wird_der_gewaehlte_Tauchgang_gelesen) {
+    // read one after the other: a short dive before does not cut the samples of the next
+    const struct {
+        int32_t Nummer;
+        float Tiefe, Ende;
+        int32_t Gas; // of the first waypoint under water
+    } Faelle[] = {{1, 0.8f, 0.1f, 0}, {2, 18.5f, 30, 1}, {3, 30.2f, 40, 0}};
+    for (const auto& f : Faelle) {
+        SCOPED_TRACE(f.Nummer);
+        X::Dokument_aus_Text(Logbuch());
+        ASSERT_TRUE(UDDF_lesen(f.Nummer));
+        EXPECT_FLOAT_EQ(Tiefe_max(), f.Tiefe);
+        EXPECT_FLOAT_EQ(W::WayPoint[W::WayPoint_Anzahl].min_Runtime, f.Ende);
+        EXPECT_EQ(W::WayPoint[1].Gas_Nr, f.Gas);
+    }
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+    // the document is whole again for the next reading
+    EXPECT_EQ(Tauchgaenge().size(), 3u);
+}
+
+TEST_F(UDDF, Import_eines_Logbuchs_fragt_nach_dem_Tauchgang) {
+    const auto Datei = std::filesystem::path(::testing::TempDir()) / "logbuch.uddf";
+    ASSERT_TRUE(X::Textdatei_schreiben(Datei.string(), Logbuch()));
+    Oberflaeche.Antwort_Auswahl = std::optional<std::size_t>(1);
+    ASSERT_TRUE(UDDF_importieren_Datei(Datei.string()));
+    ASSERT_EQ(Oberflaeche.Auswahlen.size(), 1u);
+    EXPECT_EQ(Oberflaeche.Auswahlen[0].size(), 3u);
+    EXPECT_FLOAT_EQ(Tiefe_max(), 18.5f);
+
+    // cancelled: nothing read, the dive stays
+    const std::string vorher = Tauchgang_Text();
+    Oberflaeche.Antwort_Auswahl = std::optional<std::size_t>();
+    EXPECT_FALSE(UDDF_importieren_Datei(Datei.string()));
+    EXPECT_EQ(Tauchgang_Text(), vorher);
+    // a file of one dive is read without a question
+    ASSERT_TRUE(UDDF_importieren_Datei(Testdatei("subsurface-d6i-2024-06-27.uddf")));
+    EXPECT_EQ(Oberflaeche.Auswahlen.size(), 2u);
+}
+
+// ---- Files of earlier versions and the namespaced files of now ----
+
+// Everything a file carries: the numbers, and the rest as a text.
+struct Inhalt_Type {
+    std::vector<float> Zahlen;
+    std::string Text;
+};
+Inhalt_Type Inhalt() {
+    Inhalt_Type t;
+    for (int32_t k = 0; k <= W::WayPoint_Anzahl; ++k) {
+        const auto& w = W::WayPoint[k];
+        t.Zahlen.insert(t.Zahlen.end(), {w.min_Runtime, w.m_Wasser, w.CCR_Setpoint, w.bar_pO2, w.CNS_Prozent,
+                                         w.OTU, static_cast<float>(w.SCR_Flow)});
+        t.Text += std::to_string(w.Gas_Nr) + "/" + std::to_string(w.Tauchgeraet) + " ";
+    }
+    t.Zahlen.insert(t.Zahlen.end(),
+                    {h_Oberflaechenpause, min_Runtime_Start, m_Wasser_Start, W::CCR_Setpoint_Start,
+                     W::SCR_Flow_Start, S::GF_Lo, S::GF_Hi, F::m_pro_bar, F::bar_Luft});
+    t.Text += std::to_string(Wiederholungstauchgang_OK) + std::to_string(Algorithmus) +
+              std::to_string(W::Tauchgeraet_Start) + std::to_string(Unit_Gasverbrauch::AMV) +
+              std::to_string(G::Gasgemisch_NumMax);
+    return t;
+}
+
+struct Alte_Datei {
+    const char* Fall;
+    const char* Datei;
+    uint8_t Geraet; // of some waypoints
+};
+class Datei_einer_frueheren_Version : public UDDF, public ::testing::WithParamInterface<Alte_Datei> {};
+
+TEST_P(Datei_einer_frueheren_Version, liest_sich_wie_ihr_Export_von_jetzt) {
+    ASSERT_TRUE(UDDF_importieren_Datei(Testdatei(GetParam().Datei)));
+    EXPECT_TRUE(std::any_of(&W::WayPoint[0], &W::WayPoint[W::WayPoint_Anzahl + 1],
+                            [](const auto& w) { return w.Tauchgeraet == GetParam().Geraet; }));
+    const Inhalt_Type alt = Inhalt();
+    UDDF_schreiben();
+    const std::string Text = X::Dokument_als_Text();
+    EXPECT_TRUE(enthaelt("<uddf xmlns=\"http://www.streit.cc/uddf/3.1/\" version=\"3.1.0\">"));
+    Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
+    ASSERT_TRUE(Lesen(Text));
+    const Inhalt_Type neu = Inhalt();
+    EXPECT_EQ(neu.Text, alt.Text);
+    ASSERT_EQ(neu.Zahlen.size(), alt.Zahlen.size());
+    // as exact as the format writes them (two decimals)
+    for (std::size_t k = 0; k < alt.Zahlen.size(); ++k)
+        EXPECT_NEAR(neu.Zahlen[k], alt.Zahlen[k], 0.0051) << k;
+    EXPECT_TRUE(Oberflaeche.Meldungen.empty());
+}
+INSTANTIATE_TEST_SUITE_P(Faelle, Datei_einer_frueheren_Version,
+                         ::testing::Values(Alte_Datei{"CCR_Bail_Out_Wiederholung",
+                                                      "brelune-alt-ccr-wiederholung.uddf", 1},
+                                           Alte_Datei{"pSCR", "brelune-alt-pscr.uddf", 3}),
+                         Fallname());
 
 TEST_F(UDDF, Erster_Punkt_unter_Wasser_bekommt_einen_Start_an_der_Oberflaeche) {
     ASSERT_TRUE(Lesen(Fremd(Mix("a", "0.21", "0"), WP("0", "3") + WP("60", "10"))));
@@ -507,8 +643,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Fremd(Mix("a", "0.21", "0"), "<waypoint><depth>3</depth></waypoint>\n"),
                     "kein Sample hat eine brauchbare Zeit"},
         Unbrauchbar{"Gas_ueber_100_Prozent", Fremd(Mix("a", "0.8", "0.5"), WP("0", "0")), "ist ungültig"},
-        Unbrauchbar{"Gas_ohne_Sauerstoff", Fremd(Mix("a", "0", "0"), WP("0", "0")), "ist ungültig"}),
+        Unbrauchbar{"Gas_ohne_Sauerstoff", Fremd(Mix("a", "0", "0"), WP("0", "0")), "ist ungültig"},
+        Unbrauchbar{"ohne_Tauchgang",
+                    "<uddf><gasdefinitions>" + Mix("a", "0.21", "0") + "</gasdefinitions></uddf>",
+                    "die Datei enthält keinen Tauchgang"}),
     Fallname());
+
+TEST_F(UDDF, Tauchgang_den_das_Logbuch_nicht_hat_laesst_den_Tauchgang) {
+    Tauchgang_anlegen();
+    const std::string vorher = Tauchgang_Text();
+    X::Dokument_aus_Text(Logbuch());
+    EXPECT_FALSE(UDDF_lesen(4));
+    EXPECT_EQ(Oberflaeche.Anzahl("die Datei enthält die Tauchgänge 1 bis 3, keinen Tauchgang 4"), 1);
+    EXPECT_EQ(Tauchgang_Text(), vorher);
+}
 
 TEST_F(UDDF, Volle_Gastabelle_meldet_sich_und_laesst_alles) {
     for (int i = 0; i < 24; ++i)

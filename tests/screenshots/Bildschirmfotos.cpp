@@ -5,6 +5,8 @@
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
+#include "files/Unit_Save_Read_UDDF.hpp"
+#include "files/Unit_aXML.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
@@ -30,12 +32,57 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QInputDialog>
 #include <QPixmap>
 
 #include <iostream>
 
 namespace {
 using namespace Bildschirmfotos;
+
+// The choice of a dive when a logbook of several is imported: the dialog the import asks through.
+class Tauchgangswahl_Aufnahme : public Aufnahme_Oberflaeche {
+  public:
+    Tauchgangswahl_Aufnahme(const QDir& o, const char* s) : Ordner(o), Sprache(s) {}
+    std::optional<std::size_t> Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                       const std::vector<std::string>& Eintraege,
+                                       std::size_t Vorgabe) override {
+        const auto Dialog = Auswahldialog(nullptr, Titel, Aufforderung, Eintraege, Vorgabe);
+        Dialog->show();
+        ok = speichern(*Dialog, Ordner, "Tauchgang", Sprache);
+        return std::nullopt;
+    }
+    QDir Ordner;
+    const char* Sprache;
+    bool ok = false;
+};
+
+bool Tauchgangswahl(const QDir& Ordner, int Sprache) {
+    Unit_Tools::Sprache = Sprache;
+    Tauchgangswahl_Aufnahme Oberflaeche(Ordner, Kuerzel(Sprache));
+    Unit_UI::UI_setzen(&Oberflaeche);
+    Programm_starten(Sprache);
+    const auto Tauchgang = [](int Nummer, const char* Zeit, const char* Tiefe, const char* Dauer) {
+        return std::string("<dive id=\"d\"><informationbeforedive><divenumber>") + std::to_string(Nummer) +
+               "</divenumber><datetime>2024-06-" + Zeit +
+               "</datetime></informationbeforedive><samples>"
+               "<waypoint><divetime>0</divetime><depth>0</depth></waypoint><waypoint><divetime>60</"
+               "divetime><depth>" +
+               Tiefe + "</depth></waypoint><waypoint><divetime>" + Dauer +
+               "</divetime><depth>0</depth></waypoint></samples></dive>\n";
+    };
+    const QString Datei = QDir::temp().filePath("brelune-logbuch.uddf");
+    Unit_aXML::Textdatei_schreiben(
+        Datei.toStdString(),
+        "<uddf version=\"3.1.0\"><gasdefinitions><mix id=\"a\"><o2>0.21</o2></mix>"
+        "</gasdefinitions><profiledata><repetitiongroup id=\"g\">\n" +
+            Tauchgang(70, "26T10:12:05", "2.1", "20") + Tauchgang(71, "27T15:45:44", "11.2", "1680") +
+            Tauchgang(72, "28T09:30:00", "32.4", "2940") + "</repetitiongroup></profiledata></uddf>\n");
+    Unit_Save_Read_UDDF::UDDF_importieren_Datei(Datei.toStdString());
+    QFile::remove(Datei);
+    Unit_UI::UI_setzen(nullptr);
+    return Oberflaeche.ok;
+}
 
 bool Hauptfenster(const QDir& Ordner, int Sprache) {
     const char* Kuerzel = Sprache == 1 ? "en" : "de";
@@ -151,6 +198,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Hoehle(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Dateifenster(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Analyse(Ordner, Sprache) && ok;
+        ok = Tauchgangswahl(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;
 }

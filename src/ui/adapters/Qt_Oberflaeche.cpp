@@ -1,5 +1,6 @@
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 
+#include "lang/Unit_Tools.hpp"
 #include "ui/files/T_Form_Tools_BitteWarten.hpp"
 
 #include <QApplication>
@@ -61,6 +62,33 @@ std::optional<std::string> Qt_Oberflaeche::Datei_waehlen(const Unit_UI::Dateiwah
                        : QFileDialog::getOpenFileName(Hauptfenster_, {}, Start, Qt_Filter(Wahl.Filter));
     if (Datei.isEmpty()) return std::nullopt;
     return Datei.toStdString();
+}
+
+std::unique_ptr<QInputDialog> Auswahldialog(QWidget* Eltern, const std::string& Titel,
+                                            const std::string& Aufforderung,
+                                            const std::vector<std::string>& Eintraege, std::size_t Vorgabe) {
+    auto Dialog = std::make_unique<QInputDialog>(Eltern);
+    Dialog->setObjectName("Auswahl");
+    Dialog->setWindowTitle(Q(Titel));
+    Dialog->setLabelText(Q(Aufforderung));
+    QStringList Liste;
+    for (const auto& e : Eintraege) Liste << Q(e);
+    Dialog->setComboBoxItems(Liste);
+    Dialog->setComboBoxEditable(false);
+    // Qt's own button texts stay English without its translations
+    Dialog->setCancelButtonText(Q(Unit_Tools::Text_waehlen("Abbrechen", "Cancel")));
+    if (Vorgabe < Eintraege.size()) Dialog->setTextValue(Liste[static_cast<qsizetype>(Vorgabe)]);
+    return Dialog;
+}
+
+std::optional<std::size_t> Qt_Oberflaeche::Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                                   const std::vector<std::string>& Eintraege,
+                                                   std::size_t Vorgabe) {
+    const auto Dialog = Auswahldialog(Hauptfenster_, Titel, Aufforderung, Eintraege, Vorgabe);
+    if (Dialog->exec() != QDialog::Accepted) return std::nullopt;
+    const qsizetype k = Dialog->comboBoxItems().indexOf(Dialog->textValue());
+    if (k < 0) return std::nullopt;
+    return static_cast<std::size_t>(k);
 }
 
 void Qt_Oberflaeche::Bitte_warten(const std::string& Text) {

@@ -7,11 +7,18 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // "Tauchgangsprofil|*.dec|Alle Dateien|*.*" as a file dialog wants it: "Tauchgangsprofil (*.dec);;...".
 QString Qt_Filter(const std::string& Filter);
 
 class T_Form_Tools_BitteWarten;
+class QInputDialog;
+
+// The list choice of the seam (object name "Auswahl"), built apart so that a screenshot shows it.
+std::unique_ptr<QInputDialog> Auswahldialog(QWidget* Eltern, const std::string& Titel,
+                                            const std::string& Aufforderung,
+                                            const std::vector<std::string>& Eintraege, std::size_t Vorgabe);
 
 class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
   public:
@@ -23,6 +30,9 @@ class Qt_Oberflaeche : public Unit_UI::Oberflaeche {
     std::optional<std::string> Eingabe(const std::string& Titel, const std::string& Aufforderung,
                                        const std::string& Vorgabe) override;
     std::optional<std::string> Datei_waehlen(const Unit_UI::Dateiwahl& Wahl) override;
+    std::optional<std::size_t> Auswahl(const std::string& Titel, const std::string& Aufforderung,
+                                       const std::vector<std::string>& Eintraege,
+                                       std::size_t Vorgabe) override;
     void Nachrichten_verarbeiten() override;
     void Bitte_warten(const std::string& Text) override;
     void Bitte_warten_Ende() override;
