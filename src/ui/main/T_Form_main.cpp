@@ -567,6 +567,8 @@ void T_Form_main::Verbinden() {
     connect(BitBtn_Austauchplanung, &QPushButton::clicked, this, [this] { Austauchplanung_zeigen(0); });
     connect(Austauchplanung, &QDialog::finished, this, &T_Form_main::Hauptfenster_aktualisieren);
     // "einstellen" of the ascent plan: the safety page on the tab of the margin in use.
+    connect(Austauchplanung, &T_Form_AustauchPlanung::Gasrechner_gewuenscht, this,
+            &T_Form_main::Gasrechner_zeigen);
     connect(Austauchplanung, &T_Form_AustauchPlanung::Einstellungen_gewuenscht, this,
             [this](int Unterseite) { Einstellungen_zeigen(T_Form_Einstellungen::Sicherheit, Unterseite); });
     connect(CWGraph_Tauchgang, &Graph_Tauchgang::Tauchen_verlangt, BitBtn_Tauchen, &QPushButton::click);

@@ -112,8 +112,6 @@ QWidget* T_Form_AustauchPlanung::Seite_Gaswechsel_anlegen() {
     BitBtn_GaswechselOK = OK_Knopf(Seite, "BitBtn_GaswechselOK");
     g->addWidget(BitBtn_GaswechselOK, 9, 1);
     Button_GasNeu = benannt(new QPushButton(Seite), "Button_GasNeu", 121);
-    // The gas calculator it opens is not part of the program yet.
-    Button_GasNeu->setEnabled(false);
     Button_Vorschlag = benannt(new QPushButton(Seite), "Button_Vorschlag", 135);
     g->addWidget(Button_GasNeu, 10, 1);
     g->addWidget(Button_Vorschlag, 11, 1);
@@ -261,6 +259,11 @@ void T_Form_AustauchPlanung::Verbinden() {
                               SpinEdit_Sicherheit_Baker_GFHi->value());
             Anzeigen();
         });
+    // A gas designed in the calculator is offered in the rows at once.
+    connect(Button_GasNeu, &QPushButton::clicked, this, [this] {
+        emit Gasrechner_gewuenscht();
+        Anzeigen();
+    });
     connect(Button_einstellen, &QPushButton::clicked, this, [this] {
         emit Einstellungen_gewuenscht(A::Sicherheit_Unterseite());
         Anzeigen();
@@ -299,6 +302,7 @@ void T_Form_AustauchPlanung::Anzeigen() {
     Gaszeilen_anzeigen(SpinEdit_Gaswechsel_m, ComboBox_Gaswechsel, a.Gaswechsel_m, a.Gaswechsel_Gas,
                        f.Gaswechsel_Zeilen);
     BitBtn_GaswechselOK->setEnabled(f.Gaswechsel_Zeilen);
+    Button_GasNeu->setEnabled(f.Gaswechsel_Zeilen);
 
     CheckBox_AirBreak_OK->setChecked(A::AirBreak_OK);
     Gasliste_fuellen(ComboBox_AirBreak_GasNum, Gasnamen(), a.AirBreak_Gas);

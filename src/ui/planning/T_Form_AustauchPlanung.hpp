@@ -70,6 +70,8 @@ class T_Form_AustauchPlanung : public QDialog {
     // "einstellen": the settings dialog on its safety page, on this tab (0 Bühlmann, 1 gradient
     // factors, 2 deep stop). The window repaints when the connected slot returns.
     void Einstellungen_gewuenscht(int Unterseite);
+    // "neues Gas": the gas calculator; the window repaints when the connected slot returns.
+    void Gasrechner_gewuenscht();
 
   private:
     QWidget* Seite_Geschwindigkeit_anlegen();

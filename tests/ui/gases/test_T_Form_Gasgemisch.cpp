@@ -6,8 +6,10 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
+#include "planning/Unit_AustauchPlanung.hpp"
 #include "ui/gases/T_Form_Gasgemisch.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/planning/T_Form_AustauchPlanung.hpp"
 #include "ui/settings/Einstellungsseiten_Rechnung.hpp"
 #include "ui/widgets/Radiogruppe.hpp"
 
@@ -140,7 +142,7 @@ class test_T_Form_Gasgemisch : public QObject {
         QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
     }
 
-    void drei_Wege_in_den_Gasrechner() {
+    void vier_Wege_in_den_Gasrechner() {
         T_Form_main m;
         bool geoeffnet = false;
         // The menu: the operating depth becomes the proposed depth of the next point.
@@ -173,12 +175,30 @@ class test_T_Form_Gasgemisch : public QObject {
         QCOMPARE(s.ListBox_Gase->count(), Zeilen + 1);
         QCOMPARE(s.ListBox_Gase->currentRow(), Zeilen);
 
+        // The ascent plan's "neues Gas": the gas designed is offered in its gas-switch rows at once.
+        Unit_AustauchPlanung::Aufstieg_Gaswechsel_OK = true;
+        m.Austauchplanung_zeigen(2);
+        QComboBox* Zeile = m.Austauchplanung->ComboBox_Gaswechsel[0];
+        const int Angebot = Zeile->count();
+        im_Gasrechner(
+            [](T_Form_Gasgemisch& g) {
+                tippen(g.Edit_Einsatztiefe, "80");
+                g.Button_BestMix->click();
+                g.Button_OK_inDieGasliste->click();
+            },
+            geoeffnet);
+        m.Austauchplanung->Button_GasNeu->click();
+        QVERIFY(geoeffnet);
+        QCOMPARE(Zeile->count(), Angebot + 1);
+        m.Austauchplanung->close();
+
         // After Ascend the depth belongs to the computed dive: the calculator leaves it.
         Unit_Main::Eingabe_sperren(true);
+        const float Tiefe = W::m_Wasser;
         im_Gasrechner([](T_Form_Gasgemisch& g) { tippen(g.Edit_Einsatztiefe, "12"); }, geoeffnet);
         m.findChild<QAction*>("Aktion_Gasrechner")->trigger();
         QVERIFY(geoeffnet);
-        QCOMPARE(W::m_Wasser, 42.0f);
+        QCOMPARE(W::m_Wasser, Tiefe);
     }
 };
 
