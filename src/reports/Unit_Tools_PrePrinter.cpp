@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Unit_Tools_PrePrinter {
 
@@ -58,6 +59,61 @@ Seitenplan Seiten_planen(std::size_t Zeilenzahl, const Seitenmasse& Masse,
     Graph->y = y;
     Plan.Graph = Graph;
     return Plan;
+}
+
+namespace {
+
+constexpr std::size_t Einzug = 4;
+
+// Byte position of character n of a UTF-8 text (its size when the text is shorter).
+std::size_t Byte_des_Zeichens(const std::string& Text, std::size_t n) {
+    std::size_t b = 0;
+    for (std::size_t Zeichen = 0; b < Text.size() && Zeichen < n; ++Zeichen) {
+        ++b;
+        while (b < Text.size() && (static_cast<unsigned char>(Text[b]) & 0xC0) == 0x80) ++b;
+    }
+    return b;
+}
+
+std::size_t Zeichenzahl(const std::string& Text) {
+    return static_cast<std::size_t>(std::count_if(
+        Text.begin(), Text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The first piece of Rest that fits into n characters, and what is left after it.
+std::pair<std::string, std::string> Stueck(const std::string& Rest, std::size_t n) {
+    const std::size_t Grenze = Byte_des_Zeichens(Rest, n);
+    if (Grenze >= Rest.size()) return {Rest, ""};
+    // Only dots (and blanks) beyond the edge: a heading, shortened.
+    if (Rest.find_first_not_of(". ", Grenze) == std::string::npos) return {Rest.substr(0, Grenze), ""};
+    std::size_t Schnitt = Rest.rfind(' ', Grenze);
+    const std::size_t Textanfang = Rest.find_first_not_of(' ');
+    if (Schnitt == std::string::npos || Schnitt <= Textanfang) Schnitt = Grenze;
+    std::string Kopf = Rest.substr(0, Schnitt);
+    Kopf.erase(Kopf.find_last_not_of(' ') + 1);
+    const std::size_t weiter = Rest.find_first_not_of(' ', Schnitt);
+    return {Kopf, weiter == std::string::npos ? "" : Rest.substr(weiter)};
+}
+
+} // namespace
+
+std::vector<std::string> Zeilen_umbrechen(const std::vector<std::string>& Zeilen, std::size_t Zeichen) {
+    if (Zeichen <= Einzug) return Zeilen;
+    std::vector<std::string> Ergebnis;
+    for (const std::string& Zeile : Zeilen) {
+        if (Zeichenzahl(Zeile) <= Zeichen) {
+            Ergebnis.push_back(Zeile);
+            continue;
+        }
+        auto [Kopf, Rest] = Stueck(Zeile, Zeichen);
+        Ergebnis.push_back(Kopf);
+        while (!Rest.empty()) {
+            auto [Teil, weiter] = Stueck(Rest, Zeichen - Einzug);
+            Ergebnis.push_back(std::string(Einzug, ' ') + Teil);
+            Rest = weiter;
+        }
+    }
+    return Ergebnis;
 }
 
 std::vector<std::string> Druckzeilen(const std::vector<std::string>& Text, bool mit_Graphik) {

@@ -38,6 +38,8 @@ struct Graphplatz {
 };
 
 struct Seitenplan {
+    // The lines as they are set, after Zeilen_umbrechen.
+    std::vector<std::string> Zeilen;
     std::vector<Seite> Seiten;
     std::optional<Graphplatz> Graph;
     Seitenmasse Masse;
@@ -55,6 +57,12 @@ constexpr int Graph_Mindesthoehe = 600; // a graph starts on a new page when les
 // still ends.
 Seitenplan Seiten_planen(std::size_t Zeilenzahl, const Seitenmasse& Masse,
                          std::optional<double> Graph_Seitenverhaeltnis = std::nullopt);
+
+// A line wider than the sheet loses nothing on paper: a line of more than Zeichen characters
+// (characters, not bytes) goes on in the next line, indented by four blanks, cut at the last
+// blank that lets it fit (or within a word longer than the line); a heading's closing run of dots
+// is only shortened. Zeichen 0: the lines stay as they are.
+std::vector<std::string> Zeilen_umbrechen(const std::vector<std::string>& Zeilen, std::size_t Zeichen);
 
 // The lines to print: the text and, with the graph, an empty line, the heading "Tauchgang" and
 // another empty line before it.

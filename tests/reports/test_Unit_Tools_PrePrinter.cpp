@@ -93,3 +93,31 @@ TEST_F(Druckzeilen, mit_Graph_kommt_die_Ueberschrift_Tauchgang_dazu) {
     EXPECT_EQ(z[3], "Dive " + std::string(116, '.'));
     EXPECT_EQ(z[4], "");
 }
+
+// Lines wider than the sheet: nothing is lost on paper, a heading's dots are only shortened.
+struct Umbruchfall {
+    const char* Name;
+    std::string Zeile;
+    std::size_t Zeichen;
+    std::vector<std::string> erwartet;
+};
+
+class Zeilen_umbrechen : public ::testing::TestWithParam<Umbruchfall> {};
+
+TEST_P(Zeilen_umbrechen, kein_Zeichen_geht_verloren) {
+    const auto& f = GetParam();
+    EXPECT_EQ(P::Zeilen_umbrechen({f.Zeile}, f.Zeichen), f.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Zeilen_umbrechen,
+    ::testing::Values(
+        Umbruchfall{"passt", "12.00  Deko", 11, {"12.00  Deko"}},
+        Umbruchfall{"Ueberschrift_gekuerzt", "Report ..........", 10, {"Report ..."}},
+        Umbruchfall{
+            "Warnung_am_Leerzeichen", " 3.00 OC pO2 > 1.60 bar", 14, {" 3.00 OC pO2 >", "    1.60 bar"}},
+        Umbruchfall{
+            "langes_Wort_hart_geteilt", "Sauerstofftoxizitaet", 10, {"Sauerstoff", "    toxizi", "    taet"}},
+        Umbruchfall{"Umlaute_sind_ein_Zeichen", "Flaschengröße ü", 15, {"Flaschengröße ü"}},
+        Umbruchfall{"ohne_Grenze", "eine lange Zeile", 0, {"eine lange Zeile"}}),
+    [](const auto& Info) { return std::string(Info.param.Name); });

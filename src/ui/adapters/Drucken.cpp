@@ -1,11 +1,15 @@
 #include "ui/adapters/Drucken.hpp"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <utility>
 
 namespace Drucken {
 
@@ -44,7 +48,16 @@ P::Seitenmasse Seitenmasse(const QPageLayout& Layout) {
 P::Seitenplan Seiten_planen(const Druckvorlage& Vorlage, const QPageLayout& Layout) {
     std::optional<double> Verhaeltnis;
     if (Vorlage.Graph_zeichnen) Verhaeltnis = Vorlage.Graph_Seitenverhaeltnis;
-    return P::Seiten_planen(Vorlage.Zeilen.size(), Seitenmasse(Layout), Verhaeltnis);
+    const P::Seitenmasse m = Seitenmasse(Layout);
+    // The font is sized in the page's units (0.1 mm), so its advance is too.
+    const double Zeichenbreite = QFontMetricsF(Druckschrift()).horizontalAdvance(QLatin1Char('M'));
+    const int Breite = m.Breite - m.Rand.links - m.Rand.rechts;
+    const std::size_t Zeichen =
+        Zeichenbreite > 0 ? static_cast<std::size_t>(std::max(1.0, Breite / Zeichenbreite)) : 0;
+    std::vector<std::string> Zeilen = P::Zeilen_umbrechen(Vorlage.Zeilen, Zeichen);
+    P::Seitenplan Plan = P::Seiten_planen(Zeilen.size(), m, Verhaeltnis);
+    Plan.Zeilen = std::move(Zeilen);
+    return Plan;
 }
 
 void Seite_zeichnen(QPainter& Maler, const Druckvorlage& Vorlage, const P::Seitenplan& Plan, std::size_t s) {
@@ -57,7 +70,7 @@ void Seite_zeichnen(QPainter& Maler, const Druckvorlage& Vorlage, const P::Seite
     const auto& Seite = Plan.Seiten[s];
     const int Grundlinie = Maler.fontMetrics().ascent();
     for (std::size_t k = 0; k < Seite.Zeilenzahl; ++k) {
-        const auto& Zeile = Vorlage.Zeilen[Seite.erste_Zeile + k];
+        const auto& Zeile = Plan.Zeilen[Seite.erste_Zeile + k];
         if (!Zeile.empty())
             Maler.drawText(QPointF(m.Rand.links, Plan.y_der_Zeile(k) + Grundlinie),
                            QString::fromStdString(Zeile));

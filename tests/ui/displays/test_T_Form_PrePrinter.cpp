@@ -144,6 +144,21 @@ class test_T_Form_PrePrinter : public QObject {
             QVERIFY2(Text.contains(einfach(QString::fromStdString(Zeile))), Zeile.c_str());
     }
 
+    // A line wider than the sheet (all columns and a long warning) goes on in the next line:
+    // every word reaches the paper.
+    void breite_Zeile_geht_nicht_verloren() {
+        std::string Zeile = "Warnung:";
+        for (int k = 1; k <= 40; ++k) Zeile += " Wort" + std::to_string(k);
+        f->Druckvorschau_zeigen({Zeile}, false);
+        auto* v = Vorschau();
+        QVERIFY(v->Plan().Zeilen.size() > 1);
+        Oberflaeche.Antwort_Datei = Pfad("breit").toStdString();
+        finden<QPushButton>(v, "Button_PDF")->click();
+        const QStringList Woerter = PDF_Text(Pfad("breit.pdf")).split(QRegularExpression("\\s+"));
+        for (int k = 1; k <= 40; ++k)
+            QVERIFY2(Woerter.contains(QString("Wort%1").arg(k)), qPrintable(QString::number(k)));
+    }
+
     // The menu entry prints the report with the graph after it, on the last page.
     void Report_mit_Graph_aus_dem_Menue() {
         QChart* Chart = f->CWGraph_Tauchgang->Chart();
