@@ -94,20 +94,6 @@ TEST(Zellen, folgen_mit_Verzoegerung_und_eine_eingefrorene_bleibt_stehen) {
     EXPECT_DOUBLE_EQ(z.Zelle_mV[1], Luft_b);
 }
 
-TEST(Zellen, rauschen_ausser_wenn_eingefroren) {
-    Sim::Einstellungen e;
-    e.Rauschen_mV = 5.0;
-    e.Zelle_eingefroren = 1;
-    auto z = Sim::Anfangszustand(e);
-    const double erste_a = Sim::Eingang_mV(z, 0), erste_b = Sim::Eingang_mV(z, 1);
-    bool b_rauscht = false;
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(Sim::Eingang_mV(z, 0), erste_a);
-        b_rauscht = b_rauscht || Sim::Eingang_mV(z, 1) != erste_b;
-    }
-    EXPECT_TRUE(b_rauscht);
-}
-
 struct Druckfall {
     int Code_O2, Code_He;
     double Sekunden, Anstieg_bar;

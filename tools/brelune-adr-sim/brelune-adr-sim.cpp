@@ -13,6 +13,7 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -125,6 +126,15 @@ int Pseudoterminal_oeffnen() {
     return fd;
 }
 
+void Senden(int fd, const std::string& Text) {
+    std::size_t gesendet = 0;
+    while (gesendet < Text.size()) {
+        const ssize_t n = write(fd, Text.data() + gesendet, Text.size() - gesendet);
+        if (n <= 0) return; // the other side went away; the loop notices
+        gesendet += std::size_t(n);
+    }
+}
+
 class Wandler {
   public:
     explicit Wandler(const Optionen& o) : Option(o), Stand(Sim::Anfangszustand(o.Modell)) {}
@@ -143,6 +153,19 @@ class Wandler {
         return *Text + '\r';
     }
 
+    // Collects the bytes into command lines and answers every complete one.
+    void Beantworten(int fd, std::string_view Empfangen) {
+        for (const char c : Empfangen) {
+            if (c == '\n') continue;
+            if (c != '\r') {
+                if (Zeile.size() < 64) Zeile += c;
+                continue;
+            }
+            if (const auto Text = Antwort(Zeile)) Senden(fd, *Text);
+            Zeile.clear();
+        }
+    }
+
     void Nachfuehren() {
         const auto Jetzt = Uhr::now();
         Sim::Fortschreiben(Stand, std::chrono::duration<double>(Jetzt - Zuletzt).count());
@@ -154,18 +177,10 @@ class Wandler {
   private:
     Optionen Option;
     Sim::Zustand Stand;
+    std::string Zeile;
     long Lesungen = 0;
     Uhr::time_point Start = Uhr::now(), Zuletzt = Start;
 };
-
-void Senden(int fd, const std::string& Text) {
-    std::size_t gesendet = 0;
-    while (gesendet < Text.size()) {
-        const ssize_t n = write(fd, Text.data() + gesendet, Text.size() - gesendet);
-        if (n <= 0) return; // the other side went away; the loop notices
-        gesendet += std::size_t(n);
-    }
-}
 
 } // namespace
 
@@ -181,14 +196,15 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     Wandler Gegenstelle(Option);
-    std::string Zeile;
     bool je_verbunden = false;
     std::optional<Uhr::time_point> getrennt_seit;
     while (!Ende_verlangt) {
         if (Option.Schliessen_nach_s >= 0.0 && Gegenstelle.Laufzeit_s() >= Option.Schliessen_nach_s) break;
         pollfd p{fd, POLLIN, 0};
         if (poll(&p, 1, 20) <= 0) continue;
-        if (p.revents & POLLHUP && !(p.revents & POLLIN)) {
+        char Puffer[256];
+        const ssize_t n = (p.revents & POLLIN) ? read(fd, Puffer, sizeof Puffer) : -1;
+        if (n <= 0) {
             // Nobody has the terminal open: wait for the first opening, and after a close for a
             // reopening (a port closed and opened again), but not forever.
             if (je_verbunden && !getrennt_seit) getrennt_seit = Uhr::now();
@@ -200,18 +216,7 @@ int main(int argc, char** argv) {
         }
         je_verbunden = true;
         getrennt_seit.reset();
-        char Puffer[256];
-        const ssize_t n = read(fd, Puffer, sizeof Puffer);
-        if (n <= 0) continue;
-        for (ssize_t i = 0; i < n; ++i) {
-            if (Puffer[i] == '\n') continue;
-            if (Puffer[i] != '\r') {
-                if (Zeile.size() < 64) Zeile += Puffer[i];
-                continue;
-            }
-            if (const auto Text = Gegenstelle.Antwort(Zeile)) Senden(fd, *Text);
-            Zeile.clear();
-        }
+        Gegenstelle.Beantworten(fd, std::string_view(Puffer, std::size_t(n)));
     }
     close(fd);
     return 0;
