@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
-SOURCES    = $(shell find src app cli tests bench -name '*.cpp' -o -name '*.hpp')
+SOURCES    = $(shell find src app cli tools tests bench -name '*.cpp' -o -name '*.hpp')
 
 .PHONY: run test test-asan bench format format-check setup configure build screenshots
 
