@@ -1,5 +1,6 @@
 // brelune-cli: every calculation of the library without a window.
 #include "Cli_Ausgabe.hpp"
+#include "Cli_Gasmischer.hpp"
 #include "Cli_Gasrechner.hpp"
 #include "Cli_Planung.hpp"
 #include "Cli_Serie.hpp"
@@ -232,6 +233,15 @@ int Mix(const Optionen& o, const Cli_Gasrechner::Mix_Optionen& m, Unit_UI::Headl
     return Erfolg;
 }
 
+// The gas blender needs no settings: its gases and prices are fixed.
+int Blend(const Optionen& o, const Cli_Gasmischer::Blend_Optionen& b) {
+    if (o.Sprache != "de" && o.Sprache != "en") return Fehler("--lang takes de or en", Aufruffehler);
+    Unit_Tools::Sprache = o.Sprache == "en" ? 1 : 0;
+    Cli_Gasmischer::Auftrag Auftrag;
+    if (const auto Text = Cli_Gasmischer::Blend_lesen(b, Auftrag)) return Fehler(*Text, Aufruffehler);
+    return Cli_Gasmischer::Blend_ausgeben(Auftrag, std::cout) ? Erfolg : Abgebrochen;
+}
+
 // The settings and the language, which every command takes.
 void Einstellungsoptionen(CLI::App* Befehl, Optionen& o) {
     Befehl->add_option("--settings", o.Einstellungen, "settings file (.ini) read over the built-in defaults");
@@ -342,12 +352,38 @@ int main(int argc, char** argv) {
     mix->add_option("--output", m.Format, "text or json")->default_str("text");
     Einstellungsoptionen(mix, o);
 
+    Cli_Gasmischer::Blend_Optionen b;
+    auto* blend = App.add_subcommand(
+        "blend", "the gas blender: what to top a cylinder with, by partial pressures, to reach a wanted gas; "
+                 "numbers with a point or a comma; exit 3 when the gas cannot be made");
+    blend->add_option("--before", b.Vorher, "the cylinder's gas now: oxygen and helium (%) at its pressure")
+        ->type_name("O2/HE@BAR");
+    blend->add_flag("--empty", b.leer, "the cylinder is empty (instead of --before)");
+    blend->add_option("--after", b.Nachher, "the wanted gas: oxygen and helium (%) at its pressure")
+        ->type_name("O2/HE@BAR");
+    blend->add_option("--volume", b.Volumen, "the cylinder's volume (l, 0.1 to 1000)")
+        ->type_name("L")
+        ->default_str("6.8");
+    blend
+        ->add_option("--method", b.Methode,
+                     "o2-he-air (oxygen, helium and air, with the injection shares, sensor targets and "
+                     "cost), o2-trimix-air (trimix from the bank, air, oxygen) or trimix (the gas after "
+                     "topping with the trimix by its pressure)")
+        ->default_str("o2-he-air");
+    blend
+        ->add_option("--trimix", b.Trimix,
+                     "the trimix: oxygen and helium (%), its pressure (bar) for --method trimix")
+        ->type_name("O2/HE[@BAR]");
+    blend->add_option("--output", b.Format, "text or json")->default_str("text");
+    blend->add_option("--lang", o.Sprache, "de or en")->default_str("de");
+
     try {
         App.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return App.exit(e) == 0 ? Erfolg : Aufruffehler;
     }
     if (*mix) return Mix(o, m, Oberflaeche);
+    if (*blend) return Blend(o, b);
     if (!*plan && !*import) {
         std::cout << App.help();
         return Erfolg;

@@ -687,3 +687,71 @@ TEST(brelune_cli, Mix_Aufruffehler_geben_1_mit_Meldung) {
          {"--depth", "--po2", "--end", "--o2", "--he", "--best-mix", "--output", "trimix"})
         EXPECT_TRUE(enthaelt(h.Ausgabe, Option)) << Option;
 }
+
+// The gas blender without a window: what to top a cylinder with, or why the gas cannot be made.
+TEST(brelune_cli, Blend_Fuellungen_als_JSON) {
+    // Empty to EAN32 at 200 bar: the air brings all the nitrogen, oxygen the rest.
+    const auto n = starten("blend --empty --after 32/0@200 --output json");
+    ASSERT_EQ(n.Status, 0) << n.Ausgabe;
+    const auto j = nlohmann::json::parse(n.Ausgabe);
+    EXPECT_EQ(j["method"], "o2-he-air");
+    EXPECT_NEAR(j["air_bar"].get<double>(), 0.68 * 200 / 0.791, 0.001);
+    EXPECT_NEAR(j["sum_bar"].get<double>(), 200, 0.001);
+    EXPECT_NEAR(j["sensor2"].get<double>(), 32, 0.001);
+    EXPECT_GT(j["cost_euro"].get<double>(), 0);
+    // Trimix from the bank tops 50 bar of air, then air and oxygen: the pressures add up.
+    const auto t = starten("blend --before 20.9/0@50 --after 18/40@200 --method o2-trimix-air --trimix 10/70 "
+                           "--volume 12 --output json");
+    ASSERT_EQ(t.Status, 0) << t.Ausgabe;
+    const auto k = nlohmann::json::parse(t.Ausgabe);
+    EXPECT_NEAR(k["trimix_bar"].get<double>(), 80 / 0.7, 0.001);
+    EXPECT_NEAR(k["sum_bar"].get<double>(), 150, 0.001);
+    EXPECT_FALSE(k.contains("cost_euro"));
+    // 100 bar of air topped with 100 bar of 16/50.
+    const auto m = starten("blend --before 21/0@100 --method trimix --trimix 16/50@100 --output json");
+    ASSERT_EQ(m.Status, 0) << m.Ausgabe;
+    const auto g = nlohmann::json::parse(m.Ausgabe)["after"];
+    EXPECT_NEAR(g["o2"].get<double>(), 18.5, 0.001);
+    EXPECT_NEAR(g["he"].get<double>(), 25, 0.001);
+    EXPECT_NEAR(g["bar"].get<double>(), 200, 0.001);
+}
+
+TEST(brelune_cli, Blend_was_nicht_geht_gibt_3_mit_der_Meldung_in_der_Sprache) {
+    const auto de = starten("blend --before 21/0@100 --after 16/50@220");
+    EXPECT_EQ(de.Status, 3);
+    EXPECT_EQ(de.Ausgabe, "Dieses Gas kann nicht hergestellt werden\n"
+                          "Zu kleiner Anteil im Gas(nachher) gewünscht: N2 \n");
+    const auto en = starten("blend --empty --after 18/0@200 --lang en --output json");
+    EXPECT_EQ(en.Status, 3);
+    const auto j = nlohmann::json::parse(en.Ausgabe);
+    EXPECT_EQ(j["possible"], false);
+    EXPECT_EQ(j["message"], "This gas cannot be made\nGas (after) holds too little O2");
+    const auto text = starten("blend --empty --after 32/0@200 --lang en");
+    EXPECT_EQ(text.Status, 0);
+    for (const char* Teil : {"Air (bar)     = 171.9\n", "Sum (bar)     = 200.0\n", "Sensor 2 (%)  =  32.0\n"})
+        EXPECT_TRUE(enthaelt(text.Ausgabe, Teil)) << Teil << "\n" << text.Ausgabe;
+}
+
+TEST(brelune_cli, Blend_Aufruffehler_geben_1_mit_Meldung) {
+    for (const auto& [Argumente, Meldung] : std::vector<std::pair<std::string, std::string>>{
+             {"--after 32/0@200", "exactly one of --before and --empty"},
+             {"--empty --before 21/0@50 --after 32/0@200", "exactly one of --before and --empty"},
+             {"--empty", "--after is required"},
+             {"--empty --after 32/0", "--after takes O2/HE@BAR"},
+             {"--empty --after 32@200", "--after takes O2/HE@BAR"},
+             {"--empty --after zwei/0@200", "--after O2: \"zwei\" is no number"},
+             {"--empty --after 60/50@200", "O2 and HE together above 100 percent"},
+             {"--empty --after 32/0@900", "--after BAR takes bar from 0 to 500"},
+             {"--empty --after 32/0@200 --volume 0", "--volume takes litres"},
+             {"--empty --after 32/0@200 --method blubb", "--method takes o2-he-air, o2-trimix-air or trimix"},
+             {"--empty --after 32/0@200 --method o2-trimix-air", "needs --trimix"},
+             {"--empty --after 32/0@200 --trimix 10/70", "--trimix goes with"},
+             {"--empty --method trimix --trimix 10/70", "--trimix takes O2/HE@BAR"},
+             {"--empty --after 32/0@200 --method trimix --trimix 10/70@100", "drop --after"},
+             {"--empty --after 32/0@200 --output xml", "--output takes text or json"},
+             {"--empty --after 32/0@200 --lang fr", "--lang takes de or en"}}) {
+        const auto l = starten("blend " + Argumente, true);
+        EXPECT_EQ(l.Status, 1) << Argumente;
+        EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Argumente << "\n" << l.Ausgabe;
+    }
+}

@@ -1,0 +1,162 @@
+#include "Unit_Gasmischer.hpp"
+
+#include "lang/Unit_Tools.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Unit_Gasmischer {
+
+namespace {
+using Unit_Tools::Text_waehlen;
+
+// Rounding of the contents must not read as a wanted share below the one in the cylinder.
+constexpr double barL_Toleranz = 1e-6;
+
+struct Inhalt {
+    double O2 = 0, N2 = 0, He = 0;
+};
+
+Inhalt Inhalt_von(const Gas& g) {
+    const double f = g.l * g.bar * 0.01;
+    return {g.Anteil.O2 * f, g.Anteil.N2 * f, g.Anteil.He * f};
+}
+
+std::string Zahl(double x) {
+    return Unit_Tools::Zahl_formatieren(0, 1, x);
+}
+
+std::string nicht_herstellbar(const std::string& Deutsch, const std::string& Englisch) {
+    return Text_waehlen("Dieses Gas kann nicht hergestellt werden\n", "This gas cannot be made\n") +
+           Text_waehlen(Deutsch, Englisch);
+}
+
+// The inputs every method needs before it divides by them.
+std::string Eingaben_pruefen(const Gas& vorher, const Gas& nachher) {
+    for (const Gas* g : {&vorher, &nachher}) {
+        if (!(g->l > 0) || !std::isfinite(g->l))
+            return Text_waehlen("Das Volumen muss größer als 0 l sein", "The volume must be above 0 l");
+        if (!(g->bar >= 0) || !std::isfinite(g->bar))
+            return Text_waehlen("Der Druck darf nicht negativ sein", "The pressure must not be negative");
+        if (auto Fehler = Zusammensetzung_pruefen(g->Anteil)) return *Fehler;
+    }
+    return {};
+}
+
+// After minus before per component, or the message naming what would have to be taken out.
+std::string Differenz(const Gas& vorher, const Gas& nachher, Inhalt& d) {
+    const Inhalt v = Inhalt_von(vorher), n = Inhalt_von(nachher);
+    d = {n.O2 - v.O2, n.N2 - v.N2, n.He - v.He};
+    std::string zu_klein;
+    if (d.O2 < -barL_Toleranz) zu_klein += "O2 ";
+    if (d.N2 < -barL_Toleranz) zu_klein += "N2 ";
+    if (d.He < -barL_Toleranz) zu_klein += "He";
+    if (zu_klein.empty()) return {};
+    return nicht_herstellbar("Zu kleiner Anteil im Gas(nachher) gewünscht: ",
+                             "Too small a share wanted in the gas (after): ") +
+           zu_klein;
+}
+
+std::string Enddruck_pruefen(const Gas& vorher, const Gas& nachher, const Fuellung& f) {
+    if (std::abs(vorher.bar + f.bar_Summe - nachher.bar) <= 0.01) return {};
+    return nicht_herstellbar("Gas(nachher) Enddruck ist zu niedrig", "Gas (after): final pressure too low");
+}
+
+// A method that stops leaves no pressures behind.
+Fuellung nur_Meldung(const Fuellung& f) {
+    Fuellung leer;
+    leer.Meldung = f.Meldung;
+    return leer;
+}
+
+Einduesen Strom_von(double O2, double Luft_barL, double He_barL, double He_Faktor) {
+    Einduesen e;
+    const double He_eingedueest = He_barL / He_Faktor;
+    const double Summe = O2 + Luft_barL + He_eingedueest;
+    if (Summe > 0) {
+        const double Luftanteil = Luft_barL / Summe * 100, O2_Anteil = O2 / Summe * 100;
+        e.Strom = {Luftanteil * Luft.O2 * 0.01 + O2_Anteil, Luftanteil * Luft.N2 * 0.01,
+                   He_eingedueest / Summe * 100};
+    }
+    if (e.Strom.O2 + e.Strom.N2 > 0) e.Sensor1 = e.Strom.O2 / (e.Strom.O2 + e.Strom.N2) * 100;
+    e.Sensor2 = e.Strom.O2;
+    e.Euro = (O2 * ct_O2 + He_eingedueest * ct_He + Luft_barL * ct_Luft) * 0.01;
+    return e;
+}
+} // namespace
+
+Anteile auf_100_Prozent(double O2, double He) {
+    if (O2 + He > 100) He = 100 - O2;
+    return {O2, 100 - O2 - He, He};
+}
+
+std::optional<std::string> Zusammensetzung_pruefen(const Anteile& a) {
+    const bool moeglich = a.O2 >= 0 && a.N2 >= 0 && a.He >= 0 && std::abs(a.O2 + a.N2 + a.He - 100) <= 0.01;
+    if (moeglich) return std::nullopt;
+    return Text_waehlen("Diese Gaszusammensetzung ist nicht möglich",
+                        "This gas composition is not possible") +
+           "\nO2 = " + Zahl(a.O2) + "\nN2 = " + Zahl(a.N2) + "\nHe = " + Zahl(a.He) +
+           Text_waehlen("\nSumme = ", "\nSum = ") + Zahl(a.O2 + a.N2 + a.He);
+}
+
+Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor) {
+    Fuellung f;
+    Inhalt d;
+    if (!(He_Faktor > 0))
+        f.Meldung = Text_waehlen("Der He Faktor muss größer als 0 sein", "The He factor must be above 0");
+    if (f.moeglich()) f.Meldung = Eingaben_pruefen(vorher, nachher);
+    if (f.moeglich()) f.Meldung = Differenz(vorher, nachher, d);
+    if (!f.moeglich()) return f;
+    const double Luft_barL = d.N2 / (Luft.N2 * 0.01);
+    const double O2_barL = d.O2 - Luft_barL * Luft.O2 * 0.01;
+    // Air alone would bring more oxygen than wanted: the recipe would take oxygen out.
+    if (O2_barL < -barL_Toleranz) {
+        f.Meldung = nicht_herstellbar("Gas(nachher) enthält zu wenig O2", "Gas (after) holds too little O2");
+        return f;
+    }
+    f.bar_O2 = std::max(O2_barL, 0.0) / nachher.l;
+    f.bar_Luft = Luft_barL / nachher.l;
+    f.bar_He = d.He / nachher.l;
+    f.bar_Summe = f.bar_O2 + f.bar_Luft + f.bar_He;
+    f.Meldung = Enddruck_pruefen(vorher, nachher, f);
+    if (!f.moeglich()) return nur_Meldung(f);
+    f.Strom = Strom_von(std::max(O2_barL, 0.0), Luft_barL, d.He, He_Faktor);
+    return f;
+}
+
+Fuellung O2_Trimix_Luft(const Gas& vorher, const Gas& nachher, const Anteile& Trimix) {
+    Fuellung f;
+    Inhalt d;
+    f.Meldung = Eingaben_pruefen(vorher, nachher);
+    if (f.moeglich())
+        if (auto Fehler = Zusammensetzung_pruefen(Trimix)) f.Meldung = *Fehler;
+    if (f.moeglich()) f.Meldung = Differenz(vorher, nachher, d);
+    if (!f.moeglich()) return f;
+    const auto abziehen = [&d](double barL, const Anteile& a) {
+        d.O2 -= barL * a.O2 * 0.01;
+        d.N2 -= barL * a.N2 * 0.01;
+        d.He -= barL * a.He * 0.01;
+    };
+    double Trimix_barL = 0, Luft_barL = 0, O2_barL = 0;
+    if (d.He > 0 && Trimix.He > 0) abziehen(Trimix_barL = d.He * 100 / Trimix.He, Trimix);
+    if (d.N2 > 0) abziehen(Luft_barL = d.N2 * 100 / Luft.N2, Luft);
+    if (d.O2 > 0) O2_barL = d.O2;
+    f.bar_O2 = O2_barL / nachher.l;
+    f.bar_Luft = Luft_barL / nachher.l;
+    f.bar_Trimix = Trimix_barL / nachher.l;
+    f.bar_Summe = f.bar_O2 + f.bar_Luft + f.bar_Trimix;
+    f.Meldung = Enddruck_pruefen(vorher, nachher, f);
+    return f.moeglich() ? f : nur_Meldung(f);
+}
+
+Gas mit_Trimix(const Gas& vorher, const Anteile& Trimix, double bar_Trimix) {
+    const Inhalt v = Inhalt_von(vorher);
+    const double f = bar_Trimix * 0.01 * vorher.l;
+    const Inhalt n{v.O2 + Trimix.O2 * f, v.N2 + Trimix.N2 * f, v.He + Trimix.He * f};
+    const double Summe = n.O2 + n.N2 + n.He;
+    Gas g{vorher.Anteil, Summe / vorher.l, vorher.l};
+    if (Summe > 0) g.Anteil = {n.O2 / Summe * 100, n.N2 / Summe * 100, n.He / Summe * 100};
+    return g;
+}
+
+} // namespace Unit_Gasmischer

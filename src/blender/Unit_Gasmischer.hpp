@@ -1,0 +1,54 @@
+// The blending of a cylinder by partial pressures, after the ideal gas law: what to top a known
+// content with to reach a wanted one, the stream for continuous blending and its cost.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Unit_Gasmischer {
+
+// Shares in percent.
+struct Anteile {
+    double O2 = 0, N2 = 0, He = 0;
+};
+
+struct Gas {
+    Anteile Anteil;
+    double bar = 0;
+    double l = 6.8;
+};
+
+inline constexpr Anteile Luft{20.9, 79.1, 0};
+inline constexpr double He_Faktor_Vorgabe = 0.97;
+// Prices in cent per barL.
+inline constexpr double ct_O2 = 1.0, ct_Luft = 0.2, ct_He = 3.0;
+
+// O2 and He as typed; He cut so the two stay within 100 %, N2 the rest.
+Anteile auf_100_Prozent(double O2, double He);
+// The message when a composition cannot exist (a share below 0, or not 100 % together).
+std::optional<std::string> Zusammensetzung_pruefen(const Anteile& a);
+
+// What continuous blending at the compressor intake streams in.
+struct Einduesen {
+    Anteile Strom;                 // of the stream reaching the cylinder
+    std::optional<double> Sensor1; // oxygen before helium joins (none when only helium streams)
+    double Sensor2 = 0;            // oxygen of the whole stream
+    double Euro = 0;
+};
+
+struct Fuellung {
+    std::string Meldung; // why the gas cannot be made; empty when it can
+    double bar_O2 = 0, bar_Luft = 0, bar_He = 0, bar_Trimix = 0, bar_Summe = 0;
+    std::optional<Einduesen> Strom; // with oxygen, helium and air
+    bool moeglich() const { return Meldung.empty(); }
+};
+
+// Topped with pure oxygen, helium and air.
+Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor = He_Faktor_Vorgabe);
+// Topped with a trimix from the bank, then air, then oxygen.
+Fuellung O2_Trimix_Luft(const Gas& vorher, const Gas& nachher, const Anteile& Trimix);
+// The gas a cylinder holds after topping it with the trimix by the given pressure.
+Gas mit_Trimix(const Gas& vorher, const Anteile& Trimix, double bar_Trimix);
+
+} // namespace Unit_Gasmischer
