@@ -1,17 +1,10 @@
 // The converter's language against the simulated stand, over a pseudo-terminal reached with POSIX.
 #include "blender/Unit_DaqOntrakCom.hpp"
+#include "support/ADR_Simulator.hpp"
 
-#include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 using namespace Unit_DaqOntrakCom;
 
@@ -19,13 +12,7 @@ namespace {
 
 class Terminal_Strecke : public Bytestrecke {
   public:
-    explicit Terminal_Strecke(const std::string& Geraet) : fd(open(Geraet.c_str(), O_RDWR | O_NOCTTY)) {
-        termios t{};
-        tcgetattr(fd, &t);
-        cfmakeraw(&t);
-        cfsetspeed(&t, B57600);
-        tcsetattr(fd, TCSANOW, &t);
-    }
+    explicit Terminal_Strecke(const ADR_Simulator& Simulator) : fd(Simulator.Terminal_oeffnen()) {}
     ~Terminal_Strecke() override {
         if (fd >= 0) close(fd);
     }
@@ -45,38 +32,9 @@ class Terminal_Strecke : public Bytestrecke {
     int fd;
 };
 
-// The simulator as a child process; its first line of output names its terminal.
-class Simulator {
-  public:
-    explicit Simulator(std::vector<std::string> Optionen) {
-        int Rohr[2];
-        EXPECT_EQ(pipe(Rohr), 0);
-        posix_spawn_file_actions_t Aktionen;
-        posix_spawn_file_actions_init(&Aktionen);
-        posix_spawn_file_actions_adddup2(&Aktionen, Rohr[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&Aktionen, Rohr[0]);
-        Optionen.insert(Optionen.begin(), BRELUNE_ADR_SIM);
-        std::vector<char*> argv;
-        for (auto& o : Optionen) argv.push_back(o.data());
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid, BRELUNE_ADR_SIM, &Aktionen, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&Aktionen);
-        close(Rohr[1]);
-        char c;
-        while (read(Rohr[0], &c, 1) == 1 && c != '\n') Geraet += c;
-        close(Rohr[0]);
-    }
-    ~Simulator() {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
-    pid_t pid = -1;
-    std::string Geraet;
-};
-
 TEST(Wandler_am_Simulator, liest_eine_Zelle_setzt_ein_Ventil_und_nimmt_eine_fehlende_Antwort_als_minus_1) {
-    Simulator sim({"--drop-every", "2"});
-    Terminal_Strecke Strecke(sim.Geraet);
+    ADR_Simulator sim({"--drop-every", "2"});
+    Terminal_Strecke Strecke(sim);
     ASSERT_TRUE(Strecke.verbunden()) << sim.Geraet;
     Wandler w(Strecke);
     const Messung Zelle = w.Spannung_lesen(Messart::Einzeln, 0);
