@@ -62,7 +62,8 @@ Messung Wandler::Zeile_empfangen(std::string& Zeile) {
         const std::string Neu = Strecke.Lesen(std::chrono::ceil<std::chrono::milliseconds>(Rest));
         if (!Neu.empty()) Letztes_Zeichen = Uhr::now();
         for (char c : Neu) {
-            Zeile += c;
+            // A line too long for any reply is kept short: it is wrong either way.
+            if (c == '\r' || Zeile.size() < 16) Zeile += c;
             if (c == '\r') return {0, true};
         }
     }

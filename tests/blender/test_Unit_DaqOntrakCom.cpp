@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Lesefall{"Buchstabe", 0, Messart::Einzeln, 1, {"12a4\r"}, "RD1\r", -1, false},
                     Lesefall{"drei_Zeichen", 0, Messart::Einzeln, 1, {"123\r"}, "RD1\r", -1, false},
                     Lesefall{"fuenf_Ziffern", 0, Messart::Einzeln, 1, {"12345\r"}, "RD1\r", -1, false},
+                    Lesefall{
+                        "zu_lang", 0, Messart::Einzeln, 1, {std::string(40, '1') + "\r"}, "RD1\r", -1, false},
                     Lesefall{"ohne_Zeilenende", 0, Messart::Einzeln, 1, {"1234"}, "RD1\r", -1, false},
                     Lesefall{"keine_Antwort", 0, Messart::Einzeln, 1, {}, "RD1\r", -1, false},
                     Lesefall{"falscher_Bereich", 2, Messart::Einzeln, 1, {"1234\r"}, "", -1, false}),
