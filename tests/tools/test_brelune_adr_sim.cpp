@@ -1,5 +1,7 @@
 // The simulator as the blender meets it: a separate process behind a pseudo-terminal, reached with
 // plain POSIX calls.
+#include "support/ADR_Simulator.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -8,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <termios.h>
@@ -16,49 +17,20 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 using Uhr = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-class Simulator {
+class Simulator : public ADR_Simulator {
   public:
-    explicit Simulator(std::vector<std::string> Optionen) {
-        int Rohr[2];
-        EXPECT_EQ(pipe(Rohr), 0);
-        posix_spawn_file_actions_t Aktionen;
-        posix_spawn_file_actions_init(&Aktionen);
-        posix_spawn_file_actions_adddup2(&Aktionen, Rohr[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&Aktionen, Rohr[0]);
-        Optionen.insert(Optionen.begin(), BRELUNE_ADR_SIM);
-        std::vector<char*> argv;
-        for (auto& o : Optionen) argv.push_back(o.data());
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid, BRELUNE_ADR_SIM, &Aktionen, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&Aktionen);
-        close(Rohr[1]);
-        char c;
-        while (read(Rohr[0], &c, 1) == 1 && c != '\n') Geraet += c;
-        close(Rohr[0]);
-    }
+    explicit Simulator(std::vector<std::string> Optionen) : ADR_Simulator(std::move(Optionen)) {}
     ~Simulator() {
         if (Terminal >= 0) close(Terminal);
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
     }
 
     int Oeffnen() {
-        Terminal = open(Geraet.c_str(), O_RDWR | O_NOCTTY);
-        EXPECT_GE(Terminal, 0) << Geraet;
-        termios t{};
-        tcgetattr(Terminal, &t);
-        cfmakeraw(&t);
-        cfsetspeed(&t, B57600);
-        tcsetattr(Terminal, TCSANOW, &t);
+        Terminal = Terminal_oeffnen();
         return Terminal;
     }
 
@@ -99,8 +71,6 @@ class Simulator {
         return false;
     }
 
-    pid_t pid = -1;
-    std::string Geraet;
     int Terminal = -1;
 };
 
