@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <thread>
 
 namespace Unit_DaqOntrakCom {
 
@@ -126,9 +127,9 @@ bool Wandler::Ausgang_setzen(int Kanal, double mV) {
 }
 
 void Warten(std::chrono::milliseconds Dauer) {
-    const auto Ende = Uhr::now() + Dauer;
-    while (Uhr::now() < Ende) {
-    }
+    // Sleeps to the steady clock's deadline instead of spinning: a fill may wait often, and a
+    // spinning wait would take a core from the window it shares the machine with.
+    std::this_thread::sleep_until(Uhr::now() + Dauer);
 }
 
 } // namespace Unit_DaqOntrakCom

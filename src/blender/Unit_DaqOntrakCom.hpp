@@ -65,7 +65,7 @@ class Wandler {
     std::string Letzte_Meldung;
 };
 
-// Spins on the steady clock, so the wait holds the thread for the whole time.
+// Waits the given time on the steady clock (the thread sleeps).
 void Warten(std::chrono::milliseconds Dauer);
 
 } // namespace Unit_DaqOntrakCom
