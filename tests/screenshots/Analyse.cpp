@@ -20,15 +20,9 @@ namespace Bildschirmfotos {
 
 bool Analyse(const QDir& Ordner, int Sprache) {
     const char* Kuerzel_Sprache = Kuerzel(Sprache);
-    Unit_Tools::Sprache = Sprache;
     Aufnahme_Oberflaeche Oberflaeche;
-    Unit_UI::UI_setzen(&Oberflaeche);
-    Programm_starten(Sprache);
-    T_Form_main f;
-    Oberflaeche.Fenster = &f;
-    f.resize(1280, 800);
-    f.show();
-    Alle_Fenster_beschriften();
+    const auto Fenster = Hauptfenster_zeigen(Oberflaeche, Sprache);
+    T_Form_main& f = *Fenster;
     Oberflaeche.Antwort_Datei =
         std::string(BRELUNE_DATEN) + "/../tests/files/data/shearwater-cloud-oc-trimix-perdix2.uddf";
     f.findChild<QAction*>("Aktion_Import_UDDF")->trigger();

@@ -86,15 +86,9 @@ bool Tauchgangswahl(const QDir& Ordner, int Sprache) {
 
 bool Hauptfenster(const QDir& Ordner, int Sprache) {
     const char* Kuerzel = Sprache == 1 ? "en" : "de";
-    Unit_Tools::Sprache = Sprache;
     Aufnahme_Oberflaeche Oberflaeche;
-    Unit_UI::UI_setzen(&Oberflaeche);
-    Programm_starten(Sprache);
-    T_Form_main f;
-    Oberflaeche.Fenster = &f;
-    f.resize(1280, 800);
-    f.show();
-    Alle_Fenster_beschriften();
+    const auto Fenster = Hauptfenster_zeigen(Oberflaeche, Sprache);
+    T_Form_main& f = *Fenster;
     f.Hauptfenster_aktualisieren();
     bool ok = speichern(f, Ordner, "input", Kuerzel);
     // EAN50 at 40 m: beyond its MOD, the indicator warns.

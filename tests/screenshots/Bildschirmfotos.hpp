@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 class T_Form_main;
@@ -23,6 +24,10 @@ class Aufnahme_Oberflaeche : public Unit_UI::Headless {
     T_Form_main* Fenster = nullptr;
     void Textpuffer_geaendert(const std::string& Name) override;
 };
+
+// The main window of a program started in the language without the user's settings file, shown
+// at 1280 x 800 with its captions; the recording surface is installed and reaches it.
+std::unique_ptr<T_Form_main> Hauptfenster_zeigen(Aufnahme_Oberflaeche& Oberflaeche, int Sprache);
 
 // Writes FOLDER/<object name>-<state>-<language>.png once the coalesced repaints have happened.
 bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache);

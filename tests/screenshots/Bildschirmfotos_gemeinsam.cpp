@@ -1,6 +1,8 @@
 #include "Bildschirmfotos.hpp"
 
 #include "commands/Unit_Programmstart.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "ui/adapters/Beschriftungen.hpp"
 #include "ui/main/T_Form_main.hpp"
 
 #include <QApplication>
@@ -17,6 +19,18 @@ void Programm_starten(int Sprache) {
 
 void Aufnahme_Oberflaeche::Textpuffer_geaendert(const std::string& Name) {
     if (Fenster) Fenster->Textpuffer_geaendert(Name);
+}
+
+std::unique_ptr<T_Form_main> Hauptfenster_zeigen(Aufnahme_Oberflaeche& Oberflaeche, int Sprache) {
+    Unit_Tools::Sprache = Sprache;
+    Unit_UI::UI_setzen(&Oberflaeche);
+    Programm_starten(Sprache);
+    auto f = std::make_unique<T_Form_main>();
+    Oberflaeche.Fenster = f.get();
+    f->resize(1280, 800);
+    f->show();
+    Alle_Fenster_beschriften();
+    return f;
 }
 
 bool speichern(QWidget& Fenster, const QDir& Ordner, const QString& Zustand, const char* Sprache) {

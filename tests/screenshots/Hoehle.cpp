@@ -39,15 +39,9 @@ void Hoehlenprofil() {
 
 bool Hoehle(const QDir& Ordner, int Sprache) {
     const char* Kuerzel_Sprache = Kuerzel(Sprache);
-    Unit_Tools::Sprache = Sprache;
     Aufnahme_Oberflaeche Oberflaeche;
-    Unit_UI::UI_setzen(&Oberflaeche);
-    Programm_starten(Sprache);
-    T_Form_main f;
-    Oberflaeche.Fenster = &f;
-    f.resize(1280, 800);
-    f.show();
-    Alle_Fenster_beschriften();
+    const auto Fenster = Hauptfenster_zeigen(Oberflaeche, Sprache);
+    T_Form_main& f = *Fenster;
     Hoehlenprofil();
 
     f.findChild<QAction*>("Aktion_Hoehlentauchen")->trigger();
