@@ -124,6 +124,12 @@ Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor) {
     return f;
 }
 
+std::optional<Fuellziel> Ziel_fuer_Einduesen(const Gas& vorher, const Gas& nachher, double He_Faktor) {
+    const Fuellung f = O2_He_Luft(vorher, nachher, He_Faktor);
+    if (!f.moeglich() || !f.Strom || !f.Strom->Sensor1) return std::nullopt;
+    return Fuellziel{*f.Strom->Sensor1, f.Strom->Sensor2, f.Strom->Strom.He, nachher.bar, vorher, He_Faktor};
+}
+
 Fuellung O2_Trimix_Luft(const Gas& vorher, const Gas& nachher, const Anteile& Trimix) {
     Fuellung f;
     Inhalt d;

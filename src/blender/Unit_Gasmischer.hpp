@@ -44,8 +44,20 @@ struct Fuellung {
     bool moeglich() const { return Meldung.empty(); }
 };
 
+// What the fill monitor steers a continuous blend to.
+struct Fuellziel {
+    double Sensor1 = 0, Sensor2 = 0; // oxygen shares the two cells should read
+    double He_Strom = 0;             // helium share of the stream
+    double Enddruck = 0;             // bar
+    Gas vorher;
+    double He_Faktor = He_Faktor_Vorgabe;
+};
+
 // Topped with pure oxygen, helium and air.
 Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor = He_Faktor_Vorgabe);
+// The targets of a blend by oxygen, helium and air; none when it cannot be made or has no air.
+std::optional<Fuellziel> Ziel_fuer_Einduesen(const Gas& vorher, const Gas& nachher,
+                                             double He_Faktor = He_Faktor_Vorgabe);
 // Topped with a trimix from the bank, then air, then oxygen.
 Fuellung O2_Trimix_Luft(const Gas& vorher, const Gas& nachher, const Anteile& Trimix);
 // The gas a cylinder holds after topping it with the trimix by the given pressure.

@@ -111,6 +111,12 @@ TEST_F(Gasmischer_Test, Trimix_aus_der_leeren_Flasche_mit_Heliumverlust) {
         EXPECT_NEAR(r.Strom->Strom.O2 + r.Strom->Strom.N2 + r.Strom->Strom.He, 100, 1e-9);
         EXPECT_NEAR(r.Strom->Sensor2, r.Strom->Strom.O2, 1e-12);
     }
+    // The fill monitor gets the same stream, and nothing when the gas cannot be made.
+    const auto Ziel = Ziel_fuer_Einduesen(leer, nachher);
+    ASSERT_TRUE(Ziel);
+    EXPECT_NEAR(Ziel->Sensor1, 32, 1e-9);
+    EXPECT_NEAR(Ziel->Enddruck, 220, 1e-12);
+    EXPECT_FALSE(Ziel_fuer_Einduesen(leer, gas(18, 0, 200)));
 }
 
 TEST_F(Gasmischer_Test, Mit_Trimix_von_der_Bank_Luft_und_O2) {
