@@ -52,6 +52,9 @@ class Wandler {
     // Channel 0 is VA, 1 is VB; millivolts outside 0..5000 are clamped and reported.
     bool Ausgang_setzen(int Kanal, double mV);
 
+    // Whether the line to the converter is there at all: a fill cannot confirm closed valves without.
+    bool verbunden() const { return Strecke.verbunden(); }
+
     // The last problem in the current language; empty after a clean reading.
     const std::string& Meldung() const { return Letzte_Meldung; }
 
