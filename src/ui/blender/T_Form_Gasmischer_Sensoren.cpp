@@ -65,11 +65,11 @@ void Meldung(bool gut, const std::string& Text) {
 
 // The row titles of the measurement table, in the order of the rows.
 const char* const Zeilentitel[][2] = {
-    {"Mittel (mV)", "Mean (mV)"},
+    {"Mean (mV)", "Mean (mV)"},
     {"n", "n"},
     {"Min (mV)", "Min (mV)"},
     {"Max (mV)", "Max (mV)"},
-    {"Stand. Abw.", "Stand. Dev."},
+    {"Stand. Dev.", "Stand. Dev."},
     {"Fehler (%)", "Error (%)"},
     {"OK", "OK"},
     {"Wert", "Value"},
@@ -126,7 +126,7 @@ T_Form_Gasmischer_Sensoren::T_Form_Gasmischer_Sensoren(Unit_DaqOntrakCom::Wandle
 
     auto* Layout = new QVBoxLayout(this);
     Layout->addLayout(Messung);
-    Layout->addWidget(Messtabelle(), 1);
+    Layout->addWidget(Messtabelle());
     Layout->addLayout(Kalibrierung);
     Layout->addLayout(Knoepfe);
     for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
@@ -158,7 +158,9 @@ QWidget* T_Form_Gasmischer_Sensoren::Messtabelle() {
         z.Memo_Tabelle = benannt(new QPlainTextEdit(Feld), "Memo_Tabelle_" + i);
         z.Memo_Tabelle->setFont(QFont("Monospace"));
         z.Memo_Tabelle->setLineWrapMode(QPlainTextEdit::NoWrap);
-        z.Memo_Tabelle->setMinimumSize(170, 90);
+        // Room for a few more points than the defaults have.
+        z.Memo_Tabelle->setFixedHeight(QFontMetrics(z.Memo_Tabelle->font()).lineSpacing() * 6 + 12);
+        z.Memo_Tabelle->setMinimumWidth(170);
         z.Memo_Tabelle->setTabChangesFocus(true);
         Name_geben(z.Memo_Tabelle,
                    [k] { return T("Kalibriertabelle ", "Calibration table ") + Sensorname(k); });
@@ -180,7 +182,6 @@ QWidget* T_Form_Gasmischer_Sensoren::Messtabelle() {
         g->addLayout(Tasten, unten + 1, k + 1);
         connect(z.Button_setzen, &QPushButton::clicked, this, [this, k] { Tabelle_setzen(k); });
     }
-    g->setRowStretch(int(std::size(Zeilentitel)) + 1, 1);
     return Feld;
 }
 
@@ -283,7 +284,12 @@ S_::Messwerte T_Form_Gasmischer_Sensoren::Messen_mit(milliseconds Dauer,
 bool T_Form_Gasmischer_Sensoren::Kalibrieren() {
     if (misst) return false;
     Messen_mit(milliseconds(SpinEdit_Messzeit_cal_ms->value()), {});
-    if (gestoppt) return false;
+    if (gestoppt) {
+        Meldung(false,
+                Unit_Tools::Text_waehlen("Kalibrierung abgebrochen: die Tabellen bleiben, wie sie waren.",
+                                         "Calibration stopped: the tables stay as they were."));
+        return false;
+    }
     const auto k = S_::Auf_Luft_kalibrieren(S);
     Tabellentexte_zeigen();
     Ergebnisse_zeigen();
@@ -316,21 +322,26 @@ void T_Form_Gasmischer_Sensoren::Test_cal() {
 }
 
 void T_Form_Gasmischer_Sensoren::Speichern() {
-    for (int k = 0; k < N; ++k) {
-        const auto Pfad = Unit_UI::UI().Datei_waehlen(Dateiwahl(k, true));
-        if (!Pfad) continue;
-        const auto Fehler = S_::Tabelle_speichern(*Pfad, S[std::size_t(k)].Aktuell);
-        if (!Fehler.empty()) Meldung(false, Fehler);
-    }
+    Dateien_durchgehen(true, [this](int k, const std::string& Pfad) {
+        return S_::Tabelle_speichern(Pfad, S[std::size_t(k)].Aktuell);
+    });
 }
 
 void T_Form_Gasmischer_Sensoren::Lesen() {
-    for (int k = 0; k < N; ++k) {
-        const auto Pfad = Unit_UI::UI().Datei_waehlen(Dateiwahl(k, false));
-        if (!Pfad) continue;
-        const auto Fehler = S_::Tabelle_laden(*Pfad, S[std::size_t(k)].Aktuell);
-        if (!Fehler.empty()) Meldung(false, Fehler);
+    Dateien_durchgehen(false, [this](int k, const std::string& Pfad) {
+        const auto Fehler = S_::Tabelle_laden(Pfad, S[std::size_t(k)].Aktuell);
         Tabelle_zeigen(k, false);
+        return Fehler;
+    });
+}
+
+void T_Form_Gasmischer_Sensoren::Dateien_durchgehen(
+    bool speichern, const std::function<std::string(int, const std::string&)>& Aktion) {
+    // One file per sensor, chosen one after the other; a cancelled choice skips that sensor.
+    for (int k = 0; k < N; ++k) {
+        const auto Pfad = Unit_UI::UI().Datei_waehlen(Dateiwahl(k, speichern));
+        if (!Pfad) continue;
+        if (const auto Fehler = Aktion(k, *Pfad); !Fehler.empty()) Meldung(false, Fehler);
     }
 }
 

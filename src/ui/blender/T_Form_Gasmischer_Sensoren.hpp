@@ -95,6 +95,8 @@ class T_Form_Gasmischer_Sensoren : public QDialog, public Messquelle {
     void Test_cal();
     void Speichern();
     void Lesen();
+    void Dateien_durchgehen(bool speichern,
+                            const std::function<std::string(int, const std::string&)>& Aktion);
     Unit_UI::Dateiwahl Dateiwahl(int k, bool speichern) const;
     void Ergebnisse_zeigen();
     void Tabellentexte_zeigen();
