@@ -47,8 +47,6 @@ struct Punkt {
     double Wert = 0;
 };
 
-inline constexpr int Punkte_max = 100;
-
 // Points in strictly ascending mV; their number is the sensor's n (max).
 struct Tabelle {
     std::vector<Punkt> Punkte;
