@@ -158,3 +158,65 @@ TEST_F(Gasmischer_Test, Mit_Trimix_aufgefuellt) {
     EXPECT_EQ(nichts.bar, 0);
     EXPECT_FALSE(Zusammensetzung_pruefen(nichts.Anteil));
 }
+
+TEST_F(Gasmischer_Test, Felder_lesen_mit_beiden_Trennzeichen_und_Ersatz) {
+    const struct {
+        const char* Text;
+        double Wert;
+        bool keine_Zahl;
+    } Faelle[] = {
+        {"6.8", 6.8, false}, {"6,8", 6.8, false}, {" 220 ", 220, false}, {"", -1, false},
+        {"  ", -1, false},   {"2OO", -1, true},   {"1.2.3", -1, true},   {"-", -1, true},
+    };
+    for (const auto& f : Faelle) {
+        EXPECT_DOUBLE_EQ(Feld_lesen(f.Text, -1), f.Wert) << '"' << f.Text << '"';
+        EXPECT_EQ(keine_Zahl(f.Text), f.keine_Zahl) << '"' << f.Text << '"';
+    }
+    // Each field falls back to what an empty cylinder of air in the usual bottle holds.
+    const Gas g = Gas_lesen({"", "", "x", "", ""});
+    EXPECT_DOUBLE_EQ(g.Anteil.O2, Luft.O2);
+    EXPECT_DOUBLE_EQ(g.Anteil.N2, Luft.N2);
+    EXPECT_DOUBLE_EQ(g.Anteil.He, Luft.He);
+    EXPECT_TRUE(ist_leer(g));
+    EXPECT_EQ(g.l, l_Vorgabe);
+    EXPECT_FALSE(ist_leer(Gas_lesen({"21", "79", "0", "0,1", "12"})));
+    EXPECT_EQ(Ergebnis_Text(5.24), "  5.2");
+    EXPECT_EQ(Ergebnis_Text(-3), " -3.0");
+    EXPECT_EQ(Ergebnis_Text(1234.56), "1234.6");
+    EXPECT_EQ(Ergebnis_Text(0.5, 2), " 0.50");
+}
+
+TEST_F(Gasmischer_Test, Getippte_Zusammensetzung_wird_auf_100_Prozent_gebracht) {
+    const struct {
+        const char *O2, *He;
+        double N2, He_erwartet;
+        bool gekuerzt, Meldung;
+    } Faelle[] = {
+        {"60", "50", 0, 40, true, false},   {"21", "35", 44, 35, false, false},
+        {"", "50", 29.1, 50, false, false}, {"32", "", 68, 0, false, false},
+        {"120", "0", 0, -20, true, true},   {"-5", "0", 105, 0, false, true},
+    };
+    for (const auto& f : Faelle) {
+        const Zusammensetzung z = Zusammensetzung_lesen(f.O2, f.He);
+        EXPECT_NEAR(z.Anteil.N2, f.N2, 1e-9) << f.O2 << "/" << f.He;
+        EXPECT_NEAR(z.Anteil.He, f.He_erwartet, 1e-9) << f.O2 << "/" << f.He;
+        EXPECT_EQ(z.He_gekuerzt, f.gekuerzt) << f.O2 << "/" << f.He;
+        EXPECT_EQ(z.Meldung.has_value(), f.Meldung) << f.O2 << "/" << f.He;
+    }
+}
+
+TEST_F(Gasmischer_Test, Ohne_Ziel_sagt_die_Ueberwachung_warum) {
+    const struct {
+        const char* Fall;
+        Gas vorher, nachher;
+        std::string Meldung;
+    } Faelle[] = {
+        {"zu wenig O2", leer, gas(18, 0, 200), "Gas(nachher) enthält zu wenig O2"},
+        {"nur Helium", {Luft, 100, 6.8}, {{Luft.O2 / 2, Luft.N2 / 2, 50}, 200, 6.8}, "weder Luft noch O2"},
+    };
+    for (const auto& f : Faelle) {
+        std::string Meldung;
+        EXPECT_FALSE(Ziel_fuer_Einduesen(f.vorher, f.nachher, He_Faktor_Vorgabe, &Meldung)) << f.Fall;
+        EXPECT_NE(Meldung.find(f.Meldung), std::string::npos) << f.Fall << ": " << Meldung;
+    }
+}

@@ -1,0 +1,322 @@
+// The blending window driven as a blender drives it: the recipe of each page is the one the headless
+// program gives for the same fill, a gas that cannot be made stops with the reason and no results,
+// the fields keep their compositions at 100 %, and "Überwachung" hands the fill monitor its targets.
+#include "blender/Unit_Gasmischer.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
+#include "ui/blender/T_Form_Gasmischer.hpp"
+#include "ui/main/T_Form_main.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <vector>
+
+namespace M = Unit_Gasmischer;
+
+class test_T_Form_Gasmischer : public QObject {
+    Q_OBJECT
+    Unit_UI::Headless Oberflaeche;
+
+    // "name = value" lines of `brelune-cli blend`.
+    static QMap<QString, QString> CLI(const QStringList& Argumente) {
+        QProcess p;
+        p.start(BRELUNE_CLI, QStringList{"blend"} + Argumente);
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            qFatal("brelune-cli failed: %s", qPrintable(p.readAllStandardError()));
+        QMap<QString, QString> Werte;
+        for (const QString& Zeile :
+             QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+            const auto Teile = Zeile.split("= ");
+            if (Teile.size() == 2) Werte[Teile[0].trimmed()] = Teile[1];
+        }
+        return Werte;
+    }
+
+    static void tippen(QLineEdit* e, const QString& Text) {
+        e->setFocus();
+        e->selectAll();
+        if (Text.isEmpty())
+            QTest::keyClick(e, Qt::Key_Delete);
+        else
+            QTest::keyClicks(e, Text);
+    }
+
+    // "O2/HE@BAR" into the O2, He and pressure fields of a box; an empty text ticks "leer".
+    static void Gas_tippen(T_Form_Gasmischer& f, QLineEdit* O2, QLineEdit* He, QLineEdit* bar,
+                           const QString& Gas) {
+        if (Gas.isEmpty()) {
+            if (!f.CheckBox_Vorher_leer->isChecked()) f.CheckBox_Vorher_leer->click();
+            return;
+        }
+        const auto Teile = Gas.split(QRegularExpression("[/@]"));
+        tippen(O2, Teile[0]);
+        tippen(He, Teile[1]);
+        if (bar && Teile.size() > 2) tippen(bar, Teile[2]);
+    }
+
+    static QStringList Eingaben(const T_Form_Gasmischer& f) {
+        QStringList t;
+        for (QLineEdit* e : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9,
+                             f.Edit10, f.Edit_Mix_Zugabe_HeVerlustFaktor})
+            t << e->text();
+        return t;
+    }
+
+    static QStringList Ergebnisse(const T_Form_Gasmischer& f) {
+        QStringList t;
+        for (QLabel* l : f.findChildren<QLabel*>(QRegularExpression("^Label_(.*_bar|Strom_.*|Sensor.)$")))
+            t << l->text();
+        return t << f.Edit11->text();
+    }
+
+  private slots:
+    void init() {
+        Unit_Tools::Sprache = 0;
+        Unit_Tools::Dezimaltrennzeichen_setzen('.');
+        Unit_UI::UI_setzen(&Oberflaeche);
+        Oberflaeche.Zuruecksetzen();
+    }
+    void cleanup() { Unit_UI::UI_setzen(nullptr); }
+
+    void Rezept_jeder_Seite_wie_die_Kommandozeile_data() {
+        QTest::addColumn<int>("Seite");
+        QTest::addColumn<QString>("Vorher");
+        QTest::addColumn<QString>("Nachher");
+        QTest::addColumn<QString>("Trimix");
+        QTest::addColumn<QStringList>("Kommandozeile");
+        QTest::addColumn<QStringList>("Felder"); // label or field object name = CLI line name
+        const QStringList Druecke{"Label_O2_bar=O2 (bar)", "Label_Luft_bar=Luft (bar)",
+                                  "Label_He_bar=He (bar)", "Label_Summe_bar=Summe (bar)"};
+        QTest::newRow("Nitrox 32 in die leere Flasche")
+            << 0 << ""
+            << "32/0@200"
+            << "" << QStringList{"--empty", "--after", "32/0@200", "--method", "o2-he-air"}
+            << Druecke + QStringList{"Edit11=Kosten (Euro)"};
+        QTest::newRow("Trimix 21/35 auf 50 bar Luft")
+            << 0 << "21/0@50"
+            << "21/35@200"
+            << "" << QStringList{"--before", "21/0@50", "--after", "21/35@200", "--method", "o2-he-air"}
+            << Druecke;
+        QTest::newRow("mit Trimix von der Bank")
+            << 1 << "21/0@50"
+            << "18/40@200"
+            << "10/70" << QStringList{"--before", "21/0@50",       "--after",  "18/40@200",
+                                      "--method", "o2-trimix-air", "--trimix", "10/70"}
+            << QStringList{"Label_Tmx_O2_bar=O2 (bar)", "Label_Tmx_Luft_bar=Luft (bar)",
+                           "Label_Tmx_bar=Tmx (bar)", "Label_Tmx_Summe_bar=Summe (bar)"};
+        QTest::newRow("mit Trimix aufgefüllt")
+            << 2 << "21/0@100"
+            << ""
+            << "16/50@100"
+            << QStringList{"--before", "21/0@100", "--method", "trimix", "--trimix", "16/50@100"}
+            << QStringList{"Edit6=O2 (%)", "Edit7=N2 (%)", "Edit8=He (%)", "Edit9=Druck (bar)"};
+        QTest::newRow("Eindüsen 16/50")
+            << 3 << ""
+            << "16/50@220"
+            << "" << QStringList{"--empty", "--after", "16/50@220", "--method", "o2-he-air"}
+            << QStringList{"Label_Strom_O2=O2 (%)",      "Label_Strom_N2=N2 (%)",
+                           "Label_Strom_He=He (%)",      "Label_Sensor1=Sensor 1 (%)",
+                           "Label_Sensor2=Sensor 2 (%)", "Edit11=Kosten (Euro)"};
+    }
+
+    void Rezept_jeder_Seite_wie_die_Kommandozeile() {
+        QFETCH(int, Seite);
+        QFETCH(QString, Vorher);
+        QFETCH(QString, Nachher);
+        QFETCH(QString, Trimix);
+        QFETCH(QStringList, Kommandozeile);
+        QFETCH(QStringList, Felder);
+        T_Form_Gasmischer f;
+        f.show();
+        Gas_tippen(f, f.Edit1, f.Edit3, f.Edit4, Vorher);
+        if (!Nachher.isEmpty()) Gas_tippen(f, f.Edit6, f.Edit8, f.Edit9, Nachher);
+        f.PageControl_Methoden->setCurrentIndex(Seite);
+        if (Seite == 1) Gas_tippen(f, f.Edit12, f.Edit14, nullptr, Trimix);
+        if (Seite == 2) Gas_tippen(f, f.Edit16, f.Edit18, f.Edit19, Trimix);
+        f.Button_berechnen->click();
+        QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
+        const auto Soll = CLI(Kommandozeile);
+        for (const QString& Paar : Felder) {
+            const auto [Name, Zeile] = std::pair{Paar.section('=', 0, 0), Paar.section('=', 1)};
+            QObject* o = f.findChild<QObject*>(Name);
+            QVERIFY2(o, qPrintable(Name));
+            const QString Ist = o->property("text").toString();
+            QVERIFY2(Soll.contains(Zeile), qPrintable(Zeile));
+            QCOMPARE(Ist.trimmed(), Soll[Zeile].trimmed());
+            if (qobject_cast<QLabel*>(o)) QCOMPARE(Ist, Soll[Zeile]); // padded alike
+        }
+    }
+
+    void was_nicht_geht_meldet_und_laesst_die_Eingaben_data() {
+        QTest::addColumn<int>("Seite");
+        QTest::addColumn<QString>("Vorher");
+        QTest::addColumn<QString>("Nachher_Druck");
+        QTest::addColumn<QString>("Meldung");
+        QTest::newRow("16/34/50 aus 100 bar Luft") << 0 << "21/0@100"
+                                                   << "220"
+                                                   << "Zu kleiner Anteil im Gas(nachher) gewünscht: N2 ";
+        QTest::newRow("Druck ist keine Zahl") << 0 << ""
+                                              << "2OO"
+                                              << ">2OO< ist keine Zahl: Gas (nachher): Druck (bar)";
+        QTest::newRow("Trimix-Bank über Enddruck") << 1 << "21/0@20"
+                                                   << "220"
+                                                   << "Gas(nachher) Enddruck ist zu niedrig";
+        QTest::newRow("Eindüsen unter Luft") << 3 << "21/0@100"
+                                             << "220"
+                                             << "enthält zu wenig O2";
+    }
+
+    void was_nicht_geht_meldet_und_laesst_die_Eingaben() {
+        QFETCH(int, Seite);
+        QFETCH(QString, Vorher);
+        QFETCH(QString, Nachher_Druck);
+        QFETCH(QString, Meldung);
+        T_Form_Gasmischer f;
+        f.show();
+        Gas_tippen(f, f.Edit1, f.Edit3, f.Edit4, Vorher);
+        tippen(f.Edit9, Nachher_Druck);
+        if (Meldung.contains("zu wenig O2")) Gas_tippen(f, f.Edit6, f.Edit8, nullptr, "18/0");
+        f.PageControl_Methoden->setCurrentIndex(Seite);
+        // A first fill that can be made leaves results behind.
+        f.Edit11->setText("1.00");
+        const QStringList vorher = Eingaben(f);
+        f.Aktion_Rechne->trigger();
+        QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{1});
+        QCOMPARE(Oberflaeche.Meldungen[0].Art, Unit_UI::Meldungsart::Problem);
+        QVERIFY2(QString::fromStdString(Oberflaeche.Meldungen[0].Text).contains(Meldung),
+                 Oberflaeche.Meldungen[0].Text.c_str());
+        QCOMPARE(Eingaben(f), vorher);
+        for (const QString& e : Ergebnisse(f)) QCOMPARE(e, QString());
+    }
+
+    void Felder_bleiben_bei_100_Prozent_data() {
+        QTest::addColumn<QString>("Feld");
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QStringList>("danach"); // object name = text
+        QTest::addColumn<bool>("Meldung");
+        QTest::newRow("O2 60 bei He 50") << "Edit6"
+                                         << "60" << QStringList{"Edit8=40.0", "Edit7=0.0"} << false;
+        QTest::newRow("He 30 bei O2 60") << "Edit8"
+                                         << "30" << QStringList{"Edit8=30", "Edit7=10.0"} << false;
+        QTest::newRow("O2 über 100") << "Edit1"
+                                     << "120" << QStringList{"Edit3=-20.0", "Edit2=0.0"} << true;
+        QTest::newRow("Druck vorher")
+            << "Edit4"
+            << "50" << QStringList{"CheckBox_Vorher_leer=false", "Edit4=50"} << false;
+        QTest::newRow("Druck vorher 0") << "Edit4"
+                                        << "0" << QStringList{"CheckBox_Vorher_leer=true"} << false;
+        QTest::newRow("Volumen vorher") << "Edit5"
+                                        << "12,5" << QStringList{"Edit10=12,5"} << false;
+        QTest::newRow("Trimix der Bank")
+            << "Edit12"
+            << "10" << QStringList{"Edit16=10", "Edit13=40.0", "Edit17=40.0"} << false;
+        QTest::newRow("Trimix") << "Edit18"
+                                << "70" << QStringList{"Edit14=70", "Edit13=14.0", "Edit17=14.0"} << false;
+    }
+
+    void Felder_bleiben_bei_100_Prozent() {
+        QFETCH(QString, Feld);
+        QFETCH(QString, Text);
+        QFETCH(QStringList, danach);
+        QFETCH(bool, Meldung);
+        T_Form_Gasmischer f;
+        f.show();
+        if (Feld == "Edit8") tippen(f.Edit6, "60");
+        if (Feld == "Edit4") tippen(f.Edit4, "100");
+        f.PageControl_Methoden->setCurrentIndex(Feld == "Edit18" ? 2 : Feld == "Edit12" ? 1 : 0);
+        tippen(f.findChild<QLineEdit*>(Feld), Text);
+        for (const QString& Paar : danach) {
+            QObject* o = f.findChild<QObject*>(Paar.section('=', 0, 0));
+            const QVariant Wert = o->property(qobject_cast<QCheckBox*>(o) ? "checked" : "text");
+            QCOMPARE(Wert.toString(), Paar.section('=', 1));
+        }
+        QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t(Meldung ? 1 : 0));
+        if (Meldung) QVERIFY(Oberflaeche.Anzahl("Diese Gaszusammensetzung ist nicht möglich") > 0);
+        // "leer" puts air at 0 bar into the cylinder.
+        f.CheckBox_Vorher_leer->setChecked(false);
+        f.CheckBox_Vorher_leer->click();
+        QCOMPARE((QStringList{f.Edit1->text(), f.Edit2->text(), f.Edit3->text(), f.Edit4->text()}),
+                 (QStringList{"20.9", "79.1", "0.0", "0.0"}));
+    }
+
+    void Ueberwachung_bekommt_die_Ziele_des_Einduesens() {
+        T_Form_Gasmischer f;
+        std::vector<M::Fuellziel> Ziele;
+        connect(&f, &T_Form_Gasmischer::Ueberwachung_gewuenscht, this,
+                [&Ziele](const M::Fuellziel& z) { Ziele.push_back(z); });
+        f.show();
+        tippen(f.Edit_Mix_Zugabe_HeVerlustFaktor, "0,95");
+        f.Button_Ueberwachung->click();
+        QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
+        QCOMPARE(f.PageControl_Methoden->currentIndex(), int(T_Form_Gasmischer::Seite_Einduesen));
+        QCOMPARE(Ziele.size(), std::size_t{1});
+        // The targets are what the page shows, for the gas and the factor typed.
+        QCOMPARE(QString::fromStdString(M::Ergebnis_Text(Ziele[0].Sensor1)), f.Label_Sensor1->text());
+        QCOMPARE(QString::fromStdString(M::Ergebnis_Text(Ziele[0].Sensor2)), f.Label_Sensor2->text());
+        QCOMPARE(QString::fromStdString(M::Ergebnis_Text(Ziele[0].He_Strom)), f.Label_Strom_He->text());
+        QCOMPARE(Ziele[0].Enddruck, 220.0);
+        QCOMPARE(Ziele[0].He_Faktor, 0.95);
+        QCOMPARE(Ziele[0].vorher.bar, 0.0);
+        // The factor is kept when the window opens again; a gas that cannot be made sends nothing.
+        f.hide();
+        f.show();
+        QCOMPARE(f.Edit_Mix_Zugabe_HeVerlustFaktor->text(), QString("0.950"));
+        tippen(f.Edit8, "0");
+        tippen(f.Edit6, "18");
+        f.Button_Ueberwachung->click();
+        QCOMPARE(Ziele.size(), std::size_t{1});
+        QCOMPARE(Oberflaeche.Anzahl("enthält zu wenig O2"), 1);
+        QCOMPARE(f.Label_Sensor1->text(), QString());
+    }
+
+    void aus_dem_Hauptfenster_auf_Englisch_mit_Menues() {
+        T_Form_main m;
+        QAction* Eintrag = m.findChild<QAction*>("Aktion_Gasmischer");
+        QVERIFY(Eintrag->isEnabled());
+        Eintrag->trigger();
+        T_Form_Gasmischer& f = *m.Gasmischer;
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.windowTitle(), QString("Gasmischer (nach dem idealen Gasgesetz)"));
+        Oberflaeche.Antwort_Frage = false; // no restart
+        m.findChild<QAction*>("Aktion_english")->trigger();
+        QCOMPARE(f.windowTitle(), QString("Gas blender (by the ideal gas law)"));
+        QCOMPARE(f.PageControl_Methoden->tabText(0), QString("+O2 +He +Air"));
+        QCOMPARE(f.Edit4->accessibleName(), QString("Gas (before): Pressure (bar)"));
+        QCOMPARE(f.Edit9->accessibleName(), QString("Gas (after): Pressure (bar)"));
+        int Sensoren = 0, ADC = 0;
+        connect(&f, &T_Form_Gasmischer::Sensoren_gewuenscht, this, [&] { ++Sensoren; });
+        connect(&f, &T_Form_Gasmischer::ADC_gewuenscht, this, [&] { ++ADC; });
+        const std::pair<QAction*, const char*> Eintraege[] = {{f.Aktion_Luft, "Composition of air"},
+                                                              {f.Aktion_Kosten, "Cost of the fill"},
+                                                              {f.Aktion_Lieferleistungen, "180 l/min"},
+                                                              {f.Aktion_Version, "21.5.2014"}};
+        for (const auto& [a, Text] : Eintraege) {
+            a->trigger();
+            QVERIFY2(Oberflaeche.Anzahl(Text) == 1, Text);
+        }
+        f.Aktion_Sensoren->trigger();
+        f.Aktion_ADC->trigger();
+        QCOMPARE(std::pair(Sensoren, ADC), std::pair(1, 1));
+        f.PageControl_Methoden->setCurrentIndex(T_Form_Gasmischer::Seite_Einduesen);
+        tippen(f.Edit4, "100");
+        f.Button_berechnen->click();
+        QVERIFY(Oberflaeche.Anzahl("This gas cannot be made") == 1);
+        f.Aktion_zuruecksetzen->trigger();
+        QCOMPARE(f.PageControl_Methoden->currentIndex(), 0);
+        QVERIFY(f.CheckBox_Vorher_leer->isChecked());
+        f.Aktion_Schliessen->trigger();
+        QVERIFY(!f.isVisible());
+        Unit_Tools::Sprache = 0;
+    }
+};
+
+QTEST_MAIN(test_T_Form_Gasmischer)
+#include "test_T_Form_Gasmischer.moc"
