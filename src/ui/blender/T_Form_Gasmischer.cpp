@@ -87,6 +87,7 @@ T_Form_Gasmischer::T_Form_Gasmischer(QWidget* parent) : QDialog(parent) {
     Layout->addLayout(Gase);
 
     PageControl_Methoden = benannt(new QTabWidget(this), "PageControl_Methoden");
+    PageControl_Methoden->setUsesScrollButtons(false); // all four methods in sight
     for (Seite s : {Seite_O2_He_Luft, Seite_O2_Trimix_Luft, Seite_Trimix, Seite_Einduesen})
         PageControl_Methoden->addTab(Seite_anlegen(s), QString());
     Layout->addWidget(PageControl_Methoden);
@@ -197,9 +198,10 @@ QWidget* T_Form_Gasmischer::Seite_anlegen(Seite s) {
         Edit_Mix_Zugabe_HeVerlustFaktor =
             Feld(Faktor, 0, "Edit_Mix_Zugabe_HeVerlustFaktor", "He Faktor = ", "He factor = ", "", "");
         Name_geben(Edit_Mix_Zugabe_HeVerlustFaktor, [] { return T("He Faktor", "He factor"); });
-        g->addLayout(Faktor, 0, 0);
         Button_Ueberwachung = benannt(new QPushButton(w), "Button_Ueberwachung");
-        g->addWidget(Button_Ueberwachung, 4, 0);
+        Faktor->setRowStretch(1, 1);
+        Faktor->addWidget(Button_Ueberwachung, 2, 0, 1, 2);
+        g->addLayout(Faktor, 0, 0, 5, 1);
         Label_Strom_O2 = Ergebnis(g, 0, "O2 (%) = ", "O2 (%) = ", "Label_Strom_O2");
         Label_Strom_N2 = Ergebnis(g, 1, "N2 (%) = ", "N2 (%) = ", "Label_Strom_N2");
         Label_Strom_He = Ergebnis(g, 2, "He (%) = ", "He (%) = ", "Label_Strom_He");
@@ -215,7 +217,7 @@ QWidget* T_Form_Gasmischer::Seite_anlegen(Seite s) {
 }
 
 void T_Form_Gasmischer::Menue_anlegen(QVBoxLayout* Layout) {
-    auto* Leiste = benannt(new QMenuBar(this), "MainMenu_Gasmischer");
+    auto* Leiste = Menueleiste = benannt(new QMenuBar(this), "MainMenu_Gasmischer");
     Layout->setMenuBar(Leiste);
     const auto Eintrag = [this](const char* Name) { return benannt(new QAction(this), Name); };
     Aktion_Rechne = Eintrag("Aktion_Rechne");
@@ -263,6 +265,9 @@ void T_Form_Gasmischer::Beschriftungen_setzen() {
     for (const auto& [a, Text] : Eintraege) a->setText(T(Text.first, Text.second));
     Menue_Test->setTitle("Test");
     Beschriftungen_anwenden(this); // the field names
+    // Every menu in sight, in either language.
+    setMinimumWidth(Menueleiste->sizeHint().width() + layout()->contentsMargins().left() +
+                    layout()->contentsMargins().right());
 }
 
 void T_Form_Gasmischer::Verbinden() {

@@ -19,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
@@ -82,6 +83,7 @@ class T_Form_Gasmischer : public QDialog {
         return {{{Edit12, Edit13, Edit14}, {Edit16, Edit17, Edit18}}};
     }
 
+    QMenuBar* Menueleiste = nullptr;
     QMenu* Menue_Test = nullptr;
     QGroupBox *GroupBox_Trimix_Bank = nullptr, *GroupBox_Trimix = nullptr;
     QLabel* Label_Kosten = nullptr;
