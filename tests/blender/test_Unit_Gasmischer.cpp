@@ -162,6 +162,11 @@ TEST_F(Gasmischer_Test, Mit_Trimix_aufgefuellt) {
     const Gas nichts = mit_Trimix(leer, {16, 34, 50}, 0);
     EXPECT_EQ(nichts.bar, 0);
     EXPECT_FALSE(Zusammensetzung_pruefen(nichts.Anteil));
+    // What would give a gas that cannot exist is refused with the reason.
+    EXPECT_EQ(mit_Trimix_pruefen(leer, {16, 34, 50}, 100), "");
+    EXPECT_NE(mit_Trimix_pruefen(leer, {16, 34, 50}, -10).find("negativ"), std::string::npos);
+    EXPECT_NE(mit_Trimix_pruefen(leer, {60, 0, 50}, 100).find("nicht möglich"), std::string::npos);
+    EXPECT_NE(mit_Trimix_pruefen({Luft, 100, 0}, {16, 34, 50}, 100).find("Volumen"), std::string::npos);
 }
 
 TEST_F(Gasmischer_Test, Felder_lesen_mit_beiden_Trennzeichen_und_Ersatz) {
