@@ -50,10 +50,6 @@ std::optional<std::string> Gas_lesen(const std::string& Text, const std::string&
     return Fehler;
 }
 
-std::string Feld(double x, int Stellen = 1) {
-    return Unit_Tools::Zahl_formatieren(5, Stellen, x);
-}
-
 double gerundet(double x) {
     return std::round(x * 1000) / 1000;
 }
@@ -63,22 +59,22 @@ void Zeile(std::ostream& aus, const std::string& Name, const std::string& Wert) 
 }
 
 void Anteile_ausgeben(std::ostream& aus, const M::Anteile& a) {
-    Zeile(aus, "O2 (%)", Feld(a.O2));
-    Zeile(aus, "N2 (%)", Feld(a.N2));
-    Zeile(aus, "He (%)", Feld(a.He));
+    Zeile(aus, "O2 (%)", M::Ergebnis_Text(a.O2));
+    Zeile(aus, "N2 (%)", M::Ergebnis_Text(a.N2));
+    Zeile(aus, "He (%)", M::Ergebnis_Text(a.He));
 }
 
 void Text_ausgeben(const Auftrag& a, const M::Fuellung& f, std::ostream& aus) {
     const bool Trimix = a.Art == Methode::O2_Trimix_Luft;
-    Zeile(aus, "O2 (bar)", Feld(f.bar_O2));
-    Zeile(aus, Text_waehlen("Luft (bar)", "Air (bar)"), Feld(f.bar_Luft));
-    Zeile(aus, Trimix ? "Tmx (bar)" : "He (bar)", Feld(Trimix ? f.bar_Trimix : f.bar_He));
-    Zeile(aus, Text_waehlen("Summe (bar)", "Sum (bar)"), Feld(f.bar_Summe));
+    Zeile(aus, "O2 (bar)", M::Ergebnis_Text(f.bar_O2));
+    Zeile(aus, Text_waehlen("Luft (bar)", "Air (bar)"), M::Ergebnis_Text(f.bar_Luft));
+    Zeile(aus, Trimix ? "Tmx (bar)" : "He (bar)", M::Ergebnis_Text(Trimix ? f.bar_Trimix : f.bar_He));
+    Zeile(aus, Text_waehlen("Summe (bar)", "Sum (bar)"), M::Ergebnis_Text(f.bar_Summe));
     if (!f.Strom) return;
     Anteile_ausgeben(aus, f.Strom->Strom);
-    Zeile(aus, "Sensor 1 (%)", f.Strom->Sensor1 ? Feld(*f.Strom->Sensor1) : "    -");
-    Zeile(aus, "Sensor 2 (%)", Feld(f.Strom->Sensor2));
-    Zeile(aus, Text_waehlen("Kosten (Euro)", "Cost (Euro)"), Feld(f.Strom->Euro, 2));
+    Zeile(aus, "Sensor 1 (%)", f.Strom->Sensor1 ? M::Ergebnis_Text(*f.Strom->Sensor1) : "    -");
+    Zeile(aus, "Sensor 2 (%)", M::Ergebnis_Text(f.Strom->Sensor2));
+    Zeile(aus, Text_waehlen("Kosten (Euro)", "Cost (Euro)"), M::Ergebnis_Text(f.Strom->Euro, 2));
 }
 
 nlohmann::ordered_json Json_von(const Auftrag& a, const M::Fuellung& f) {
@@ -151,7 +147,7 @@ bool Blend_ausgeben(const Auftrag& a, std::ostream& aus) {
             aus << j.dump(2) << '\n';
         } else {
             Anteile_ausgeben(aus, g.Anteil);
-            Zeile(aus, Text_waehlen("Druck (bar)", "Pressure (bar)"), Feld(g.bar));
+            Zeile(aus, Text_waehlen("Druck (bar)", "Pressure (bar)"), M::Ergebnis_Text(g.bar));
         }
         return true;
     }

@@ -85,6 +85,34 @@ Einduesen Strom_von(double O2, double Luft_barL, double He_barL, double He_Fakto
 }
 } // namespace
 
+double Feld_lesen(const std::string& Text, double Ersatz) {
+    long double Wert = 0;
+    return Unit_Tools::Zahl_umwandeln(Text, Wert) ? static_cast<double>(Wert) : Ersatz;
+}
+
+bool keine_Zahl(const std::string& Text) {
+    long double Wert = 0;
+    return Text.find_first_not_of(" \t") != std::string::npos && !Unit_Tools::Zahl_umwandeln(Text, Wert);
+}
+
+std::string Ergebnis_Text(double Wert, int Stellen) {
+    return Unit_Tools::Zahl_formatieren(5, Stellen, Wert);
+}
+
+Gas Gas_lesen(const Gasfelder& f) {
+    return {{Feld_lesen(f.O2, Luft.O2), Feld_lesen(f.N2, Luft.N2), Feld_lesen(f.He, Luft.He)},
+            Feld_lesen(f.bar, 0),
+            Feld_lesen(f.l, l_Vorgabe)};
+}
+
+Gas leere_Flasche(double l) {
+    return {Luft, 0, l};
+}
+
+bool ist_leer(const Gas& g) {
+    return !(g.bar > 0);
+}
+
 Anteile auf_100_Prozent(double O2, double He) {
     if (O2 + He > 100) He = 100 - O2;
     return {O2, 100 - O2 - He, He};
@@ -97,6 +125,36 @@ std::optional<std::string> Zusammensetzung_pruefen(const Anteile& a) {
                         "This gas composition is not possible") +
            "\nO2 = " + Zahl(a.O2) + "\nN2 = " + Zahl(a.N2) + "\nHe = " + Zahl(a.He) +
            Text_waehlen("\nSumme = ", "\nSum = ") + Zahl(a.O2 + a.N2 + a.He);
+}
+
+Zusammensetzung Zusammensetzung_lesen(const std::string& O2, const std::string& He) {
+    Zusammensetzung z;
+    const double He_getippt = Feld_lesen(He, Luft.He);
+    z.Anteil = auf_100_Prozent(Feld_lesen(O2, Luft.O2), He_getippt);
+    z.He_gekuerzt = z.Anteil.He != He_getippt;
+    z.Meldung = Zusammensetzung_pruefen(z.Anteil);
+    return z;
+}
+
+std::string Luft_Text() {
+    return Text_waehlen("Zusammensetzung der Luft", "Composition of air") + "\nO2 = " + Zahl(Luft.O2) +
+           " %\nN2 = " + Zahl(Luft.N2) + " %\nHe = " + Zahl(Luft.He) + " %";
+}
+
+std::string Kosten_Text() {
+    const auto Preis = [](double ct) { return Unit_Tools::Zahl_formatieren(0, 2, ct) + " ct/barL"; };
+    return Text_waehlen("Kosten der Füllung", "Cost of the fill") + "\nO2: " + Preis(ct_O2) +
+           Text_waehlen("\nLuft: ", "\nAir: ") + Preis(ct_Luft) + "\nHe: " + Preis(ct_He);
+}
+
+std::string Lieferleistungen_Text() {
+    const auto l_min = [](double x) { return Unit_Tools::Zahl_formatieren(0, 0, x) + " l/min"; };
+    return Text_waehlen("Lieferleistungen", "Deliveries") + Text_waehlen("\nKompressor: ", "\nCompressor: ") +
+           l_min(l_min_Kompressor) +
+           Text_waehlen("\nO2-Ventil bei 100 % Öffnung: ", "\nOxygen valve at 100 % opening: ") +
+           l_min(l_min_O2_Ventil) +
+           Text_waehlen("\nHe-Ventil bei 100 % Öffnung: ", "\nHelium valve at 100 % opening: ") +
+           l_min(l_min_He_Ventil);
 }
 
 Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor) {
@@ -124,9 +182,17 @@ Fuellung O2_He_Luft(const Gas& vorher, const Gas& nachher, double He_Faktor) {
     return f;
 }
 
-std::optional<Fuellziel> Ziel_fuer_Einduesen(const Gas& vorher, const Gas& nachher, double He_Faktor) {
+std::optional<Fuellziel> Ziel_fuer_Einduesen(const Gas& vorher, const Gas& nachher, double He_Faktor,
+                                             std::string* Meldung) {
     const Fuellung f = O2_He_Luft(vorher, nachher, He_Faktor);
-    if (!f.moeglich() || !f.Strom || !f.Strom->Sensor1) return std::nullopt;
+    if (!f.moeglich() || !f.Strom || !f.Strom->Sensor1) {
+        if (Meldung)
+            *Meldung = !f.moeglich()
+                           ? f.Meldung
+                           : Text_waehlen("Der Strom enthält weder Luft noch O2: Sensor 1 hat kein Ziel",
+                                          "The stream holds neither air nor O2: sensor 1 has no target");
+        return std::nullopt;
+    }
     return Fuellziel{*f.Strom->Sensor1, f.Strom->Sensor2, f.Strom->Strom.He, nachher.bar, vorher, He_Faktor};
 }
 
@@ -153,6 +219,13 @@ Fuellung O2_Trimix_Luft(const Gas& vorher, const Gas& nachher, const Anteile& Tr
     f.bar_Summe = f.bar_O2 + f.bar_Luft + f.bar_Trimix;
     f.Meldung = Enddruck_pruefen(vorher, nachher, f);
     return f.moeglich() ? f : nur_Meldung(f);
+}
+
+std::string mit_Trimix_pruefen(const Gas& vorher, const Anteile& Trimix, double bar_Trimix) {
+    if (!(bar_Trimix >= 0) || !std::isfinite(bar_Trimix))
+        return Text_waehlen("Der Druck darf nicht negativ sein", "The pressure must not be negative");
+    if (auto Fehler = Zusammensetzung_pruefen(Trimix)) return *Fehler;
+    return Eingaben_pruefen(vorher, vorher);
 }
 
 Gas mit_Trimix(const Gas& vorher, const Anteile& Trimix, double bar_Trimix) {

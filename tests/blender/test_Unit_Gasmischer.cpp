@@ -36,19 +36,24 @@ void erwarte_gas(const Anteile& p, const Gas& nachher, const char* Fall) {
 class Gasmischer_Test : public Testumgebung {};
 
 TEST_F(Gasmischer_Test, Zusammensetzung_bleibt_bei_100_Prozent) {
+    // As typed into the O2 and He fields; an empty field reads as air's share.
     const struct {
-        double O2, He, N2_erwartet, He_erwartet;
-        bool moeglich;
+        const char *O2, *He;
+        double O2_erwartet, N2_erwartet, He_erwartet;
+        bool gekuerzt, moeglich;
     } Faelle[] = {
-        {60, 50, 0, 40, true}, {21, 0, 79, 0, true},    {16, 50, 34, 50, true},
-        {100, 0, 0, 0, true},  {120, 0, 0, -20, false}, {-5, 0, 105, 0, false},
+        {"60", "50", 60, 0, 40, true, true},     {"21", "0", 21, 79, 0, false, true},
+        {"16", "50", 16, 34, 50, false, true},   {"100", "0", 100, 0, 0, false, true},
+        {"", "50", 20.9, 29.1, 50, false, true}, {"32", "", 32, 68, 0, false, true},
+        {"120", "0", 120, 0, -20, true, false},  {"-5", "0", -5, 105, 0, false, false},
     };
     for (const auto& f : Faelle) {
-        const Anteile a = auf_100_Prozent(f.O2, f.He);
-        EXPECT_DOUBLE_EQ(a.O2, f.O2);
-        EXPECT_DOUBLE_EQ(a.N2, f.N2_erwartet) << f.O2 << "/" << f.He;
-        EXPECT_DOUBLE_EQ(a.He, f.He_erwartet) << f.O2 << "/" << f.He;
-        EXPECT_EQ(!Zusammensetzung_pruefen(a), f.moeglich) << f.O2 << "/" << f.He;
+        const Zusammensetzung z = Zusammensetzung_lesen(f.O2, f.He);
+        EXPECT_NEAR(z.Anteil.O2, f.O2_erwartet, 1e-9) << f.O2 << "/" << f.He;
+        EXPECT_NEAR(z.Anteil.N2, f.N2_erwartet, 1e-9) << f.O2 << "/" << f.He;
+        EXPECT_NEAR(z.Anteil.He, f.He_erwartet, 1e-9) << f.O2 << "/" << f.He;
+        EXPECT_EQ(z.He_gekuerzt, f.gekuerzt) << f.O2 << "/" << f.He;
+        EXPECT_EQ(!z.Meldung, f.moeglich) << f.O2 << "/" << f.He;
     }
     EXPECT_EQ(Zusammensetzung_pruefen({30, 30, 30}).value_or(""),
               "Diese Gaszusammensetzung ist nicht möglich\nO2 = 30.0\nN2 = 30.0\nHe = 30.0\nSumme = 90.0");
@@ -157,4 +162,52 @@ TEST_F(Gasmischer_Test, Mit_Trimix_aufgefuellt) {
     const Gas nichts = mit_Trimix(leer, {16, 34, 50}, 0);
     EXPECT_EQ(nichts.bar, 0);
     EXPECT_FALSE(Zusammensetzung_pruefen(nichts.Anteil));
+    // What would give a gas that cannot exist is refused with the reason.
+    EXPECT_EQ(mit_Trimix_pruefen(leer, {16, 34, 50}, 100), "");
+    EXPECT_NE(mit_Trimix_pruefen(leer, {16, 34, 50}, -10).find("negativ"), std::string::npos);
+    EXPECT_NE(mit_Trimix_pruefen(leer, {60, 0, 50}, 100).find("nicht möglich"), std::string::npos);
+    EXPECT_NE(mit_Trimix_pruefen({Luft, 100, 0}, {16, 34, 50}, 100).find("Volumen"), std::string::npos);
+}
+
+TEST_F(Gasmischer_Test, Felder_lesen_mit_beiden_Trennzeichen_und_Ersatz) {
+    const struct {
+        const char* Text;
+        double Wert;
+        bool keine_Zahl;
+    } Faelle[] = {
+        {"6.8", 6.8, false}, {"6,8", 6.8, false}, {" 220 ", 220, false}, {"", -1, false},
+        {"  ", -1, false},   {"2OO", -1, true},   {"1.2.3", -1, true},   {"-", -1, true},
+    };
+    for (const auto& f : Faelle) {
+        EXPECT_DOUBLE_EQ(Feld_lesen(f.Text, -1), f.Wert) << '"' << f.Text << '"';
+        EXPECT_EQ(keine_Zahl(f.Text), f.keine_Zahl) << '"' << f.Text << '"';
+    }
+    // Each field falls back to what an empty cylinder of air in the usual bottle holds.
+    const Gas g = Gas_lesen({"", "", "x", "", ""});
+    EXPECT_DOUBLE_EQ(g.Anteil.O2, Luft.O2);
+    EXPECT_DOUBLE_EQ(g.Anteil.N2, Luft.N2);
+    EXPECT_DOUBLE_EQ(g.Anteil.He, Luft.He);
+    EXPECT_TRUE(ist_leer(g));
+    EXPECT_EQ(g.l, l_Vorgabe);
+    EXPECT_FALSE(ist_leer(Gas_lesen({"21", "79", "0", "0,1", "12"})));
+    EXPECT_EQ(Ergebnis_Text(5.24), "  5.2");
+    EXPECT_EQ(Ergebnis_Text(-3), " -3.0");
+    EXPECT_EQ(Ergebnis_Text(1234.56), "1234.6");
+    EXPECT_EQ(Ergebnis_Text(0.5, 2), " 0.50");
+}
+
+TEST_F(Gasmischer_Test, Ohne_Ziel_sagt_die_Ueberwachung_warum) {
+    const struct {
+        const char* Fall;
+        Gas vorher, nachher;
+        std::string Meldung;
+    } Faelle[] = {
+        {"zu wenig O2", leer, gas(18, 0, 200), "Gas(nachher) enthält zu wenig O2"},
+        {"nur Helium", {Luft, 100, 6.8}, {{Luft.O2 / 2, Luft.N2 / 2, 50}, 200, 6.8}, "weder Luft noch O2"},
+    };
+    for (const auto& f : Faelle) {
+        std::string Meldung;
+        EXPECT_FALSE(Ziel_fuer_Einduesen(f.vorher, f.nachher, He_Faktor_Vorgabe, &Meldung)) << f.Fall;
+        EXPECT_NE(Meldung.find(f.Meldung), std::string::npos) << f.Fall << ": " << Meldung;
+    }
 }

@@ -27,6 +27,7 @@
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
+#include "ui/blender/T_Form_Gasmischer.hpp"
 #include "ui/displays/T_Form_CaveDiving.hpp"
 #include "ui/displays/T_Form_Gewebe.hpp"
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
@@ -118,6 +119,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     Warnhinweis = new T_Form_Warnhinweis(this);
     ProgrammInfo = new T_Form_ProgrammInfo(this);
     Gasrechner = new T_Form_Gasgemisch(this);
+    Gasmischer = new T_Form_Gasmischer(this);
     Gewebefenster_anlegen();
     Hoehlentauchen = new T_Form_CaveDiving(this);
     Hoehlentauchen->Befehle_setzen(findChild<QAction*>("Aktion_Tauchgang_laden"),
@@ -493,7 +495,7 @@ void T_Form_main::Menue_anlegen() {
     QMenu* Extras = Menue(52, "Menu_Extras");
     Befehl(Eintrag(Extras, 53, "Aktion_Gasrechner"), [this] { Gasrechner_zeigen(); });
     Befehl(Eintrag(Extras, 362, "Aktion_Hoehlentauchen"), [this] { Hoehlentauchen->Zeigen(); });
-    spaeter(Eintrag(Extras, 54, "Aktion_Gasmischer"));
+    Befehl(Eintrag(Extras, 54, "Aktion_Gasmischer"), [this] { zeigen(Gasmischer); });
     Extras->addSeparator();
     Eintrag_Deutsch = Eintrag(Extras, 0, "Aktion_deutsch");
     Eintrag_Englisch = Eintrag(Extras, 0, "Aktion_english");
@@ -506,6 +508,7 @@ void T_Form_main::Menue_anlegen() {
                 Alle_Fenster_beschriften();
                 CWGraph_Tauchgang->Beschriftungen_setzen();
                 Wegpunktfenster->Beschriftungen_setzen();
+                Gasmischer->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();

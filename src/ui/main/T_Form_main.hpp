@@ -28,6 +28,7 @@ class T_Form_Einstellungen;
 class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
 class T_Form_Gasgemisch;
+class T_Form_Gasmischer;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -111,6 +112,8 @@ class T_Form_main : public QMainWindow {
     void Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik);
     // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
     T_Form_Gasgemisch* Gasrechner = nullptr;
+    // The gas blender, not modal.
+    T_Form_Gasmischer* Gasmischer = nullptr;
     // The CSV and text import with its column mapping, and the UDDF document for inspection.
     T_Form_Save_Read_CSV* CSV_Fenster = nullptr;
     T_Form_aXML* UDDF_Fenster = nullptr;
