@@ -123,6 +123,7 @@ std::string Fuellbericht(const Stand& s) {
 
 void Fuellregler::Ziel_setzen(const G::Fuellziel& Ziel) {
     S.Ziel = Ziel;
+    S.Ziel_gesetzt = true;
     S.bar_Ende_kompensiert = Ziel.Enddruck;
     Zuruecksetzen();
 }
@@ -177,13 +178,15 @@ bool Fuellregler::Ventile_schliessen() {
     return O2_zu && He_zu;
 }
 
-void Fuellregler::Fuellung_starten(bool Simulation) {
+bool Fuellregler::Fuellung_starten(bool Simulation) {
+    if (!S.Ziel_gesetzt) return false;
     Zuruecksetzen();
     S.Simulation = Simulation;
     S.fuellt = S.erster_Durchgang = true;
     S.bar_Start = S.bar_aktuell;
     S.Temperatur_Start = S.Temperatur;
     S.bar_Ende_kompensiert = S.Ziel.Enddruck;
+    return true;
 }
 
 void Fuellregler::Sekunde() {

@@ -55,6 +55,7 @@ struct Stand {
     double Euro = 0;
     long Fuellzeit_s = 0;
     double Oeffnung[2] = {0, 0}; // %, by Ventil
+    bool Ziel_gesetzt = false;   // without a target the steering would open the helium valve fully
     bool fuellt = false;
     bool erster_Durchgang = false;
     bool Automatik = true;
@@ -93,8 +94,9 @@ class Fuellregler {
     // Both outputs 0 mV; false when the converter could not be told.
     bool Ventile_schliessen();
 
-    // Simulation: the readings come from the monitor itself, so a missing converter is no reason to stop.
-    void Fuellung_starten(bool Simulation);
+    // Simulation: the readings come from the monitor itself, so a missing converter is no reason to
+    // stop. False (nothing started) before a target was set.
+    bool Fuellung_starten(bool Simulation);
     // One pass of the fill. The message when the fill had to stop (valves closed first where the
     // link allows), with the report so far; none while it goes on.
     std::optional<std::string> Fuellzyklus(const Unit_Gasmischer_Sensoren::Messwerte& m);

@@ -135,7 +135,7 @@ TEST_F(Fuellung_Test, jede_Stoerung_schliesst_die_Ventile_und_beendet_die_Fuellu
         Unit_DaqOntrakCom::Wandler w(Anlage);
         Fuellregler r(w);
         r.Ziel_setzen(Trimix_21_35());
-        r.Fuellung_starten(false);
+        ASSERT_TRUE(r.Fuellung_starten(false));
         for (int i = 0; i < 8; ++i) {
             Anlage.Fortschreiben(1);
             r.Sekunde();
@@ -165,15 +165,17 @@ TEST_F(Fuellung_Test, Stop_schliesst_zuerst_die_Ventile_und_berichtet) {
     Mischstand Anlage;
     Unit_DaqOntrakCom::Wandler w(Anlage);
     Fuellregler r(w);
+    EXPECT_FALSE(r.Fuellung_starten(false)); // no target yet
+    EXPECT_FALSE(r.Zustand().fuellt);
     r.Ziel_setzen(Trimix_21_35());
     // Valves set by hand beyond their range go out clamped.
     EXPECT_TRUE(r.Ventil_setzen(Sauerstoff, 140));
     EXPECT_TRUE(r.Ventil_setzen(Helium, NaN));
     EXPECT_EQ(Anlage.Ventilzeilen(), (std::vector<std::string>{"VA4095", "VB0"}));
-    r.Fuellung_starten(false);
+    ASSERT_TRUE(r.Fuellung_starten(false));
     EXPECT_EQ(r.Fuellung_beenden(), "Füllung beendet\nZeit = 00:00:00\nDruck = 0.0 bar ... 0.0 bar\n"
                                     "Leistung = – (Füllzeit unter 1 s)");
-    r.Fuellung_starten(false);
+    ASSERT_TRUE(r.Fuellung_starten(false));
     for (int i = 0; i < 120; ++i) {
         Anlage.Fortschreiben(1);
         r.Sekunde();
@@ -207,7 +209,7 @@ TEST_F(Fuellung_Test, Automatik_bringt_den_Strom_auf_ein_Trimix_21_35) {
         Unit_DaqOntrakCom::Wandler w(Anlage);
         Fuellregler r(w);
         r.Ziel_setzen(Ziel);
-        r.Fuellung_starten(false);
+        ASSERT_TRUE(r.Fuellung_starten(false));
         int im_Ziel = 0, Zyklus = 0;
         for (; Zyklus < 600 && im_Ziel < 10; ++Zyklus) {
             Anlage.Fortschreiben(1);

@@ -277,7 +277,7 @@ void T_Form_Gasmischer_MonitorDuese::Anzeigen() {
     Button_Messen_Stop->setEnabled(Messschleife);
     // Calibrating on air while gas is injected would calibrate on the wrong gas.
     Button_Kalibrieren->setEnabled(!s.fuellt && !Kalibrierung_wartet);
-    Button_Fuellen_Start->setEnabled(!s.fuellt && !Kalibrierung_wartet);
+    Button_Fuellen_Start->setEnabled(s.Ziel_gesetzt && !s.fuellt && !Kalibrierung_wartet);
     Button_Fuellen_Stop->setEnabled(s.fuellt);
     Button_Zuruecksetzen->setEnabled(!s.fuellt);
 }
@@ -341,7 +341,7 @@ void T_Form_Gasmischer_MonitorDuese::Fuellen_starten() {
     Messschleife = false;
     Abbruch = true;
     Regler.Automatik_setzen(CheckBox_Ventile_Automatik->isChecked());
-    Regler.Fuellung_starten(Quelle.Simulation());
+    if (!Regler.Fuellung_starten(Quelle.Simulation())) return;
     Titel_setzen();
     Sekundentakt.start(1000);
     Anzeigen();

@@ -3,7 +3,7 @@
 // leave both valves closed; "Stop" acts while a measurement is running.
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
-#include "support/Mischstand.hpp"
+#include "support/Standquelle.hpp"
 #include "ui/blender/T_Form_Gasmischer_MonitorDuese.hpp"
 
 #include <QCheckBox>
@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace S = Unit_Gasmischer_Sensoren;
 using Uhr = std::chrono::steady_clock;
@@ -33,32 +32,6 @@ class Zeitstand : public Mischstand {
         return ok;
     }
     Uhr::time_point O2_zu;
-};
-
-// Readings that follow the valves: every measurement advances the stand by a second.
-class Standquelle : public Messquelle {
-  public:
-    explicit Standquelle(Mischstand& Stand) : Stand(Stand) {}
-    bool Simulation() const override { return false; }
-    std::chrono::milliseconds Messzeit() const override { return Dauer; }
-    S::Messwerte Messen(const std::function<bool()>& weiter) override {
-        const auto Ende = Uhr::now() + Dauer;
-        do {
-            if (!weiter()) return {};
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        } while (Uhr::now() < Ende);
-        Stand.Fortschreiben(1);
-        S::Messwerte m = Stand.Messen();
-        if (Ausfall >= 0) m.ok[std::size_t(Ausfall)] = false;
-        ++Messungen;
-        return m;
-    }
-    bool Kalibrieren() override { return true; }
-
-    Mischstand& Stand;
-    std::chrono::milliseconds Dauer{10};
-    int Ausfall = -1;
-    int Messungen = 0;
 };
 
 Unit_Gasmischer::Fuellziel Trimix_21_35() {
