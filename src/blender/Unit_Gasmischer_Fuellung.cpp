@@ -212,6 +212,9 @@ std::optional<std::string> Fuellregler::Fuellzyklus(const S::Messwerte& m) {
         return Abbrechen(Text_waehlen("Die Verbindung zum Wandler ist unterbrochen.",
                                       "The link to the converter is lost."));
     if (auto Fehler = Fehlerhafte_Messung(m)) return Abbrechen(*Fehler);
+    // The fill starts at the pressure the cylinder has, not at the one typed for it: a gap
+    // between the two was never delivered.
+    if (S.erster_Durchgang) S.bar_vorher = m.Wert[S::Druck];
     Messung_uebernehmen(m);
     if (S.erster_Durchgang) {
         S.bar_Start = S.bar_aktuell;

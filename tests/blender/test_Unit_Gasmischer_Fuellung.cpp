@@ -189,6 +189,7 @@ TEST_F(Fuellung_Test, Stop_schliesst_zuerst_die_Ventile_und_berichtet) {
     const Stand& s = r.Zustand();
     const double Leistung = (s.bar_aktuell - s.bar_Start) * 6.8 / 2;
     EXPECT_GT(s.bar_Start, 0); // the pressure of the first pass, not the one typed before
+    EXPECT_NEAR(s.barL_O2 + s.barL_He + s.barL_Luft, (s.bar_aktuell - s.bar_Start) * 6.8, 1e-9);
     EXPECT_EQ(Bericht, "Fill finished\nTime = 00:02:00\nPressure = " + bar(s.bar_Start) + " bar ... " +
                            bar(s.bar_aktuell) + " bar\nDelivery = " + bar(Leistung) + " litres/min");
     EXPECT_GT(Leistung, 100); // air alone streams 100 l/min
