@@ -43,6 +43,7 @@ bool Dateifenster(const QDir& Ordner, int Sprache);
 bool Analyse(const QDir& Ordner, int Sprache);
 bool Gasmischer_Sensoren(const QDir& Ordner, int Sprache);
 bool Gasmischer(const QDir& Ordner, int Sprache);
+bool Fuellmonitor(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";
