@@ -54,15 +54,20 @@ void Serielle_Strecke::Einstellen(const Unit_Wandleranschluss::Anschluss& Neu) {
 }
 
 bool Serielle_Strecke::Leitung_einstellen() {
+    // A setter may stumble on the way and still succeed (a rate one call refuses is set another
+    // way): what counts is its result.
+    Einstellung_laeuft = true;
     const bool ok = Port.setBaudRate(Anschluss.Baudrate) &&
                     Port.setDataBits(QSerialPort::DataBits(std::clamp(Anschluss.Datenbits, 5, 8))) &&
                     Port.setParity(Wahl(Paritaeten, Anschluss.Paritaet)) &&
                     Port.setStopBits(Wahl(Stoppbits, Anschluss.Stoppbits)) &&
                     Port.setFlowControl(Wahl(Flusssteuerungen, Anschluss.Flusssteuerung));
+    Einstellung_laeuft = false;
     if (!ok)
         emit Fehler(T("Schnittstelle " + Anschluss.Port + " nimmt die Einstellung nicht an: ",
                       "Serial port " + Anschluss.Port + " does not take the settings: ") +
                     Port.errorString());
+    Port.clearError();
     return ok;
 }
 
@@ -81,7 +86,7 @@ bool Serielle_Strecke::Oeffnen() {
         Port.close();
         return false;
     }
-    Port.setDataTerminalReady(true);
+    Port.setDataTerminalReady(true); // the terminal says it is there; a line without modem lines ignores it
     emit Zustand_geaendert(true);
     return true;
 }
@@ -128,13 +133,19 @@ void Serielle_Strecke::Sammeln() {
 
 void Serielle_Strecke::Portfehler(QSerialPort::SerialPortError Art) {
     // A read that found nothing in time is no fault of the port; a failed opening tells its own.
-    if (Art == QSerialPort::NoError || Art == QSerialPort::TimeoutError || !Port.isOpen()) return;
+    // A driver without modem lines or custom rates (a pseudo-terminal) refuses those calls and
+    // still carries the bytes: the calls' results tell what failed.
+    if (Art == QSerialPort::NoError || Art == QSerialPort::TimeoutError ||
+        Art == QSerialPort::UnsupportedOperationError || !Port.isOpen() || Einstellung_laeuft)
+        return;
     QString Meldung = T("Fehler der Schnittstelle " + Anschluss.Port + " in >Unit_DaqOntrakCom< = ",
                         Anschluss.Port + " error in >Unit_DaqOntrakCom< = ") +
                       QString::number(int(Art)) + " (" + Port.errorString() + ")";
     Port.clearError();
-    // The device went away: nothing more can be sent, a fill must see that.
-    if (Art == QSerialPort::ResourceError && Port.isOpen()) {
+    // The device went away or cannot be read or written: nothing sent can be trusted to arrive
+    // any more, and a fill must see that instead of silence.
+    if (Art == QSerialPort::ResourceError || Art == QSerialPort::ReadError ||
+        Art == QSerialPort::WriteError) {
         Schliessen();
         Meldung += T(", Verbindung geschlossen", ", link closed");
     }

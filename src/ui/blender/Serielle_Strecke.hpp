@@ -43,4 +43,5 @@ class Serielle_Strecke : public QObject, public Unit_DaqOntrakCom::Bytestrecke {
     QSerialPort Port;
     Unit_Wandleranschluss::Anschluss Anschluss;
     std::string Vorrat;
+    bool Einstellung_laeuft = false;
 };
