@@ -192,6 +192,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Hoehle(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Dateifenster(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Analyse(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Wandler(Ordner, Sprache) && ok;
         ok = Tauchgangswahl(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;

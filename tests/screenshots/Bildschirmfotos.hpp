@@ -41,6 +41,7 @@ bool Gewebe(const QDir& Ordner, int Sprache);
 bool Hoehle(const QDir& Ordner, int Sprache);
 bool Dateifenster(const QDir& Ordner, int Sprache);
 bool Analyse(const QDir& Ordner, int Sprache);
+bool Wandler(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

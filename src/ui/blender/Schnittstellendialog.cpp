@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -27,6 +28,8 @@ Schnittstellendialog::Schnittstellendialog(QWidget* parent) : QDialog(parent) {
         auto* Box = benannt(new QComboBox(this), Name);
         auto* l = new QLabel(this);
         l->setBuddy(Box);
+        // Renamed by the caption walk of a language switch, the label when the dialog is shown.
+        Name_geben(Box, [Deutsch, Englisch] { return T(Deutsch, Englisch); });
         Zeilen.push_back({l, Deutsch, Englisch});
         Formular->addRow(l, Box);
         return Box;
@@ -52,6 +55,7 @@ Schnittstellendialog::Schnittstellendialog(QWidget* parent) : QDialog(parent) {
 void Schnittstellendialog::Texte_setzen() {
     setWindowTitle(T("Schnittstelle einstellen", "Configure serial port"));
     for (const auto& z : Zeilen) z.Beschriftung->setText(T(z.Deutsch, z.Englisch));
+    Knoepfe->button(QDialogButtonBox::Cancel)->setText(T("Abbrechen", "Cancel"));
     ComboBox_Paritaet->clear();
     for (int32_t i = 0; i < int32_t(A::Paritaeten.size()); ++i)
         ComboBox_Paritaet->addItem(QString::fromStdString(A::Paritaet_Text(i)));

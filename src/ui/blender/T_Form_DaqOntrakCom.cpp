@@ -38,6 +38,8 @@ Element* T_Form_DaqOntrakCom::beschriftet(Element* e, const char* Deutsch, const
 QLabel* T_Form_DaqOntrakCom::Beschriftung_neben(QWidget* Feld, const char* Deutsch, const char* Englisch) {
     auto* l = beschriftet(new QLabel(Feld->parentWidget()), Deutsch, Englisch);
     l->setBuddy(Feld);
+    // Renamed by the caption walk of a language switch, the label when the window is shown.
+    Name_geben(Feld, [Deutsch, Englisch] { return T(Deutsch, Englisch); });
     return l;
 }
 
@@ -110,6 +112,7 @@ QGroupBox* T_Form_DaqOntrakCom::Eingang_anlegen() {
     ComboBox_Kanal = benannt(new QComboBox(g), "ComboBox_Kanal");
     SpinEdit_Mittelung = benannt(new QSpinBox(g), "SpinEdit_Mittelung");
     SpinEdit_Mittelung->setRange(1, 1000);
+    SpinEdit_Mittelung->setMaximumWidth(120);
     Button_Lesen = beschriftet(benannt(new QPushButton(g), "Button_Lesen"), "Lesen", "Read");
     Edit_Spannung = benannt(new QLineEdit(g), "Edit_Spannung");
     Edit_Spannung->setReadOnly(true);
