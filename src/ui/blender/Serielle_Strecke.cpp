@@ -44,7 +44,7 @@ Serielle_Strecke::~Serielle_Strecke() {
 void Serielle_Strecke::Einstellen(const Unit_Wandleranschluss::Anschluss& Neu) {
     const bool anderer_Port = Neu.Port != Anschluss.Port;
     Anschluss = Neu;
-    if (!Port.isOpen()) return;
+    if (!verbunden()) return;
     if (anderer_Port) {
         Schliessen();
         Oeffnen();
@@ -72,7 +72,9 @@ bool Serielle_Strecke::Leitung_einstellen() {
 }
 
 bool Serielle_Strecke::Oeffnen() {
-    if (Port.isOpen()) return true;
+    if (verbunden()) return true;
+    if (Port.isOpen()) Port.close(); // lost, not yet closed
+    getrennt = false;
     Vorrat.clear();
     Port.setPortName(QString::fromStdString(Anschluss.Port));
     if (!Port.open(QIODevice::ReadWrite)) {
@@ -93,13 +95,15 @@ bool Serielle_Strecke::Oeffnen() {
 
 void Serielle_Strecke::Schliessen() {
     if (!Port.isOpen()) return;
+    const bool war_verbunden = verbunden();
+    getrennt = false;
     Port.close();
     Vorrat.clear();
-    emit Zustand_geaendert(false);
+    if (war_verbunden) emit Zustand_geaendert(false);
 }
 
 bool Serielle_Strecke::verbunden() const {
-    return Port.isOpen();
+    return Port.isOpen() && !getrennt;
 }
 
 std::string Serielle_Strecke::Name() const {
@@ -107,18 +111,18 @@ std::string Serielle_Strecke::Name() const {
 }
 
 bool Serielle_Strecke::Schreiben(std::string_view Bytes) {
-    if (!Port.isOpen()) return false;
+    if (!verbunden()) return false;
     if (Port.write(Bytes.data(), qint64(Bytes.size())) != qint64(Bytes.size())) return false;
     // Sent now, not when the event loop next runs: the reply is awaited right after.
-    while (Port.isOpen() && Port.bytesToWrite() > 0)
+    while (verbunden() && Port.bytesToWrite() > 0)
         if (!Port.waitForBytesWritten(Schreibfrist_ms)) return false;
-    return Port.isOpen();
+    return verbunden();
 }
 
 std::string Serielle_Strecke::Lesen(std::chrono::milliseconds Frist) {
     Sammeln();
     // Returns with the first bytes, not at the deadline: a reply is read as soon as it is there.
-    if (Vorrat.empty() && Port.isOpen()) {
+    if (Vorrat.empty() && verbunden()) {
         Port.waitForReadyRead(int(std::max<std::chrono::milliseconds::rep>(Frist.count(), 0)));
         Sammeln();
     }
@@ -126,7 +130,7 @@ std::string Serielle_Strecke::Lesen(std::chrono::milliseconds Frist) {
 }
 
 void Serielle_Strecke::Sammeln() {
-    if (!Port.isOpen()) return;
+    if (!verbunden()) return;
     const QByteArray Neu = Port.readAll();
     Vorrat.append(Neu.constData(), std::size_t(Neu.size()));
 }
@@ -136,7 +140,7 @@ void Serielle_Strecke::Portfehler(QSerialPort::SerialPortError Art) {
     // A driver without modem lines or custom rates (a pseudo-terminal) refuses those calls and
     // still carries the bytes: the calls' results tell what failed.
     if (Art == QSerialPort::NoError || Art == QSerialPort::TimeoutError ||
-        Art == QSerialPort::UnsupportedOperationError || !Port.isOpen() || Einstellung_laeuft)
+        Art == QSerialPort::UnsupportedOperationError || !verbunden() || Einstellung_laeuft)
         return;
     QString Meldung = T("Fehler der Schnittstelle " + Anschluss.Port + " in >Unit_DaqOntrakCom< = ",
                         Anschluss.Port + " error in >Unit_DaqOntrakCom< = ") +
@@ -146,8 +150,17 @@ void Serielle_Strecke::Portfehler(QSerialPort::SerialPortError Art) {
     // any more, and a fill must see that instead of silence.
     if (Art == QSerialPort::ResourceError || Art == QSerialPort::ReadError ||
         Art == QSerialPort::WriteError) {
-        Schliessen();
+        // Gone at once for every caller; the port itself is closed once the port's own call that
+        // reported this has returned (it may be a wait inside a read).
+        getrennt = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (getrennt) Schliessen();
+            },
+            Qt::QueuedConnection);
         Meldung += T(", Verbindung geschlossen", ", link closed");
+        emit Zustand_geaendert(false);
     }
     emit Fehler(Meldung);
 }

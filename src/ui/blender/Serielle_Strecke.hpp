@@ -44,4 +44,5 @@ class Serielle_Strecke : public QObject, public Unit_DaqOntrakCom::Bytestrecke {
     Unit_Wandleranschluss::Anschluss Anschluss;
     std::string Vorrat;
     bool Einstellung_laeuft = false;
+    bool getrennt = false; // lost, the port not yet closed
 };
