@@ -111,7 +111,8 @@ QGroupBox* T_Form_DaqOntrakCom::Eingang_anlegen() {
     ComboBox_Messart = benannt(new QComboBox(g), "ComboBox_Messart");
     ComboBox_Kanal = benannt(new QComboBox(g), "ComboBox_Kanal");
     SpinEdit_Mittelung = benannt(new QSpinBox(g), "SpinEdit_Mittelung");
-    SpinEdit_Mittelung->setRange(1, 1000);
+    // A converter that does not answer costs 100 ms a reading: the window stays blocked 5 s at most.
+    SpinEdit_Mittelung->setRange(1, 50);
     SpinEdit_Mittelung->setMaximumWidth(120);
     Button_Lesen = beschriftet(benannt(new QPushButton(g), "Button_Lesen"), "Lesen", "Read");
     Edit_Spannung = benannt(new QLineEdit(g), "Edit_Spannung");
