@@ -68,7 +68,7 @@ T_Form_DaqOntrakCom::T_Form_DaqOntrakCom(QWidget* parent)
 
     connect(Strecke_.get(), &Serielle_Strecke::Fehler, this, &T_Form_DaqOntrakCom::Fehler_zeigen);
     connect(Strecke_.get(), &Serielle_Strecke::Zustand_geaendert, this, &T_Form_DaqOntrakCom::Zustand_zeigen);
-    Texte_setzen();
+    Beschriftungen_setzen();
 }
 
 T_Form_DaqOntrakCom::~T_Form_DaqOntrakCom() {
@@ -173,11 +173,11 @@ QGroupBox* T_Form_DaqOntrakCom::Ausgang_anlegen() {
 }
 
 void T_Form_DaqOntrakCom::showEvent(QShowEvent* Ereignis) {
-    Texte_setzen(); // the language may have changed since the window was built
+    Beschriftungen_setzen(); // the language may have changed since the window was built
     QDialog::showEvent(Ereignis);
 }
 
-void T_Form_DaqOntrakCom::Texte_setzen() {
+void T_Form_DaqOntrakCom::Beschriftungen_setzen() {
     setWindowTitle(
         T("Messwerterfassung mit dem Ontrak-ADR2000-Wandler", "Data acquisition using Ontrak ADR2000 ADC"));
     for (const auto& b : Beschriftungen) {

@@ -34,6 +34,8 @@ class T_Form_DaqOntrakCom : public QDialog {
     // "Open def": the port with its setting, opened unless it is open already; quiet, the
     // failure goes to the error panel only. The start-up opens the port this way.
     void Open_def();
+    // Texts in the language in force: when shown, and on a switch of the language.
+    void Beschriftungen_setzen();
 
     QGroupBox* GroupBox_Schnittstelle = nullptr;
     QLabel* Label_Schnittstelle = nullptr;
@@ -70,7 +72,6 @@ class T_Form_DaqOntrakCom : public QDialog {
     QGroupBox* Schnittstelle_anlegen();
     QGroupBox* Eingang_anlegen();
     QGroupBox* Ausgang_anlegen();
-    void Texte_setzen();
     void Kanaele_fuellen();
     void Zustand_zeigen();
 

@@ -509,6 +509,7 @@ void T_Form_main::Menue_anlegen() {
                 Alle_Fenster_beschriften();
                 CWGraph_Tauchgang->Beschriftungen_setzen();
                 Wegpunktfenster->Beschriftungen_setzen();
+                Wandlertest->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();

@@ -12,6 +12,7 @@
 #include "ui/blender/T_Form_DaqOntrakCom.hpp"
 #include "ui/main/T_Form_main.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -236,6 +237,9 @@ class test_T_Form_DaqOntrakCom : public QObject {
             QCOMPARE(m.Wandlertest->Label_ErrorMessages->text().contains(QString::fromStdString(Port)), !da);
             QCOMPARE(m.Wandlertest->Wandler().Spannung_lesen(Unit_DaqOntrakCom::Messart::Einzeln, 2).ok, da);
             QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
+            // A switch of the language reaches the test window, shown or not.
+            m.findChild<QAction*>(da ? "Aktion_english" : "Aktion_deutsch")->trigger();
+            QCOMPARE(m.Wandlertest->Button_OpenDef->text(), QString(da ? "Open def" : "Öffnen (Standard)"));
         }
     }
 };
