@@ -30,7 +30,7 @@ int Code_aus_Antwort(std::string_view Zeile) {
 }
 
 std::string Wandler::Nicht_bereit(const char* Wobei) const {
-    const std::string Com = "COM" + std::to_string(Port);
+    const std::string Com = Strecke.Name().empty() ? "COM" + std::to_string(Port) : Strecke.Name();
     return Unit_Tools::Text_waehlen("Serielle Schnittstelle " + Com + " nicht bereit bei \"" + Wobei + "\"",
                                     "Serial interface " + Com + " not ready during \"" + Wobei + "\"");
 }
@@ -91,7 +91,12 @@ Messung Wandler::Spannung_lesen(Messart Art, int Kanal) {
     std::string Zeile;
     if (!Zeile_empfangen(Zeile).ok) return {};
     const int Code = Code_aus_Antwort(Zeile);
-    if (Code < 0) return {};
+    if (Code < 0) {
+        Letzte_Meldung =
+            Unit_Tools::Text_waehlen("Antwort ist keine vierstellige Zahl in >Unit_DaqOntrakCom<",
+                                     "Reply is not a four-digit number in >Unit_DaqOntrakCom<");
+        return {};
+    }
     return {Volt_aus_Code(Code, Bereich), true};
 }
 

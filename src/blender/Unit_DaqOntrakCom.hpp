@@ -16,6 +16,8 @@ class Bytestrecke {
     virtual bool Schreiben(std::string_view Bytes) = 0;
     // What has arrived; waits at most the given time for the first byte, empty when nothing came.
     virtual std::string Lesen(std::chrono::milliseconds Frist) = 0;
+    // The port's name for messages ("/dev/ttyUSB0"); empty: the converter's port number is used.
+    virtual std::string Name() const { return {}; }
 };
 
 enum class Eingangsbereich { Null_bis_5V = 0, Minus5_bis_5V = 1 };

@@ -18,6 +18,7 @@
 #include "reports/Unit_Report.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_Textdatei.hpp"
+#include "settings/Unit_Wandleranschluss.hpp"
 
 #include <algorithm>
 #include <cfloat>
@@ -594,6 +595,41 @@ void Runtimes_ordnen(Zugriff& Z) {
     }
 }
 
+// A choice kept by its name; a name the list lacks gives the first choice after a message.
+template <std::size_t N>
+void Auswahl_durchlaufen(Zugriff& Z, const std::string& Deutsch, const std::string& Englisch, int32_t& Index,
+                         const std::array<const char*, N>& Namen) {
+    std::string Name = Namen[Index >= 0 && std::size_t(Index) < N ? std::size_t(Index) : 0];
+    Z.Text(Deutsch, Englisch, Name, Namen[0]);
+    if (!Z.lesen()) return;
+    const std::string Gelesen = Unit_IniDatei::Vergleichsform(Name);
+    const auto i = std::find_if(Namen.begin(), Namen.end(), [&](const char* n) { return Gelesen == n; });
+    Index = i == Namen.end() ? 0 : int32_t(i - Namen.begin());
+    if (i == Namen.end())
+        Z.Problem_melden(Deutsch, Deutsch + " \"" + Name + "\" unbekannt, " + Namen[0] + " wird verwendet",
+                         Englisch + " \"" + Name + "\" unknown, " + Namen[0] + " is used");
+}
+
+// The converter's serial port; kept in the settings file only, a dive file does not carry it.
+void Gasmischer_durchlaufen(Zugriff& Z) {
+    namespace A = Unit_Wandleranschluss;
+    A::Anschluss& a = A::Einstellung;
+    const A::Anschluss Vorgabe;
+    Z.Abschnitt("Gasmischer", "Gas blender");
+    Z.Text("Schnittstelle", "Serial port", a.Port, Vorgabe.Port);
+    Z.Ganzzahl("Baudrate", "Baud rate", a.Baudrate, Vorgabe.Baudrate);
+    if (Z.lesen() && std::find(A::Baudraten.begin(), A::Baudraten.end(), a.Baudrate) == A::Baudraten.end()) {
+        const std::string Rate = std::to_string(a.Baudrate);
+        Z.Problem_melden("Baudrate", "Baudrate " + Rate + " wird nicht angeboten, 56000 wird verwendet",
+                         "Baud rate " + Rate + " is not offered, 56000 is used");
+        a.Baudrate = Vorgabe.Baudrate;
+    }
+    Z.Ganzzahl("Datenbits", "Data bits", a.Datenbits, Vorgabe.Datenbits, Grenzen{5, 8, 8});
+    Auswahl_durchlaufen(Z, "Paritaet", "Parity", a.Paritaet, A::Paritaeten);
+    Auswahl_durchlaufen(Z, "Stoppbits", "Stop bits", a.Stoppbits, A::Stoppbits);
+    Auswahl_durchlaufen(Z, "Flusssteuerung", "Flow control", a.Flusssteuerung, A::Flusssteuerungen);
+}
+
 } // namespace
 
 void WayPoints_durchlaufen(Zugriff& Z) {
@@ -709,6 +745,7 @@ bool Einstellungsordner_anlegen(const std::string& Programmordner) {
 std::vector<std::string> Einstellungsdatei_Zeilen() {
     Zugriff Z(Modus::saveX);
     Einstellungen_durchlaufen(Z);
+    Gasmischer_durchlaufen(Z);
     WayPoints_durchlaufen(Z);
     return Z.Zeilen;
 }
@@ -727,6 +764,7 @@ void Einstellungen_aus_Zeilen(const std::vector<std::string>& Zeilen) {
     Zugriff Z(Modus::read);
     Z.Ini = Unit_IniDatei::IniDatei::aus_Zeilen(Zeilen);
     Einstellungen_durchlaufen(Z);
+    Gasmischer_durchlaufen(Z);
     WayPoints_durchlaufen(Z);
     Gasnummern_pruefen();
 }

@@ -195,6 +195,7 @@ int main(int argc, char** argv) {
         ok = Bildschirmfotos::Gasmischer_Sensoren(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Gasmischer(Ordner, Sprache) && ok;
         ok = Bildschirmfotos::Fuellmonitor(Ordner, Sprache) && ok;
+        ok = Bildschirmfotos::Wandler(Ordner, Sprache) && ok;
         ok = Tauchgangswahl(Ordner, Sprache) && ok;
     }
     return ok ? 0 : 3;

@@ -44,6 +44,7 @@ bool Analyse(const QDir& Ordner, int Sprache);
 bool Gasmischer_Sensoren(const QDir& Ordner, int Sprache);
 bool Gasmischer(const QDir& Ordner, int Sprache);
 bool Fuellmonitor(const QDir& Ordner, int Sprache);
+bool Wandler(const QDir& Ordner, int Sprache);
 
 inline const char* Kuerzel(int Sprache) {
     return Sprache == 1 ? "en" : "de";

@@ -11,6 +11,7 @@
 #include "settings/Einstellungsumgebung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
 #include "settings/Unit_Textdatei.hpp"
+#include "settings/Unit_Wandleranschluss.hpp"
 
 #include <algorithm>
 
@@ -44,10 +45,11 @@ TEST_F(Einstellungen, Abschnitte_in_Dateireihenfolge) {
     std::vector<std::string> Koepfe;
     for (const auto& z : Datei_Zeilen())
         if (z.front() == '[') Koepfe.push_back(z);
-    EXPECT_EQ(Koepfe, (std::vector<std::string>{
-                          "[Programm]", "[Wiederholungstauchgang]", "[Aktuell]", "[Abstieg]", "[Zeitmessung]",
-                          "[RunTime Tabelle]", "[Aufstieg]", "[Gasverbrauch]", "[Berechnung]", "[Sicherheit]",
-                          "[Gase]", "[Grenzwertueberschreitung]", "[Tauchgang]", "[Tauchgang#0]"}));
+    EXPECT_EQ(Koepfe, (std::vector<std::string>{"[Programm]", "[Wiederholungstauchgang]", "[Aktuell]",
+                                                "[Abstieg]", "[Zeitmessung]", "[RunTime Tabelle]",
+                                                "[Aufstieg]", "[Gasverbrauch]", "[Berechnung]",
+                                                "[Sicherheit]", "[Gase]", "[Grenzwertueberschreitung]",
+                                                "[Gasmischer]", "[Tauchgang]", "[Tauchgang#0]"}));
 }
 
 TEST_F(Einstellungen, Anfang_des_Abschnitts_Programm) {
@@ -372,7 +374,27 @@ INSTANTIATE_TEST_SUITE_P(
                     1200,
                     0},
         Unsinnsfall{"Gleitzahl_ist_Text", {"[Sicherheit]", "GF Lo=viel"}, [] { return S::GF_Lo; }, 0, 1},
-        Unsinnsfall{"leere_Gleitzahl", {"[Sicherheit]", "GF Hi="}, [] { return S::GF_Hi; }, 0, 0}),
+        Unsinnsfall{"leere_Gleitzahl", {"[Sicherheit]", "GF Hi="}, [] { return S::GF_Hi; }, 0, 0},
+        Unsinnsfall{"Baudrate_nicht_angeboten",
+                    {"[Gasmischer]", "Baudrate=12345"},
+                    [] { return Unit_Wandleranschluss::Einstellung.Baudrate; },
+                    56000,
+                    1},
+        Unsinnsfall{"Datenbits_9",
+                    {"[Gasmischer]", "Datenbits=9"},
+                    [] { return Unit_Wandleranschluss::Einstellung.Datenbits; },
+                    8,
+                    1},
+        Unsinnsfall{"Paritaet_gross_geschrieben",
+                    {"[Gasmischer]", "Paritaet= EVEN"},
+                    [] { return Unit_Wandleranschluss::Einstellung.Paritaet; },
+                    2,
+                    0},
+        Unsinnsfall{"Flusssteuerung_unbekannt",
+                    {"[Gasmischer]", "Flusssteuerung=rts"},
+                    [] { return Unit_Wandleranschluss::Einstellung.Flusssteuerung; },
+                    0,
+                    1}),
     Fallname());
 
 TEST_F(Einstellungen, gleicher_Schluessel_in_zwei_Abschnitten_zwei_Meldungen) {

@@ -28,6 +28,7 @@
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
 #include "ui/blender/T_Form_Gasmischer.hpp"
+#include "ui/blender/T_Form_DaqOntrakCom.hpp"
 #include "ui/displays/T_Form_CaveDiving.hpp"
 #include "ui/displays/T_Form_Gewebe.hpp"
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
@@ -68,6 +69,7 @@
 #include <QTime>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 namespace W = Unit_WayPoints;
@@ -130,6 +132,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     CSV_Fenster = new T_Form_Save_Read_CSV(this);
     UDDF_Fenster = new T_Form_aXML(this);
     Analysefenster_anlegen();
+    Wandlertest = new T_Form_DaqOntrakCom(this);
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -509,6 +512,7 @@ void T_Form_main::Menue_anlegen() {
                 CWGraph_Tauchgang->Beschriftungen_setzen();
                 Wegpunktfenster->Beschriftungen_setzen();
                 Gasmischer->Beschriftungen_setzen();
+                Wandlertest->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();
@@ -914,6 +918,12 @@ void T_Form_main::resizeEvent(QResizeEvent* Ereignis) {
     QMainWindow::resizeEvent(Ereignis);
     Statusbreite_gesetzt = 0;
     Breite_der_Statusseite();
+}
+
+void T_Form_main::showEvent(QShowEvent* Ereignis) {
+    QMainWindow::showEvent(Ereignis);
+    // Quiet when no converter is attached: the test window's error panel tells, the start goes on.
+    if (!std::exchange(Wandler_geoeffnet, true)) Wandlertest->Open_def();
 }
 
 void T_Form_main::closeEvent(QCloseEvent* Ereignis) {

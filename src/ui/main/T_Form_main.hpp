@@ -29,6 +29,7 @@ class T_Form_AustauchPlanung;
 class T_Form_GasZeiger;
 class T_Form_Gasgemisch;
 class T_Form_Gasmischer;
+class T_Form_DaqOntrakCom;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -131,6 +132,10 @@ class T_Form_main : public QMainWindow {
     // A file given to the program: loaded or imported as its kind says.
     void Datei_oeffnen(const QString& Pfad);
 
+    // The blending stand's converter and its test window, for the whole run; its port opens with the
+    // setting when the main window is first shown (the settings are read by then).
+    T_Form_DaqOntrakCom* Wandlertest = nullptr;
+
     // The three tissue views, shown while their settings are on (menu "Berechnung" too).
     T_Form_Gewebe* Gewebe = nullptr;
     T_Form_Gewebedruck* Gewebedruck = nullptr;
@@ -138,6 +143,7 @@ class T_Form_main : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* Ereignis) override;
+    void showEvent(QShowEvent* Ereignis) override;
     void resizeEvent(QResizeEvent* Ereignis) override;
     // A click on the air pressure box opens the settings on their air pressure page.
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
@@ -188,6 +194,7 @@ class T_Form_main : public QMainWindow {
     bool Fuellen_laeuft = false;
     int Statusbreite_gesetzt = 0;
     bool Rechnung_angezeigt = false;
+    bool Wandler_geoeffnet = false;
 
     void Gewebefenster_anlegen();
     // Shows or hides the tissue views per their settings and repaints those shown.
