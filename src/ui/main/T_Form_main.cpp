@@ -27,8 +27,10 @@
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Dokumente_oeffnen.hpp"
 #include "ui/adapters/Fensterbau.hpp"
-#include "ui/blender/T_Form_Gasmischer.hpp"
 #include "ui/blender/T_Form_DaqOntrakCom.hpp"
+#include "ui/blender/T_Form_Gasmischer.hpp"
+#include "ui/blender/T_Form_Gasmischer_MonitorDuese.hpp"
+#include "ui/blender/T_Form_Gasmischer_Sensoren.hpp"
 #include "ui/displays/T_Form_CaveDiving.hpp"
 #include "ui/displays/T_Form_Gewebe.hpp"
 #include "ui/displays/T_Form_Gewebe_barL.hpp"
@@ -132,7 +134,7 @@ T_Form_main::T_Form_main(QWidget* parent) : QMainWindow(parent) {
     CSV_Fenster = new T_Form_Save_Read_CSV(this);
     UDDF_Fenster = new T_Form_aXML(this);
     Analysefenster_anlegen();
-    Wandlertest = new T_Form_DaqOntrakCom(this);
+    Mischstand_anlegen();
     // Refused from the help menu, the notice ends the program as it would at the start.
     connect(Warnhinweis, &QDialog::finished, this, [this] {
         if (!Unit_Warnhinweis::akzeptiert) close();
@@ -513,6 +515,8 @@ void T_Form_main::Menue_anlegen() {
                 Wegpunktfenster->Beschriftungen_setzen();
                 Gasmischer->Beschriftungen_setzen();
                 Wandlertest->Beschriftungen_setzen();
+                Sensorfenster->Beschriftungen_setzen();
+                Fuellmonitor->Beschriftungen_setzen();
             });
             Hauptfenster_aktualisieren();
             if (schliessen) close();
@@ -936,7 +940,22 @@ void T_Form_main::closeEvent(QCloseEvent* Ereignis) {
         Ereignis->ignore();
         return;
     }
+    // A fill must not outlive the program with its valves open.
+    Fuellmonitor->Ventile_schliessen();
     QMainWindow::closeEvent(Ereignis);
+}
+
+// ---- The blending stand ----
+
+void T_Form_main::Mischstand_anlegen() {
+    Wandlertest = new T_Form_DaqOntrakCom(this);
+    Sensorfenster = new T_Form_Gasmischer_Sensoren(Wandlertest->Wandler(), this);
+    Fuellmonitor = new T_Form_Gasmischer_MonitorDuese(Wandlertest->Wandler(), *Sensorfenster, this);
+    Sensorfenster->Simulationswerte_von([this] { return Fuellmonitor->Simulationswerte(); });
+    connect(Gasmischer, &T_Form_Gasmischer::Ueberwachung_gewuenscht, Fuellmonitor,
+            &T_Form_Gasmischer_MonitorDuese::Oeffnen);
+    connect(Gasmischer, &T_Form_Gasmischer::Sensoren_gewuenscht, this, [this] { zeigen(Sensorfenster); });
+    connect(Gasmischer, &T_Form_Gasmischer::ADC_gewuenscht, this, [this] { zeigen(Wandlertest); });
 }
 
 // ---- The tissue views ----

@@ -30,6 +30,8 @@ class T_Form_GasZeiger;
 class T_Form_Gasgemisch;
 class T_Form_Gasmischer;
 class T_Form_DaqOntrakCom;
+class T_Form_Gasmischer_Sensoren;
+class T_Form_Gasmischer_MonitorDuese;
 class T_Form_Save_Read;
 class T_Form_ProgrammInfo;
 class T_Form_Warnhinweis;
@@ -135,6 +137,11 @@ class T_Form_main : public QMainWindow {
     // The blending stand's converter and its test window, for the whole run; its port opens with the
     // setting when the main window is first shown (the settings are read by then).
     T_Form_DaqOntrakCom* Wandlertest = nullptr;
+    // The sensors and the fill monitor on that converter; the monitor measures through the sensor
+    // window, which in simulation takes the monitor's slides.
+    T_Form_Gasmischer_Sensoren* Sensorfenster = nullptr;
+    T_Form_Gasmischer_MonitorDuese* Fuellmonitor = nullptr;
+    void Mischstand_anlegen();
 
     // The three tissue views, shown while their settings are on (menu "Berechnung" too).
     T_Form_Gewebe* Gewebe = nullptr;
