@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace Unit_Gasmischer_Fuellung {
 
@@ -130,6 +131,7 @@ void Fuellregler::Ziel_setzen(const G::Fuellziel& Ziel) {
 
 void Fuellregler::Zuruecksetzen() {
     S.Fuellzeit_s = 0;
+    S.Bezug_gesetzt = false;
     S.barL_O2 = S.barL_He = S.barL_Luft = S.Euro = 0;
     S.bar_aktuell = S.bar_vorher = S.Ziel.vorher.bar;
 }
@@ -220,12 +222,37 @@ std::optional<std::string> Fuellregler::Fuellzyklus(const S::Messwerte& m) {
         S.bar_Start = S.bar_aktuell;
         S.Temperatur_Start = S.Temperatur;
     }
+    if (auto Fehler = Zellen_folgen_nicht()) return Abbrechen(*Fehler);
     const bool gesendet = !S.Automatik || Steuern() || S.Simulation;
     S.erster_Durchgang = false;
     S.bar_Ende_kompensiert = Enddruck_kompensiert(S.Ziel.Enddruck, S.Temperatur, S.Temperatur_Start);
     if (!gesendet)
         return Abbrechen(Text_waehlen("Der Wandler hat die Ventilstellung nicht angenommen.",
                                       "The converter did not take the valve setting."));
+    return std::nullopt;
+}
+
+std::optional<std::string> Fuellregler::Zellen_folgen_nicht() {
+    // Left alone, the steering would drive a valve open on a reading that never changes.
+    if (S.Simulation || S.Fuellzeit_s < s_bis_Regelung) return std::nullopt;
+    const std::array<double, 2> Zelle{S.O2_a, S.O2_b};
+    if (!std::exchange(S.Bezug_gesetzt, true)) {
+        S.Bezug_Oeffnung = {S.Oeffnung[Sauerstoff], S.Oeffnung[Helium]};
+        S.Bezug_Zelle = Zelle;
+    }
+    for (const Ventil v : {Sauerstoff, Helium}) {
+        if (std::abs(S.Oeffnung[v] - S.Bezug_Oeffnung[v]) < Ventilweg_Pruefung) continue;
+        if (std::abs(Zelle[v] - S.Bezug_Zelle[v]) < Zellweg_min)
+            return Sensorname(v == Sauerstoff ? S::O2_a : S::O2_b) +
+                   Text_waehlen(" folgt seinem Ventil nicht (bleibt bei ",
+                                " does not follow its valve (stays at ") +
+                   Zahl(Zelle[v], 2) +
+                   Text_waehlen(" %, während das Ventil von ", " % while the valve moved from ") +
+                   Zahl(S.Bezug_Oeffnung[v]) + Text_waehlen(" auf ", " to ") + Zahl(S.Oeffnung[v]) +
+                   Text_waehlen(" % ging). Ist die Zelle ausgefallen?", " %). Has the cell failed?");
+        S.Bezug_Oeffnung[v] = S.Oeffnung[v];
+        S.Bezug_Zelle[v] = Zelle[v];
+    }
     return std::nullopt;
 }
 

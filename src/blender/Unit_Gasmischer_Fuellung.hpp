@@ -3,6 +3,8 @@
 // controller fails safe: a reading it cannot trust closes both valves and ends the fill.
 #pragma once
 
+#include <array>
+
 #include "blender/Unit_DaqOntrakCom.hpp"
 #include "blender/Unit_Gasmischer.hpp"
 #include "blender/Unit_Gasmischer_Sensoren.hpp"
@@ -45,6 +47,12 @@ std::string Fuellzeit_Text(long Sekunden);
 std::optional<double> Lieferleistung(double bar_Start, double bar_Ende, double l_Flasche, long Sekunden);
 
 // Everything the fill monitor shows.
+// A cell that sticks still answers, so only its not following its valve gives it away: once a valve
+// has moved this far (percentage points of opening) since the last check, its cell must have moved
+// at least this much (percentage points of oxygen).
+inline constexpr double Ventilweg_Pruefung = 3;
+inline constexpr double Zellweg_min = 0.1;
+
 struct Stand {
     G::Fuellziel Ziel;
     double bar_aktuell = 0, bar_vorher = 0;
@@ -54,6 +62,9 @@ struct Stand {
     double barL_O2 = 0, barL_He = 0, barL_Luft = 0; // delivered
     double Euro = 0;
     long Fuellzeit_s = 0;
+    // Opening and cell reading per valve when its cell was last seen to follow it.
+    std::array<double, 2> Bezug_Oeffnung{}, Bezug_Zelle{};
+    bool Bezug_gesetzt = false;
     double Oeffnung[2] = {0, 0}; // %, by Ventil
     bool Ziel_gesetzt = false;   // without a target the steering would open the helium valve fully
     bool fuellt = false;
@@ -107,6 +118,7 @@ class Fuellregler {
 
   private:
     std::optional<std::string> Fehlerhafte_Messung(const Unit_Gasmischer_Sensoren::Messwerte& m) const;
+    std::optional<std::string> Zellen_folgen_nicht();
     bool Ventile_zu_bestaetigt();
     std::string Abbrechen(const std::string& Grund);
     // False when a valve setting did not reach the converter.

@@ -161,6 +161,43 @@ TEST_F(Fuellung_Test, jede_Stoerung_schliesst_die_Ventile_und_beendet_die_Fuellu
     }
 }
 
+TEST_F(Fuellung_Test, eine_haengende_Zelle_beendet_die_Fuellung_bevor_ein_Ventil_weit_aufgeht) {
+    // Each cell stuck on air from the start (it answers, but never changes), with a target its valve
+    // must move for: 21/35 for the oxygen cell, a leaner 18/45 for the helium one.
+    for (const int Zelle : {1, 2}) {
+        Unit_ADR_Simulation::Einstellungen e;
+        e.Zelle_eingefroren = Zelle;
+        Mischstand Anlage(e);
+        Unit_DaqOntrakCom::Wandler w(Anlage);
+        Fuellregler r(w);
+        const G::Gas Trimix_18_45{G::auf_100_Prozent(18, 45), 200, 6.8};
+        r.Ziel_setzen(Zelle == 1 ? Trimix_21_35() : *G::Ziel_fuer_Einduesen({G::Luft, 0, 6.8}, Trimix_18_45));
+        ASSERT_TRUE(r.Fuellung_starten(false));
+        std::optional<std::string> Meldung;
+        int Zyklus = 0;
+        for (; Zyklus < 120 && !Meldung; ++Zyklus) {
+            Anlage.Fortschreiben(1);
+            r.Sekunde();
+            Meldung = r.Fuellzyklus(Anlage.Messen());
+        }
+        ASSERT_TRUE(Meldung) << Zelle;
+        EXPECT_NE(Meldung->find("folgt seinem Ventil nicht"), std::string::npos) << *Meldung;
+        EXPECT_LE(Zyklus, Zelle == 1 ? 10 : 45) << *Meldung;
+        const auto Ventile = Anlage.Ventilzeilen();
+        ASSERT_GE(Ventile.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(Ventile.end() - 2, Ventile.end()),
+                  (std::vector<std::string>{"VA0", "VB0"}));
+        // No valve went more than a few percent beyond its first opening on the stuck reading.
+        for (const char Ausgang : {'A', 'B'}) {
+            std::vector<int> Codes;
+            for (const auto& z : Ventile)
+                if (z[1] == Ausgang) Codes.push_back(std::stoi(z.substr(2)));
+            EXPECT_LE(*std::max_element(Codes.begin(), Codes.end()) - Codes.front(), 4095 * 5 / 100)
+                << Ausgang;
+        }
+    }
+}
+
 TEST_F(Fuellung_Test, Stop_schliesst_zuerst_die_Ventile_und_berichtet) {
     Mischstand Anlage;
     Unit_DaqOntrakCom::Wandler w(Anlage);
