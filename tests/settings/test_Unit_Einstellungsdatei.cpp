@@ -99,8 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "Bühlmann Sicherheitsstop (min)=  0", "GF verwenden=0", "GF Lo=0.20",
                         "GF Lo last deco stop=1", "GF Hi=0.70", "GF alle Stops=0", "Deep Stop verwenden=0",
                         "Deep Stop (min)=1", "Deep Stop Stufen oberhalb Deko-Zone=2"}},
-        Abschnittsfall{
-            "Grenzwerte", "Grenzwertueberschreitung", {"pO2 weiterrechnen=0", "Warnungen reduzieren=0"}},
+        Abschnittsfall{"Grenzwerte",
+                       "Grenzwertueberschreitung",
+                       {"pO2 weiterrechnen=0", "Warnungen reduzieren=0", "Gasdichte Warnung (g/l)= 5.2",
+                        "Gasdichte Maximum (g/l)= 6.2"}},
         Abschnittsfall{"Tauchgang", "Tauchgang", {"Wegpunkte max=0"}}),
     Fallname());
 
@@ -372,7 +374,28 @@ INSTANTIATE_TEST_SUITE_P(
                     1200,
                     0},
         Unsinnsfall{"Gleitzahl_ist_Text", {"[Sicherheit]", "GF Lo=viel"}, [] { return S::GF_Lo; }, 0, 1},
-        Unsinnsfall{"leere_Gleitzahl", {"[Sicherheit]", "GF Hi="}, [] { return S::GF_Hi; }, 0, 0}),
+        Unsinnsfall{"leere_Gleitzahl", {"[Sicherheit]", "GF Hi="}, [] { return S::GF_Hi; }, 0, 0},
+        // These four have no use for 0 or for a bound: a bad value brings back the default.
+        Unsinnsfall{"Gasdichte_Warnung_ist_Text",
+                    {"[Grenzwertueberschreitung]", "Gasdichte Warnung (g/l)=dicht"},
+                    [] { return F::g_pro_L_Gasdichte_Warnung; },
+                    5.2f,
+                    2},
+        Unsinnsfall{"Gasdichte_Maximum_99",
+                    {"[Grenzwertueberschreitung]", "Gasdichte Maximum (g/l)=99"},
+                    [] { return F::g_pro_L_Gasdichte_Maximum; },
+                    6.2f,
+                    1},
+        Unsinnsfall{"Stress_Faktor_0",
+                    {"[Gasverbrauch]", "Stress-Faktor=0"},
+                    [] { return Unit_Gasverbrauch::Stress_Faktor; },
+                    2,
+                    1},
+        Unsinnsfall{"Problemloesezeit_leer",
+                    {"[Gasverbrauch]", "Problemlösezeit (min)="},
+                    [] { return Unit_Gasverbrauch::min_Problemloesezeit; },
+                    1,
+                    1}),
     Fallname());
 
 TEST_F(Einstellungen, gleicher_Schluessel_in_zwei_Abschnitten_zwei_Meldungen) {
@@ -640,6 +663,8 @@ void Alles_anders_setzen() {
     U::Gaswechsel_warten_OK = true;
     U::min_Gaswechsel_warten = 3;
     V::Verbrauch_SicherheitsZuschlagProzent = 30;
+    V::Stress_Faktor = 1.5f;
+    V::min_Problemloesezeit = 2.5f;
 
     S::Modell_waehlen(4, S::Modell_N2);
     S::Modell_waehlen(7, S::Modell_He);
@@ -662,6 +687,8 @@ void Alles_anders_setzen() {
 
     Unit_Sauerstofftoxizitaet::pO2_weiterrechnen = true;
     W::Warnungen_reduzieren = true;
+    F::g_pro_L_Gasdichte_Warnung = 5.7f;
+    F::g_pro_L_Gasdichte_Maximum = 6.8f;
 }
 } // namespace
 
