@@ -55,12 +55,10 @@ struct Inertgasdruecke {
 // From the current ambient pressure and the breathed fractions; keeps the running maxima.
 Inertgasdruecke p_inert_atmen();
 
-// Water density at 4, 10, 15, 20 or 25 °C with a salt content in percent. Any other temperature
-// shows a message and throws Unit_UI::Befehl_abgebrochen.
 // Density of a dry gas of these fractions (0 to 1) at this pressure (bar), g/L, from the molar
 // masses of O2, N2 and He as an ideal gas at 0 °C (273.15 K). That is the temperature of the normal
-// densities gas tables give, and colder than any water a gas is breathed in: the density reported
-// is never below the real one.
+// densities gas tables give, and colder than almost any water dived in, which keeps the figure on
+// the safe, higher side.
 float g_pro_L_Gasdichte(float f_O2, float f_N2, float f_He, float bar);
 // The same for the gas breathed in a stored sample (for a rebreather, its loop gas) at its depth,
 // and for the gas breathed now at the present ambient pressure.
@@ -69,6 +67,8 @@ float g_pro_L_Gasdichte_atmen();
 // The densest gas breathed in the computed samples of the dive in memory.
 float g_pro_L_Gasdichte_MAX();
 
+// Water density at 4, 10, 15, 20 or 25 °C with a salt content in percent. Any other temperature
+// shows a message and throws Unit_UI::Befehl_abgebrochen.
 float g_pro_cm3_WasserDichte(int32_t Temperatur_C, float Salzgehalt_Prozent);
 float m_pro_bar_aus_g_pro_cm3(float g_pro_cm3);
 // Its own inverse: kg/m³ to m/bar and m/bar to kg/m³.
