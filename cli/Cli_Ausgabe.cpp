@@ -219,6 +219,7 @@ bool ist_Ausgabename(const std::string& Name) {
 
 void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, float Stunden_Pause) {
     Vortauchgaenge.push_back({{"summary", Zusammenfassung()},
+                              {"minimum_gas", Mindestgas()},
                               {"messages", Meldungsliste(Meldungen)},
                               {"surface_interval_hours", Zahl(Stunden_Pause)}});
 }
