@@ -110,6 +110,7 @@ void Text_als_Zeilen(const std::string& Text) {
         Anfang = Ende + CRLF.size();
     }
 }
+
 // The cylinder for barL filled to 200 bar; none beyond the largest.
 const Flasche* Flasche_fuer(long double barL) {
     // Water volume at 200 bar; divided, not multiplied by 0.005, so that a bound is met exactly.
