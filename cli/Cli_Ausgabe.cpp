@@ -5,7 +5,9 @@
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "gases/Unit_Gasverbrauch.hpp"
 #include "physics/Unit_Formeln.hpp"
+#include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
 
@@ -88,8 +90,11 @@ json Wegpunkte(bool berechnet) {
                   {"action", w.Aktion.Text()},
                   {"warning", w.Warnung.Text()},
                   {"ascent", w.austauchen}};
-        if (berechnet)
-            if (const auto* s = Sample_bei(w.min_Runtime)) j["tissues"] = Gewebe(*s);
+        if (berechnet) {
+            const auto* s = Sample_bei(w.min_Runtime);
+            j["gas_density"] = s ? Zahl(Unit_Formeln::g_pro_L_Gasdichte(*s)) : json(nullptr);
+            if (s) j["tissues"] = Gewebe(*s);
+        }
         a.push_back(j);
     }
     return a;
@@ -98,6 +103,7 @@ json Wegpunkte(bool berechnet) {
 json Zusammenfassung() {
     namespace U = Unit_AustauchPlanung;
     namespace R = Unit_Saettigungsrechnung;
+    namespace O2 = Unit_Sauerstofftoxizitaet;
     float m_max = 0, CNS = 0, OTU = 0, pO2_max = 0, pO2_min = 0;
     for (int32_t i = 0; i <= W::WayPoint_Anzahl; ++i)
         m_max = std::max(m_max, W::WayPoint[static_cast<std::size_t>(i)].m_Wasser);
@@ -111,21 +117,25 @@ json Zusammenfassung() {
     const float Ceiling =
         R::Ceiling_MAX > Unit_Formeln::bar_Luft ? Unit_Formeln::m_Wasser_aus(R::Ceiling_MAX) : 0.0f;
     const bool Letzter = U::min_LetzterStop > 0;
-    return {{"max_depth", Zahl(m_max)},
-            {"bottom_time", Zahl(U::min_Grundzeit)},
-            {"ascent_time", Zahl(U::min_Aufstiegszeit)},
-            {"total_time", Zahl(W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime)},
-            {"first_stop_depth", Zahl(U::m_ErsterStop)},
-            {"first_stop_time", Zahl(U::min_ErsterStop)},
-            {"last_stop_depth", Zahl(Letzter ? U::m_DekoZuletzt : 0.0f)},
-            {"last_stop_time", Zahl(U::min_LetzterStop)},
-            {"deepest_ceiling", Zahl(Ceiling)},
-            {"max_cns", Zahl(CNS)},
-            {"max_otu", Zahl(OTU)},
-            {"max_po2", Zahl(pO2_max)},
-            {"min_po2", Zahl(pO2_min)},
-            {"no_fly_hours", Zahl(Unit_Main::Flugverbot_Stunden)},
-            {"deco_zone_depth", Zahl(Unit_Main::m_Dekozone_Tauchgang)}};
+    return {
+        {"max_depth", Zahl(m_max)},
+        {"bottom_time", Zahl(U::min_Grundzeit)},
+        {"ascent_time", Zahl(U::min_Aufstiegszeit)},
+        {"total_time", Zahl(W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime)},
+        {"first_stop_depth", Zahl(U::m_ErsterStop)},
+        {"first_stop_time", Zahl(U::min_ErsterStop)},
+        {"last_stop_depth", Zahl(Letzter ? U::m_DekoZuletzt : 0.0f)},
+        {"last_stop_time", Zahl(U::min_LetzterStop)},
+        {"deepest_ceiling", Zahl(Ceiling)},
+        {"max_cns", Zahl(CNS)},
+        {"max_otu", Zahl(OTU)},
+        {"max_po2", Zahl(pO2_max)},
+        {"max_gas_density", Zahl(Unit_Formeln::g_pro_L_Gasdichte_MAX())},
+        {"cns_including_earlier_dives", Zahl(static_cast<float>(O2::CNS_Prozent_mit_Vortauchgaengen(CNS)))},
+        {"otu_of_the_day", Zahl(static_cast<float>(O2::OTU_des_Tages(OTU)))},
+        {"min_po2", Zahl(pO2_min)},
+        {"no_fly_hours", Zahl(Unit_Main::Flugverbot_Stunden)},
+        {"deco_zone_depth", Zahl(Unit_Main::m_Dekozone_Tauchgang)}};
 }
 
 json Gase() {
@@ -143,6 +153,29 @@ json Gase() {
                      {"barL_ascent", Zahl(gas.barL_Aufstieg)}});
     }
     return a;
+}
+
+// Null for a dive without an open-circuit ascent.
+json Mindestgas() {
+    namespace V = Unit_Gasverbrauch;
+    const V::Mindestgas_Typ& m = V::Mindestgas;
+    if (m.Gas_Nr < 0) return nullptr;
+    const auto bar = [&m](long double barL) {
+        return m.L_Flasche > 0 ? Zahl(barL / m.L_Flasche) : json(nullptr);
+    };
+    return {{"gas", m.Gas_Nr},
+            {"gas_name", Gasname(m.Gas_Nr)},
+            {"depth", Zahl(m.m_tiefste)},
+            {"divers", V::Taucher_Anzahl},
+            {"stress_factor", Zahl(V::Stress_Faktor)},
+            {"problem_solving_time", Zahl(V::min_Problemloesezeit)},
+            {"barL", Zahl(m.barL)},
+            {"cylinder_liters", m.L_Flasche > 0 ? Zahl(m.L_Flasche) : json(nullptr)},
+            {"bar", bar(m.barL)},
+            {"planned_barL", Zahl(m.barL_geplant)},
+            {"left_at_end_of_bottom_barL", Zahl(m.barL_Rest)},
+            {"left_at_end_of_bottom_bar", bar(m.barL_Rest)},
+            {"below_minimum", m.unterschritten}};
 }
 
 json Analyse() {
@@ -186,6 +219,7 @@ bool ist_Ausgabename(const std::string& Name) {
 
 void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, float Stunden_Pause) {
     Vortauchgaenge.push_back({{"summary", Zusammenfassung()},
+                              {"minimum_gas", Mindestgas()},
                               {"messages", Meldungsliste(Meldungen)},
                               {"surface_interval_hours", Zahl(Stunden_Pause)}});
 }
@@ -193,11 +227,9 @@ void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldunge
 std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>& Meldungen,
                  bool mit_Analyse) {
     const bool berechnet = W::sData_Anzahl > 0;
-    json j = {{"cancelled", abgebrochen},
-              {"waypoints", Wegpunkte(berechnet)},
-              {"summary", Zusammenfassung()},
-              {"gases", Gase()},
-              {"messages", Meldungsliste(Meldungen)}};
+    json j = {{"cancelled", abgebrochen},     {"waypoints", Wegpunkte(berechnet)},
+              {"summary", Zusammenfassung()}, {"gases", Gase()},
+              {"minimum_gas", Mindestgas()},  {"messages", Meldungsliste(Meldungen)}};
     if (mit_Analyse) j["analysis"] = Analyse();
     if (!Vortauchgaenge.empty()) j["previous_dives"] = Vortauchgaenge;
     return j.dump(2, ' ', false, json::error_handler_t::replace);

@@ -19,8 +19,8 @@ bool ist_Ausgabename(const std::string& Name);
 void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
               const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, bool mit_Analyse = false);
 
-// Keeps the dive in memory as an earlier dive of a series, with its messages and the surface
-// interval after it; the JSON object of the last dive lists them as "previous_dives".
+// Keeps the dive in memory as an earlier dive of a series, with its minimum gas, its messages and
+// the surface interval after it; the JSON object of the last dive lists them as "previous_dives".
 void Vortauchgang_merken(const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, float Stunden_Pause);
 
 // The JSON object of the dive in memory.

@@ -255,6 +255,13 @@ void Zusammenfassung_Gase(Memo::Textpuffer& p, const Extremwerte& e) {
     p.Zeile_anfuegen("   max. CNS   = " + Zahl_formatieren(5, 2, e.CNS) + " %" +
                      (pO2_war_ausserhalb() ? " (out of table)" : ""));
     p.Zeile_anfuegen("   max. OTU   = " + Zahl_formatieren(5, 2, e.OTU));
+    if (Wiederholungstauchgang) {
+        namespace O2 = Unit_Sauerstofftoxizitaet;
+        Zeile(p, "   CNS mit Vortauchgängen = ", "   CNS including earlier dives = ",
+              Zahl_formatieren(5, 2, O2::CNS_Prozent_mit_Vortauchgaengen(e.CNS)) + " %");
+        Zeile(p, "   OTU des Tages = ", "   OTU of the day = ",
+              Zahl_formatieren(5, 2, O2::OTU_des_Tages(e.OTU)));
+    }
     p.Zeile_anfuegen("   max. p(O2) = " + Zahl_formatieren(5, 2, e.pO2_max) + " bar");
     p.Zeile_anfuegen("   min. p(O2) = " + Zahl_formatieren(5, 2, e.pO2_min) + " bar");
     p.Zeile_anfuegen("");
@@ -263,6 +270,8 @@ void Zusammenfassung_Gase(Memo::Textpuffer& p, const Extremwerte& e) {
     p.Zeile_anfuegen("   max. p(N2) = " + Zahl_formatieren(5, 2, pN2) + " bar");
     p.Zeile_anfuegen("   max. END   = " + Zahl_formatieren(5, 1, Unit_Formeln::m_END_aus_pN2(pN2)) + " m");
     p.Zeile_anfuegen("   max. p(He) = " + Zahl_formatieren(5, 2, Unit_Formeln::p_He_atmen_MAX) + " bar");
+    Zeile(p, "   max. Gasdichte = ", "   max. gas density = ",
+          Zahl_formatieren(5, 2, Unit_Formeln::g_pro_L_Gasdichte_MAX()) + " g/l");
     Volumen_und_Dekozone_schreiben(p);
 }
 
@@ -405,6 +414,7 @@ void Neuer_Tauchgang() {
     Wiederholungstauchgang = false;
     Oberflaechenpause_h = 0;
     Vortauchgang.clear();
+    Unit_Sauerstofftoxizitaet::Vortauchgaenge_vergessen();
     Unit_Saettigungsrechnung::Saettigung_Start(true);
     Unit_Saettigungsrechnung::Saettigung_Start(true);
     Eingabe_beginnen();
@@ -455,6 +465,9 @@ void Folgetauchgang_starten(float Stunden) {
     Kommentare_leeren();
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
+    // The clocks as the dive ended, its last row; the cursor may have moved the state elsewhere.
+    Unit_Sauerstofftoxizitaet::Oberflaechenpause_buchen(letzter.CNS_Prozent, letzter.OTU, letzter.min_Runtime,
+                                                        Stunden * 60.0L);
     Unit_Saettigungsrechnung::Oberflaechenpause(Stunden);
     Eingabe_beginnen();
     Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(true, true);
@@ -556,6 +569,7 @@ void Austauchen_Klick() {
     Unit_Gasverbrauch::Gasverbrauch_Bericht(T::Berechnung_abgebrochen);
     Eingegebene_Zeilen_zurueck(Tiefenzuschlag);
     Eingabemarke = WayPoint_letzter_Eingabe;
+    Unit_Gasverbrauch::Mindestgas_Bericht(T::Berechnung_abgebrochen); // at the depths as entered
     Hinweiszeilen_schreiben();
     Zusammenfassung_schreiben();
     if (Berichte_schreiben) Berichte_schreiben();
@@ -573,6 +587,8 @@ void Hinweiszeilen_schreiben() {
     if (pO2_war_ausserhalb())
         Zeile(p, "ACHTUNG: pO2 außerhalb der NOAA Tabelle ! CNS % Werte sind nicht realistisch !",
               "ATTENTION: pO2 outside the NOAA table ! CNS % values are not realsitic !");
+    if (Unit_Gasverbrauch::Mindestgas.unterschritten)
+        p.Zeile_anfuegen(Unit_Gasverbrauch::Mindestgas_Warnung());
     Flugverbot_Stunden = -1;
     if (!T::Berechnung_abgebrochen) {
         const std::string h =
@@ -610,6 +626,7 @@ void Tauchgang_geladen() {
     Wiederholungstauchgang = false;
     Oberflaechenpause_h = 0;
     Vortauchgang.clear();
+    Unit_Sauerstofftoxizitaet::Vortauchgaenge_vergessen();
     WayPoints_uebernehmen();
 }
 

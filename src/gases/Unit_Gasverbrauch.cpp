@@ -5,6 +5,7 @@
 #include "gases/Unit_CCR_SCR.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
+#include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Grenzwerte.hpp"
 
 #include <algorithm>
@@ -18,6 +19,9 @@ int32_t AMV_Deko = 20;
 int32_t Verbrauch_SicherheitsZuschlagProzent = 50;
 bool Gasverbrauch_Abstieg_Grundzeit_zeigen = false;
 bool Gasverbrauch_Aufstieg_zeigen = false;
+float Stress_Faktor = Stress_Faktor_Standard;
+float min_Problemloesezeit = min_Problemloesezeit_Standard;
+Mindestgas_Typ Mindestgas;
 
 namespace {
 namespace G = Unit_Gasgemisch_BestMix;
@@ -106,11 +110,49 @@ void Text_als_Zeilen(const std::string& Text) {
         Anfang = Ende + CRLF.size();
     }
 }
+
+// The cylinder for barL filled to 200 bar; none beyond the largest.
+const Flasche* Flasche_fuer(long double barL) {
+    // Water volume at 200 bar; divided, not multiplied by 0.005, so that a bound is met exactly.
+    const long double L_Wasser = barL / 200;
+    for (const auto& f : Flaschen)
+        if (L_Wasser <= f.L_bis) return &f;
+    return nullptr;
+}
+
+long double mit_Sicherheitszuschlag(long double barL) {
+    return (1 + Verbrauch_SicherheitsZuschlagProzent / 100.0L) * barL;
+}
+
+// barL x min at the mean ambient pressure of a leg from m0 to m1.
+long double barmin_Strecke(float m0, float m1, long double min) {
+    return min *
+           (static_cast<long double>(Unit_Formeln::bar_Umgebung_aus(m0)) +
+            Unit_Formeln::bar_Umgebung_aus(m1)) /
+           2;
+}
+
+// The first leg that goes up, m/min; 0 when none does.
+float v_erster_Aufstieg(const std::vector<Profilpunkt>& Aufstieg) {
+    for (std::size_t k = 1; k < Aufstieg.size(); ++k) {
+        const float dm = Aufstieg[k - 1].m_Wasser - Aufstieg[k].m_Wasser;
+        const float dt = Aufstieg[k].min_Runtime - Aufstieg[k - 1].min_Runtime;
+        if (dm > 0 && dt > 0) return dm / dt;
+    }
+    return 0;
+}
+
+std::string Mindestgas_Zeile(const std::string& de, const std::string& en, long double barL, long double L) {
+    std::string z = Text_waehlen(de, en) + " = " + Zahl_formatieren(7, 1, barL) + " barL";
+    if (L > 0) z += " = " + Zahl_formatieren(4, 0, barL / L) + " bar";
+    return z;
+}
 } // namespace
 
 void Gasverbrauch_zuruecksetzen() {
     for (auto& g : G::Gasgemisch) g.barL_gesamt = g.barL_bis_Aufstieg = g.barL_Aufstieg = 0;
     Memo.Leeren();
+    Mindestgas = {};
 }
 
 void Verbrauch_buchen(int32_t Gas, long double barL) {
@@ -156,11 +198,8 @@ void Gasverbrauch_Aufstieg_Ende() {
 }
 
 std::string Flaschengroesse(long double barL) {
-    // Water volume at 200 bar; divided, not multiplied by 0.005, so that a bound is met exactly.
-    const long double L_Wasser = barL / 200;
-    for (const auto& f : Flaschen)
-        if (L_Wasser <= f.L_bis) return f.Text;
-    return "zu groß";
+    const Flasche* f = Flasche_fuer(barL);
+    return f ? f->Text : "zu groß";
 }
 
 bool Verbrauchstabelle_schreiben(Verbrauchsart Art) {
@@ -179,7 +218,7 @@ bool Verbrauchstabelle_schreiben(Verbrauchsart Art) {
     for (int32_t k = 0; k <= Gas_letztes(); ++k) {
         const long double v = Verbrauch(G::Gasgemisch[k], Art);
         if (v == 0) continue;
-        const long double w = (1 + Zuschlag / 100.0L) * v;
+        const long double w = mit_Sicherheitszuschlag(v);
         Memo.Zeile_anfuegen(links_auf_Breite(G::Gasgemisch[k].Name, 11) + " " + Zahl_formatieren(7, 1, v) +
                             " barL " + Zahl_formatieren(11, 1, w) + " barL " +
                             rechtsbuendig(Flaschengroesse(w), 14));
@@ -225,6 +264,70 @@ void Gasverbrauch_Bericht(bool Berechnung_abgebrochen) {
     Text_als_Zeilen(AMV_Zeilen(false));
     if (Gasverbrauch_Abstieg_Grundzeit_zeigen) Verbrauchstabelle_schreiben(Verbrauchsart::bis_Aufstieg);
     if (Gasverbrauch_Aufstieg_zeigen) Verbrauchstabelle_schreiben(Verbrauchsart::Aufstieg);
+}
+
+long double barL_Mindestgas(float m_tiefste, const std::vector<Profilpunkt>& Aufstieg,
+                            float AMV_Liter_pro_min, float Stress, float min_Problem) {
+    if (Aufstieg.empty()) return 0;
+    long double barmin = barmin_Strecke(m_tiefste, m_tiefste, min_Problem);
+    const float v = v_erster_Aufstieg(Aufstieg);
+    if (m_tiefste > Aufstieg.front().m_Wasser && v > 0)
+        barmin +=
+            barmin_Strecke(m_tiefste, Aufstieg.front().m_Wasser, (m_tiefste - Aufstieg.front().m_Wasser) / v);
+    const int32_t Grundgas = Aufstieg.front().Gas_Nr;
+    for (std::size_t k = 1; k < Aufstieg.size() && Aufstieg[k - 1].Gas_Nr == Grundgas; ++k)
+        barmin += barmin_Strecke(Aufstieg[k - 1].m_Wasser, Aufstieg[k].m_Wasser,
+                                 Aufstieg[k].min_Runtime - Aufstieg[k - 1].min_Runtime);
+    return barmin * Taucher_Anzahl * Stress * AMV_Liter_pro_min;
+}
+
+Mindestgas_Typ Mindestgas_berechnen() {
+    const int32_t letzter = std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax);
+    const int32_t Ende = std::clamp(W::WayPoint_letzter_Eingabe, 0, letzter);
+    const W::WayPoint_Type& e = W::WayPoint[Ende];
+    if (e.Tauchgeraet != 0 || !(e.m_Wasser > 0) || e.Gas_Nr < 0 || e.Gas_Nr > Gas_letztes()) return {};
+    Mindestgas_Typ m;
+    m.Gas_Nr = e.Gas_Nr;
+    std::vector<Profilpunkt> Aufstieg;
+    for (int32_t k = 0; k <= letzter; ++k) {
+        const W::WayPoint_Type& w = W::WayPoint[k];
+        m.m_tiefste = std::max(m.m_tiefste, w.m_Wasser);
+        if (k >= Ende) Aufstieg.push_back({w.min_Runtime, w.m_Wasser, w.Gas_Nr});
+    }
+    m.barL =
+        barL_Mindestgas(m.m_tiefste, Aufstieg, static_cast<float>(AMV), Stress_Faktor, min_Problemloesezeit);
+    const G::Gasgemisch_Type& g = G::Gasgemisch[m.Gas_Nr];
+    m.barL_geplant = mit_Sicherheitszuschlag(g.barL_gesamt);
+    if (const Flasche* f = Flasche_fuer(m.barL_geplant)) m.L_Flasche = f->L_bis;
+    m.barL_Rest = m.barL_geplant - g.barL_bis_Aufstieg;
+    m.unterschritten = m.barL_Rest < m.barL;
+    return m;
+}
+
+void Mindestgas_Bericht(bool Berechnung_abgebrochen) {
+    Mindestgas = Berechnung_abgebrochen ? Mindestgas_Typ{} : Mindestgas_berechnen();
+    const Mindestgas_Typ& m = Mindestgas;
+    if (m.Gas_Nr < 0) return;
+    Memo.Zeile_anfuegen("");
+    Memo.Zeile_anfuegen(Text_waehlen("Mindestgas (Rock Bottom) ", "Minimum gas (rock bottom) ") +
+                        G::Gasgemisch[m.Gas_Nr].Name + ": " + std::to_string(Taucher_Anzahl) +
+                        Text_waehlen(" Taucher x ", " divers x ") + Zahl_formatieren(0, 1, Stress_Faktor) +
+                        Text_waehlen(" x AMV ", " x RMV ") + std::to_string(AMV) + " l/min, " +
+                        Zahl_formatieren(0, 1, min_Problemloesezeit) + Text_waehlen(" min auf ", " min at ") +
+                        Zahl_formatieren(0, 1, m.m_tiefste) + " m");
+    const std::string Flasche = m.L_Flasche > 0 ? " (" + Flaschengroesse(m.barL_geplant) + ")" : "";
+    Memo.Zeile_anfuegen(Mindestgas_Zeile("Mindestgas                  ", "Minimum gas                 ",
+                                         m.barL, m.L_Flasche) +
+                        Flasche);
+    Memo.Zeile_anfuegen(Mindestgas_Zeile("Rest am Ende der Grundzeit  ", "Left at end of bottom time  ",
+                                         m.barL_Rest, m.L_Flasche));
+    if (m.unterschritten) Memo.Zeile_anfuegen(Mindestgas_Warnung());
+}
+
+std::string Mindestgas_Warnung() {
+    return Text_waehlen(
+        "ACHTUNG: Am Ende der Grundzeit bleibt weniger Grundgas als das Mindestgas !",
+        "ATTENTION: Less bottom gas than the minimum gas left at the end of the bottom time !");
 }
 
 } // namespace Unit_Gasverbrauch

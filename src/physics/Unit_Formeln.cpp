@@ -4,6 +4,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Unit_Formeln {
@@ -13,6 +14,9 @@ float m_pro_bar = 10.0f;
 float p_H2O = p_H2O_Standard;
 bool p_H2O_verwenden = true;
 int32_t m_NN = 0;
+
+float g_pro_L_Gasdichte_Warnung = g_pro_L_Gasdichte_Warnung_Standard;
+float g_pro_L_Gasdichte_Maximum = g_pro_L_Gasdichte_Maximum_Standard;
 
 long double p_N2_atmen_MAX = 0;
 long double p_He_atmen_MAX = 0;
@@ -73,6 +77,32 @@ Inertgasdruecke p_inert_atmen() {
     if (p_N2 > p_N2_atmen_MAX) p_N2_atmen_MAX = p_N2;
     if (p_He > p_He_atmen_MAX) p_He_atmen_MAX = p_He;
     return {static_cast<float>(p_N2), static_cast<float>(p_He)};
+}
+
+float g_pro_L_Gasdichte(float f_O2, float f_N2, float f_He, float bar) {
+    constexpr long double g_pro_mol_O2 = 31.9988L, g_pro_mol_N2 = 28.0134L, g_pro_mol_He = 4.002602L;
+    constexpr long double J_pro_mol_K = 8.314462618L, K_Normaltemperatur = 273.15L;
+    constexpr long double Pa_pro_bar = 1.0e5L, L_pro_m3 = 1000.0L;
+    const long double g_pro_mol = f_O2 * g_pro_mol_O2 + f_N2 * g_pro_mol_N2 + f_He * g_pro_mol_He;
+    return static_cast<float>(bar * Pa_pro_bar * g_pro_mol / (J_pro_mol_K * K_Normaltemperatur) / L_pro_m3);
+}
+
+float g_pro_L_Gasdichte(const Unit_WayPoints::sData_Type& s) {
+    return g_pro_L_Gasdichte(s.f_O2_atmen, s.f_N2_atmen, s.f_He_atmen, bar_Umgebung_aus(s.m_Wasser));
+}
+
+float g_pro_L_Gasdichte_atmen() {
+    namespace W = Unit_WayPoints;
+    return g_pro_L_Gasdichte(W::f_O2_atmen, W::f_N2_atmen, W::f_He_atmen,
+                             static_cast<float>(W::bar_Umgebung));
+}
+
+float g_pro_L_Gasdichte_MAX() {
+    namespace W = Unit_WayPoints;
+    float Dichte = 0;
+    for (int32_t k = 0; k <= std::clamp(W::sData_Anzahl, 0, W::sDataMax); ++k)
+        Dichte = std::max(Dichte, g_pro_L_Gasdichte(W::sData[static_cast<std::size_t>(k)]));
+    return Dichte;
 }
 
 float g_pro_cm3_WasserDichte(int32_t Temperatur_C, float Salzgehalt_Prozent) {

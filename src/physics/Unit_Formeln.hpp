@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+namespace Unit_WayPoints {
+struct sData_Type;
+}
+
 namespace Unit_Formeln {
 
 // Settings read by the formulas.
@@ -26,6 +30,13 @@ constexpr float Fehlerwert = -99.9f;
 // A deeper equivalent narcotic depth is warned of.
 constexpr float m_END_Maximum = 50;
 
+// Gas density (settings, g/L): above the first the breathed gas is warned of, above the second
+// strongly. Dense gas is hard to breathe: the work of breathing and the retained CO2 rise with it.
+extern float g_pro_L_Gasdichte_Warnung;
+extern float g_pro_L_Gasdichte_Maximum;
+constexpr float g_pro_L_Gasdichte_Warnung_Standard = 5.2f;
+constexpr float g_pro_L_Gasdichte_Maximum_Standard = 6.2f;
+
 // Running maxima of the inspired inert-gas pressures of the dive.
 extern long double p_N2_atmen_MAX;
 extern long double p_He_atmen_MAX;
@@ -43,6 +54,18 @@ struct Inertgasdruecke {
 };
 // From the current ambient pressure and the breathed fractions; keeps the running maxima.
 Inertgasdruecke p_inert_atmen();
+
+// Density of a dry gas of these fractions (0 to 1) at this pressure (bar), g/L, from the molar
+// masses of O2, N2 and He as an ideal gas at 0 °C (273.15 K). That is the temperature of the normal
+// densities gas tables give, and colder than almost any water dived in, which keeps the figure on
+// the safe, higher side.
+float g_pro_L_Gasdichte(float f_O2, float f_N2, float f_He, float bar);
+// The same for the gas breathed in a stored sample (for a rebreather, its loop gas) at its depth,
+// and for the gas breathed now at the present ambient pressure.
+float g_pro_L_Gasdichte(const Unit_WayPoints::sData_Type& s);
+float g_pro_L_Gasdichte_atmen();
+// The densest gas breathed in the computed samples of the dive in memory.
+float g_pro_L_Gasdichte_MAX();
 
 // Water density at 4, 10, 15, 20 or 25 °C with a salt content in percent. Any other temperature
 // shows a message and throws Unit_UI::Befehl_abgebrochen.

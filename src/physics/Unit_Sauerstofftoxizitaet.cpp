@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace Unit_Sauerstofftoxizitaet {
 
@@ -161,6 +162,46 @@ float OTU_Schritt(float OTU, float pO2, float t) {
     }
     const long double Dosis = Dosis_zuletzt;
     return static_cast<float>(OTU + t * Dosis);
+}
+
+long double CNS_Prozent_Vortauchgaenge = 0;
+long double OTU_Vortauchgaenge_Tag = 0;
+
+namespace {
+struct Vortauchgang {
+    long double OTU;
+    long double min_seit_Ende; // until the start of the dive in memory
+};
+std::vector<Vortauchgang> Vortauchgaenge_des_Tages;
+} // namespace
+
+long double CNS_nach_Oberflaechenpause(long double CNS_Prozent, long double min_Pause) {
+    return CNS_Prozent * std::exp2(-min_Pause / min_CNS_Halbwertszeit);
+}
+
+void Vortauchgaenge_vergessen() {
+    Vortauchgaenge_des_Tages.clear();
+    CNS_Prozent_Vortauchgaenge = OTU_Vortauchgaenge_Tag = 0;
+}
+
+void Oberflaechenpause_buchen(long double CNS_Prozent, long double OTU, long double min_Dauer,
+                              long double min_Pause) {
+    CNS_Prozent_Vortauchgaenge =
+        CNS_nach_Oberflaechenpause(CNS_Prozent_Vortauchgaenge + CNS_Prozent, min_Pause);
+    for (auto& v : Vortauchgaenge_des_Tages) v.min_seit_Ende += min_Dauer + min_Pause;
+    Vortauchgaenge_des_Tages.push_back({OTU, min_Pause});
+    std::erase_if(Vortauchgaenge_des_Tages,
+                  [](const Vortauchgang& v) { return !(v.min_seit_Ende < min_Tag); });
+    OTU_Vortauchgaenge_Tag = 0;
+    for (const auto& v : Vortauchgaenge_des_Tages) OTU_Vortauchgaenge_Tag += v.OTU;
+}
+
+long double CNS_Prozent_mit_Vortauchgaengen(long double CNS_Prozent_Tauchgang) {
+    return CNS_Prozent_Vortauchgaenge + CNS_Prozent_Tauchgang;
+}
+
+long double OTU_des_Tages(long double OTU_Tauchgang) {
+    return OTU_Vortauchgaenge_Tag + OTU_Tauchgang;
 }
 
 void pO2_ausserhalb_loeschen() {

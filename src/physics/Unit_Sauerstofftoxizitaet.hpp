@@ -51,4 +51,26 @@ long double CNS_Erholung(long double f, long double t);
 // Clears the "pO2 outside the table" state at the dive reset.
 void pO2_ausserhalb_loeschen();
 
+// Oxygen over a day. A repetition dive starts its own CNS and OTU clocks; beside them the earlier
+// dives of the series are carried: their CNS through each surface interval, halved every 90 min
+// as the clock is on air at the surface, and their OTU as the dose of the day, from the dives that
+// ended less than 24 h before the dive in memory began. The daily limit is OTU_Maximum, the dose
+// the REPEX schedule allows for a single day of exposure.
+constexpr long double min_CNS_Halbwertszeit = 90;
+constexpr long double min_Tag = 1440;
+// Carried to the start of the dive in memory.
+extern long double CNS_Prozent_Vortauchgaenge;
+extern long double OTU_Vortauchgaenge_Tag;
+
+long double CNS_nach_Oberflaechenpause(long double CNS_Prozent, long double min_Pause);
+// A dive that is no repetition dive carries nothing.
+void Vortauchgaenge_vergessen();
+// The dive in memory ended after min_Dauer with its own clocks at CNS and OTU; min_Pause at the
+// surface follow before the next dive.
+void Oberflaechenpause_buchen(long double CNS_Prozent, long double OTU, long double min_Dauer,
+                              long double min_Pause);
+// The dive's own clock with what the earlier dives left.
+long double CNS_Prozent_mit_Vortauchgaengen(long double CNS_Prozent_Tauchgang);
+long double OTU_des_Tages(long double OTU_Tauchgang);
+
 } // namespace Unit_Sauerstofftoxizitaet

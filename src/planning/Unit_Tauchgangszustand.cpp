@@ -32,7 +32,10 @@ enum Warnung_Nr {
     CNS_hoch,
     NOAA_ausserhalb,
     OTU_hoch,
+    OTU_Tag_hoch,
     END_hoch,
+    Gasdichte_hoch,
+    Gasdichte_zu_hoch,
     Gegendiffusion,
     Dekounfall,
     Anzahl
@@ -94,6 +97,21 @@ const Grenztexte& Grenztexte_holen() {
         t.CNS_hoch = "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
     }
     return t;
+}
+// The stronger warning replaces the weaker one.
+void Gasdichte_pruefen() {
+    namespace F = Unit_Formeln;
+    const float Dichte = F::g_pro_L_Gasdichte_atmen();
+    const auto Text = [](const std::string& de, const std::string& en, float Grenze) {
+        W::Warntext +=
+            Unit_Tools::Text_waehlen(de, en) + Unit_Tools::Zahl_formatieren(0, 1, Grenze) + " g/l. ";
+    };
+    if (Dichte > F::g_pro_L_Gasdichte_Maximum) {
+        if (Warnung_einmal(Gasdichte_zu_hoch, true))
+            Text("GASDICHTE > ", "GAS DENSITY > ", F::g_pro_L_Gasdichte_Maximum);
+    } else if (Warnung_einmal(Gasdichte_hoch, Dichte > F::g_pro_L_Gasdichte_Warnung)) {
+        Text("Gasdichte > ", "gas density > ", F::g_pro_L_Gasdichte_Warnung);
+    }
 }
 } // namespace
 
@@ -278,7 +296,12 @@ void Warnungen_pruefen() {
         W::Warntext += Text_waehlen("CNS% und OTU außerhalb der NOAA Tabelle. ",
                                     "CNS% and OTU outside the NOAA table. ");
     if (Warnung_einmal(OTU_hoch, W::OTU > O2::OTU_Maximum)) W::Warntext += "OTU > 850. ";
+    // Only earlier dives make the day's dose differ from the dive's own.
+    if (Warnung_einmal(OTU_Tag_hoch,
+                       O2::OTU_Vortauchgaenge_Tag > 0 && O2::OTU_des_Tages(W::OTU) > O2::OTU_Maximum))
+        W::Warntext += Text_waehlen("OTU des Tages > 850. ", "OTU of the day > 850. ");
     if (Warnung_einmal(END_hoch, W::m_END > Unit_Formeln::m_END_Maximum)) W::Warntext += "END > 50 m. ";
+    Gasdichte_pruefen();
     if (Warnung_einmal(Gegendiffusion, Unit_Grenzwerte::Gegendiffusion))
         W::Warntext += Text_waehlen("Gegendiffusion. ", "counter diffusion. ");
     const bool schon_da = W::Warntext.find("DEKOUNFALL") != std::string::npos ||

@@ -447,6 +447,10 @@ void Gasverbrauch_durchlaufen(Zugriff& Z) {
                Grenzen{1, 10});
     Z.Ganzzahl("Sicherheitszuschlag (%)", "Safety margin (%)", V::Verbrauch_SicherheitsZuschlagProzent, 50,
                Grenzen{0, 100});
+    Z.Gleitzahl("Stress-Faktor", "Stress factor", V::Stress_Faktor, V::Stress_Faktor_Standard, 1, 4,
+                Grenzen{1, 5, V::Stress_Faktor_Standard});
+    Z.Gleitzahl("Problemlösezeit (min)", "Problem solving time (min)", V::min_Problemloesezeit,
+                V::min_Problemloesezeit_Standard, 1, 4, Grenzen{0.5L, 10, V::min_Problemloesezeit_Standard});
 }
 
 void Modell_durchlaufen(Zugriff& Z, const std::string& Deutsch, const std::string& Englisch,
@@ -538,6 +542,13 @@ void Grenzwerte_durchlaufen(Zugriff& Z) {
     Z.Wahrheitswert("pO2 weiterrechnen", "pO2 continue calculating",
                     Unit_Sauerstofftoxizitaet::pO2_weiterrechnen, false);
     Z.Wahrheitswert("Warnungen reduzieren", "Reduce warning messages", W::Warnungen_reduzieren, false);
+    namespace F = Unit_Formeln;
+    Z.Gleitzahl("Gasdichte Warnung (g/l)", "Gas density warning (g/l)", F::g_pro_L_Gasdichte_Warnung,
+                F::g_pro_L_Gasdichte_Warnung_Standard, 1, 4,
+                Grenzen{1, 20, F::g_pro_L_Gasdichte_Warnung_Standard});
+    Z.Gleitzahl("Gasdichte Maximum (g/l)", "Gas density maximum (g/l)", F::g_pro_L_Gasdichte_Maximum,
+                F::g_pro_L_Gasdichte_Maximum_Standard, 1, 4,
+                Grenzen{1, 20, F::g_pro_L_Gasdichte_Maximum_Standard});
 }
 } // namespace
 

@@ -3,12 +3,20 @@
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
+#include "gases/Unit_Gasverbrauch.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
+#include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "support/Testumgebung.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 using namespace Unit_Main;
 namespace W = Unit_WayPoints;
@@ -257,4 +265,87 @@ TEST_F(Hauptfenster, Tauchgeraet_Anzeige_nennt_Geraet_und_Einstellung) {
     W::Tauchgeraet = 7; // no such apparatus
     EXPECT_EQ(Tauchgeraet_Anzeige().Statuszeile, "-");
     W::Tauchgeraet = 0;
+}
+
+namespace {
+// The number behind the summary line that begins with Anfang; NaN when there is none.
+double Zusammenfassungswert(const std::string& Anfang) {
+    for (const auto& z : Unit_Textpuffer::Memo_Zusammenfassung.Zeilen)
+        if (z.rfind(Anfang, 0) == 0) return std::strtod(z.c_str() + Anfang.size(), nullptr); // up to the unit
+    return std::nan("");
+}
+
+bool enthaelt(const std::vector<std::string>& Zeilen, const std::string& Text) {
+    return std::any_of(Zeilen.begin(), Zeilen.end(),
+                       [&Text](const std::string& z) { return z.find(Text) != std::string::npos; });
+}
+
+// Trimix 18/45 at 60 m for 25 min, EAN50 from 21 m, oxygen from 6 m.
+void Trimix_60_m_planen() {
+    namespace U = Unit_AustauchPlanung;
+    U::Aufstieg_Gaswechsel_OK = true;
+    U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
+    Gas_waehlen(11);
+    Tauchen("3", "60");
+    Tauchen("25", "60");
+    Austauchen_Klick();
+}
+} // namespace
+
+// A second, plain calculation over the planned rows: 2 divers x 2.0 x 20 l/min, 1 min at 60 m,
+// then each leg on Tmx18/45 at its mean pressure up to the switch to EAN50. The plan provides the
+// bottom gas's consumption with the safety margin: below the margin that leaves exactly the minimum
+// gas at the end of the bottom phase, both lists warn.
+TEST_F(Hauptfenster, Mindestgas_des_Trimixplans_von_Hand_nachgerechnet_und_seine_Warnung) {
+    Trimix_60_m_planen();
+    const auto P = [](float m) { return 1.01325 + m / 10.0; };
+    double barmin = 1 * P(60);
+    int32_t i = W::WayPoint_letzter_Eingabe;
+    ASSERT_FLOAT_EQ(Zeile(i).m_Wasser, 60);
+    for (; Zeile(i).Gas_Nr == 11; ++i)
+        barmin += (Zeile(i + 1).min_Runtime - Zeile(i).min_Runtime) *
+                  (P(Zeile(i).m_Wasser) + P(Zeile(i + 1).m_Wasser)) / 2;
+    EXPECT_NEAR(Zeile(i).m_Wasser, 21, 0.5); // the switch to EAN50 ends it
+    const auto& m = Unit_Gasverbrauch::Mindestgas;
+    EXPECT_NEAR(m.barL, 4 * 20 * barmin, 0.01);
+    EXPECT_TRUE(
+        enthaelt(Unit_Textpuffer::Memo_Gasverbrauch.Zeilen,
+                 "Mindestgas (Rock Bottom) Tmx18/45: 2 Taucher x 2.0 x AMV 20 l/min, 1.0 min auf 60.0 m"));
+
+    const auto& g = Unit_Gasgemisch_BestMix::Gasgemisch[11];
+    const long double Schwelle = 100 * ((m.barL + g.barL_bis_Aufstieg) / g.barL_gesamt - 1);
+    for (const long double Zuschlag : {std::floor(Schwelle), std::ceil(Schwelle)}) {
+        SCOPED_TRACE(static_cast<double>(Zuschlag));
+        Unit_Gasverbrauch::Verbrauch_SicherheitsZuschlagProzent = static_cast<int32_t>(Zuschlag);
+        Austauchen_Klick();
+        const std::string Warnung = "weniger Grundgas als das Mindestgas";
+        EXPECT_EQ(enthaelt(Unit_Textpuffer::Memo_Warnung.Zeilen, Warnung), Zuschlag < Schwelle);
+        EXPECT_EQ(enthaelt(Unit_Textpuffer::Memo_Gasverbrauch.Zeilen, Warnung), Zuschlag < Schwelle);
+    }
+}
+
+// Air 40 m, 1.5 h at the surface, air 30 m: the second dive's clocks start at 0; beside them the
+// first dive's CNS at its end, halved in the 90 min, and its OTU.
+TEST_F(Hauptfenster, Wiederholungstauchgang_traegt_CNS_und_OTU_des_Tages) {
+    Tauchen("3", "40");
+    Tauchen("25", "40");
+    Austauchen_Klick();
+    EXPECT_TRUE(
+        std::isnan(Zusammenfassungswert("   OTU des Tages = "))); // a first dive has no day of its own
+    const float CNS_Ende = Zeile(W::WayPoint_Anzahl).CNS_Prozent, OTU_Ende = Zeile(W::WayPoint_Anzahl).OTU;
+    Wiederholungstauchgang_beginnen(1.5f);
+    Tauchen("2", "30");
+    Tauchen("30", "30");
+    Austauchen_Klick();
+    float CNS = 0, OTU = 0;
+    for (int32_t k = 0; k <= W::sData_Anzahl; ++k) {
+        CNS = std::max(CNS, W::sData[static_cast<std::size_t>(k)].CNS_Prozent);
+        OTU = std::max(OTU, W::sData[static_cast<std::size_t>(k)].OTU);
+    }
+    EXPECT_EQ(Zeile(0).CNS_Prozent, 0);
+    EXPECT_NEAR(Zusammenfassungswert("   max. CNS   = "), CNS, 0.006);
+    EXPECT_NEAR(Zusammenfassungswert("   CNS mit Vortauchgängen = "), CNS_Ende / 2 + CNS, 0.006);
+    EXPECT_NEAR(Zusammenfassungswert("   OTU des Tages = "), OTU_Ende + OTU, 0.006);
+    Neuer_Tauchgang(); // a new day
+    EXPECT_EQ(Unit_Sauerstofftoxizitaet::OTU_des_Tages(0), 0);
 }

@@ -228,3 +228,37 @@ TEST_F(Verbrauch, Unbekannte_Gasnummer_bucht_auf_Gas_0) {
     EXPECT_EQ(G::Gasgemisch[0].barL_gesamt, 15);
     EXPECT_EQ(G::Gasgemisch[35].barL_gesamt, 0);
 }
+
+struct Mindestgasfall {
+    const char* Fall;
+    float m_tiefste;
+    std::vector<Profilpunkt> Aufstieg;
+    long double barL;
+};
+class Mindestgas_von_Hand : public Verbrauch, public ::testing::WithParamInterface<Mindestgasfall> {};
+
+// With the defaults: 2 divers x 2.0 x 20 l/min = 80 l/min, 1 min at the deepest point; P(m) = 1.01325
+// + m / 10 bar; each leg at its mean pressure.
+TEST_P(Mindestgas_von_Hand, zwei_Taucher_unter_Stress) {
+    const auto& f = GetParam();
+    EXPECT_NEAR(barL_Mindestgas(f.m_tiefste, f.Aufstieg, static_cast<float>(AMV), Stress_Faktor_Standard,
+                                min_Problemloesezeit_Standard),
+                f.barL, 0.01); // the runtimes are singles
+}
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Mindestgas_von_Hand,
+    ::testing::Values(
+        // Air, 40 m until 25 min: 10 m/min to 6 m, 2 min there, 10 min at 3 m, up.
+        Mindestgasfall{"Luft_40_m",
+                       40,
+                       {{25, 40, 0}, {28.4f, 6, 0}, {30.4f, 6, 0}, {30.7f, 3, 0}, {40.7f, 3, 0}, {41, 0, 0}},
+                       80 * (1 * 5.01325L + 3.4L * (5.01325L + 1.61325L) / 2 + 2 * 1.61325L +
+                             0.3L * (1.61325L + 1.31325L) / 2 + 10 * 1.31325L +
+                             0.3L * (1.31325L + 1.01325L) / 2)},
+        // Deepest 40 m, the bottom phase ends at 30 m: up from 40 m as fast as the first ascent (10 m/min).
+        Mindestgasfall{"tiefster_Punkt_vor_dem_Ende_der_Grundzeit",
+                       40,
+                       {{30, 30, 0}, {32.4f, 6, 0}, {32.7f, 3, 0}, {33, 0, 0}},
+                       80 * (1 * 5.01325L + 1 * (5.01325L + 4.01325L) / 2 + 2.4L * (4.01325L + 1.61325L) / 2 +
+                             0.3L * (1.61325L + 1.31325L) / 2 + 0.3L * (1.31325L + 1.01325L) / 2)}),
+    Fallname());

@@ -4,6 +4,7 @@
 #include "support/Testumgebung.hpp"
 
 #include <cmath>
+#include <string>
 
 using namespace Unit_Formeln;
 
@@ -123,3 +124,27 @@ TEST_F(Formeln, Tiefenzuschlag_und_Geraetenamen) {
     EXPECT_EQ(Tauchgeraet_Text(4), "-");
     EXPECT_EQ(Tauchgeraet_Text(-1), "-");
 }
+
+struct Dichtefall {
+    const char* Fall;
+    float O2, N2, He, bar;
+    double g_pro_L, Toleranz;
+};
+class Gasdichte : public Formeln, public ::testing::WithParamInterface<Dichtefall> {};
+
+// By hand: p M / (R T) at 0 °C, M from 31.9988 (O2), 28.0134 (N2), 4.002602 (He) g/mol; and the
+// normal densities of gas tables at 1.01325 bar and 0 °C, which the ideal gas meets within 0.1 %.
+TEST_P(Gasdichte, nach_Molmassen_bei_0_Grad) {
+    const auto& f = GetParam();
+    EXPECT_NEAR(g_pro_L_Gasdichte(f.O2, f.N2, f.He, f.bar), f.g_pro_L, f.Toleranz);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Gasdichte,
+    ::testing::Values(
+        // 60 m: 7.01325 bar; M = 0.18 x 31.9988 + 0.37 x 28.0134 + 0.45 x 4.002602 = 17.925913 g/mol
+        Dichtefall{"Trimix_18_45_auf_60_m", 0.18f, 0.37f, 0.45f, 7.01325f,
+                   7.01325e5 * 17.925913 / (8.314462618 * 273.15) / 1000, 1e-4}, // 5.5355 g/l
+        Dichtefall{"Sauerstoff_Normdichte", 1, 0, 0, 1.01325f, 1.429, 0.002},
+        Dichtefall{"Stickstoff_Normdichte", 0, 1, 0, 1.01325f, 1.2506, 0.002},
+        Dichtefall{"Helium_Normdichte", 0, 0, 1, 1.01325f, 0.1786, 0.001}),
+    [](const auto& i) { return std::string(i.param.Fall); });

@@ -258,3 +258,22 @@ TEST_F(Sauerstoff, gemerkte_Zeile_und_Erholung_wie_die_Formel) {
     }
     Unit_Formeln::p_H2O_setzen(true);
 }
+
+// Three dives: A (CNS 30 %, 300 OTU, 60 min), 90 min pause, B (10 %, 200 OTU, 60 min), 180 min
+// pause, C (0 %, 100 OTU, 600 min), 900 min pause, then D. A ended 330 min before C began and 1830
+// before D: the day of D holds C alone.
+TEST_F(Sauerstoff, Serie_traegt_CNS_durch_die_Pausen_und_zaehlt_die_OTU_eines_Tages) {
+    EXPECT_NEAR(CNS_nach_Oberflaechenpause(40, 90), 20, 1e-12); // halved in 90 min at the surface
+    Vortauchgaenge_vergessen();
+    EXPECT_EQ(OTU_des_Tages(50), 50);
+    Oberflaechenpause_buchen(30, 300, 60, 90);
+    EXPECT_NEAR(CNS_Prozent_Vortauchgaenge, 15, 1e-12); // 30 / 2
+    EXPECT_EQ(OTU_Vortauchgaenge_Tag, 300);
+    Oberflaechenpause_buchen(10, 200, 60, 180);
+    EXPECT_NEAR(CNS_Prozent_Vortauchgaenge, 6.25, 1e-12); // (15 + 10) / 4
+    EXPECT_EQ(OTU_Vortauchgaenge_Tag, 500);
+    EXPECT_NEAR(CNS_Prozent_mit_Vortauchgaengen(5), 11.25, 1e-12);
+    EXPECT_EQ(OTU_des_Tages(100), 600);
+    Oberflaechenpause_buchen(0, 100, 600, 900);
+    EXPECT_EQ(OTU_Vortauchgaenge_Tag, 100);
+}

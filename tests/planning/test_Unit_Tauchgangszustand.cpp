@@ -349,6 +349,47 @@ TEST_F(WayPoints, alle_Warnungen_in_ihrer_Reihenfolge) {
     EXPECT_EQ(Warntext, "CNS% and OTU outside the NOAA table. counter diffusion. ");
 }
 
+struct Warnschwellenfall {
+    const char* Fall;
+    float Dichte_Warnung, Dichte_Maximum;
+    long double OTU_Vortauchgang, OTU;
+    int32_t Sprache;
+    const char* Warntext;
+};
+class Warnschwellen : public WayPoints, public ::testing::WithParamInterface<Warnschwellenfall> {};
+
+// Oxygen at 4 bar: 4e5 Pa x 31.9988 g/mol / (8.314462618 J/(mol K) x 273.15 K) = 5.636 g/l. The
+// day's dose counts only with an earlier dive.
+TEST_P(Warnschwellen, Gasdichte_und_OTU_des_Tages) {
+    const auto& f = GetParam();
+    namespace F = Unit_Formeln;
+    namespace O2 = Unit_Sauerstofftoxizitaet;
+    Unit_Tools::Sprache = f.Sprache;
+    F::g_pro_L_Gasdichte_Warnung = f.Dichte_Warnung;
+    F::g_pro_L_Gasdichte_Maximum = f.Dichte_Maximum;
+    O2::Vortauchgaenge_vergessen();
+    if (f.OTU_Vortauchgang > 0) O2::Oberflaechenpause_buchen(0, f.OTU_Vortauchgang, 60, 60);
+    f_O2_atmen = 1;
+    f_N2_atmen = f_He_atmen = 0;
+    bar_Umgebung = 4;
+    bar_pO2 = 1.4f;
+    OTU = f.OTU;
+    Warnungen_pruefen();
+    EXPECT_EQ(Warntext, f.Warntext);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Warnschwellen,
+    ::testing::Values(
+        Warnschwellenfall{"Dichte_unter_der_Warnung", 5.7f, 6.2f, 0, 0, 0, ""},
+        Warnschwellenfall{"Dichte_ueber_der_Warnung", 5.6f, 6.2f, 0, 0, 0, "Gasdichte > 5.6 g/l. "},
+        Warnschwellenfall{"Dichte_ueber_dem_Maximum_nur_die_starke", 5.2f, 5.6f, 0, 0, 0,
+                          "GASDICHTE > 5.6 g/l. "},
+        Warnschwellenfall{"Maximum_englisch", 5.2f, 5.6f, 0, 0, 1, "GAS DENSITY > 5.6 g/l. "},
+        Warnschwellenfall{"Tag_genau_850", 20, 20, 600, 250, 0, ""},
+        Warnschwellenfall{"Tag_englisch", 20, 20, 600, 251, 1, "OTU of the day > 850. "},
+        Warnschwellenfall{"ohne_Vortauchgang_nur_die_eigene", 20, 20, 0, 851, 0, "OTU > 850. "}),
+    [](const auto& i) { return std::string(i.param.Fall); });
+
 TEST_F(WayPoints, Dekounfall_kommt_nach_vorn) {
     bar_pO2 = 1.7f;
     p_N2_Gewebe[4] = 3.0L;

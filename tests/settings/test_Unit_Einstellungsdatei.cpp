@@ -101,8 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "Bühlmann Sicherheitsstop (min)=  0", "GF verwenden=0", "GF Lo=0.20",
                         "GF Lo last deco stop=1", "GF Hi=0.70", "GF alle Stops=0", "Deep Stop verwenden=0",
                         "Deep Stop (min)=1", "Deep Stop Stufen oberhalb Deko-Zone=2"}},
-        Abschnittsfall{
-            "Grenzwerte", "Grenzwertueberschreitung", {"pO2 weiterrechnen=0", "Warnungen reduzieren=0"}},
+        Abschnittsfall{"Grenzwerte",
+                       "Grenzwertueberschreitung",
+                       {"pO2 weiterrechnen=0", "Warnungen reduzieren=0", "Gasdichte Warnung (g/l)= 5.2",
+                        "Gasdichte Maximum (g/l)= 6.2"}},
         Abschnittsfall{"Tauchgang", "Tauchgang", {"Wegpunkte max=0"}}),
     Fallname());
 
@@ -394,6 +396,17 @@ INSTANTIATE_TEST_SUITE_P(
                     {"[Gasmischer]", "Flusssteuerung=rts"},
                     [] { return Unit_Wandleranschluss::Einstellung.Flusssteuerung; },
                     0,
+                    1},
+        // Neither has a use for 0 or for a bound: a bad value brings back the default.
+        Unsinnsfall{"Gasdichte_Warnung_ist_Text",
+                    {"[Grenzwertueberschreitung]", "Gasdichte Warnung (g/l)=dicht"},
+                    [] { return F::g_pro_L_Gasdichte_Warnung; },
+                    5.2f,
+                    2},
+        Unsinnsfall{"Problemloesezeit_leer",
+                    {"[Gasverbrauch]", "Problemlösezeit (min)="},
+                    [] { return Unit_Gasverbrauch::min_Problemloesezeit; },
+                    1,
                     1}),
     Fallname());
 
@@ -662,6 +675,8 @@ void Alles_anders_setzen() {
     U::Gaswechsel_warten_OK = true;
     U::min_Gaswechsel_warten = 3;
     V::Verbrauch_SicherheitsZuschlagProzent = 30;
+    V::Stress_Faktor = 1.5f;
+    V::min_Problemloesezeit = 2.5f;
 
     S::Modell_waehlen(4, S::Modell_N2);
     S::Modell_waehlen(7, S::Modell_He);
@@ -684,6 +699,8 @@ void Alles_anders_setzen() {
 
     Unit_Sauerstofftoxizitaet::pO2_weiterrechnen = true;
     W::Warnungen_reduzieren = true;
+    F::g_pro_L_Gasdichte_Warnung = 5.7f;
+    F::g_pro_L_Gasdichte_Maximum = 6.8f;
 }
 } // namespace
 
