@@ -217,6 +217,8 @@ Messergebnis Messen(Sensorsatz& s, Unit_DaqOntrakCom::Wandler& w, milliseconds M
         for (int k = 0; k < Anzahl_Sensoren; ++k) {
             const auto m = w.Spannung_lesen(Unit_DaqOntrakCom::Messart::Einzeln, k);
             e.Statistiken[std::size_t(k)].hinzufuegen(m.Wert * 1000.0, m.ok);
+            // A reading that waited out its reply took 100 ms: a Stop must not wait for three more.
+            if (!m.ok && weiter && !weiter()) break;
         }
     });
     for (std::size_t k = 0; k < s.size(); ++k) {
