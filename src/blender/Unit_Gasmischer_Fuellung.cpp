@@ -15,7 +15,8 @@ using Unit_Tools::Text_waehlen;
 namespace {
 
 // Delivery of the compressor and of the valves fully open.
-constexpr double l_min_Luft = 100, l_min_Sauerstoff_voll = 100, l_min_Helium_voll = 180;
+constexpr double l_min_Luft = G::l_min_Kompressor, l_min_Sauerstoff_voll = G::l_min_O2_Ventil,
+                 l_min_Helium_voll = G::l_min_He_Ventil;
 constexpr double s_bis_Regelung = 5; // the cells settle on the first openings first
 
 std::string Zahl(double Wert, int Stellen = 1) {
