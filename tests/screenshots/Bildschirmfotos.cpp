@@ -13,6 +13,7 @@
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
+#include "settings/Unit_Einstellungen.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
@@ -28,6 +29,7 @@
 #include "ui/settings/T_Form_Save_Read.hpp"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -101,10 +103,19 @@ bool Gasdichte_und_Mindestgas(T_Form_main& f, const QDir& Ordner, const char* Ku
     const std::pair<QTabWidget*, const char*> Seiten[] = {{f.PageControl_links, "TabSheet_Zusammenfassung"},
                                                           {f.PageControl_rechts, "TabSheet_Gasverbrauch"},
                                                           {f.PageControl_rechts, "TabSheet_Warnungen"}};
+    // The summary's oxygen and inert gas lines are at its end.
+    auto* Zusammenfassung = f.findChild<QPlainTextEdit*>("Memo_Zusammenfassung");
+    Zusammenfassung->moveCursor(QTextCursor::End);
     for (const auto& [Reiter, Name] : Seiten) {
         Reiter->setCurrentWidget(Reiter->findChild<QWidget*>(Name));
         ok = speichern(f, Ordner, QString("computed-") + Name, Kuerzel) && ok;
     }
+    namespace E = Unit_Einstellungen;
+    E::Tabellenspalte_setzen(E::Tabellenspalte::Gasdichte, true);
+    f.Hauptfenster_aktualisieren();
+    f.PageControl_links->setCurrentWidget(f.findChild<QWidget*>("TabSheet_RunTimeTabelle"));
+    ok = speichern(f, Ordner, "computed-TabSheet_RunTimeTabelle-density", Kuerzel) && ok;
+    E::Tabellenspalte_setzen(E::Tabellenspalte::Gasdichte, false);
     f.PageControl_links->setCurrentIndex(0);
     f.PageControl_rechts->setCurrentIndex(0);
     Graph::END_zeigen = END_vorher;
