@@ -130,12 +130,21 @@ std::string System_Text(const W::WayPoint_Type& w) {
     }
 }
 
-// The density of the gas breathed in the sample of that runtime, as the warnings judge it.
-std::string Dichte_Text(float min_Runtime) {
-    const int32_t k = Unit_Tauchgangszustand::sData_Index(min_Runtime);
+// The density of the gas breathed in the sample of the row's runtime, as the warnings judge it. A
+// gas switch shares its runtime with the row before it, whose sample still breathes the old gas: on
+// open circuit the row's own gas is breathed from there on.
+std::string Dichte_Text(const W::WayPoint_Type& w) {
+    const int32_t k = Unit_Tauchgangszustand::sData_Index(w.min_Runtime);
     if (k < 0) return "      - ";
-    return Zahl_formatieren(7, 2, Unit_Formeln::g_pro_L_Gasdichte(W::sData[static_cast<std::size_t>(k)])) +
-           " ";
+    const auto& s = W::sData[static_cast<std::size_t>(k)];
+    float Dichte = Unit_Formeln::g_pro_L_Gasdichte(s);
+    if (w.Tauchgeraet == 0 && s.Gas_Nr != w.Gas_Nr) {
+        const auto& g = Gas(w.Gas_Nr);
+        Dichte =
+            Unit_Formeln::g_pro_L_Gasdichte(g.f_O2_prozent / 100, g.f_N2_prozent / 100, g.f_He_prozent / 100,
+                                            Unit_Formeln::bar_Umgebung_aus(s.m_Wasser));
+    }
+    return Zahl_formatieren(7, 2, Dichte) + " ";
 }
 
 // The pieces of waypoint i, one per column, each with the blank that separates it from the next.
@@ -154,7 +163,7 @@ std::array<std::string, Spalten.size()> Zeile_Teile(int32_t i, int d, long doubl
     t[6] = System_Text(w);
     t[7] = Zahl_formatieren(4, 2, w.bar_pO2) + " ";
     t[8] = Zahl_formatieren(4, 0, w.CNS_Prozent) + " ";
-    t[9] = Dichte_Text(w.min_Runtime);
+    t[9] = Dichte_Text(w);
     t[10] = w.Warnung;
     return t;
 }

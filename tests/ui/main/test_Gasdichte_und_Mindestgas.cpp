@@ -149,16 +149,27 @@ class test_Gasdichte_und_Mindestgas : public QObject {
         const QStringList mit = Tabelle(Text("Memo_RunTimeTabelle"));
         const int Spalte = static_cast<int>(mit.front().indexOf("Dichte"));
         // Each row: the density of the sample at its runtime, as the warnings and the JSON judge it.
-        int Zeilen = 0;
+        int Zeilen = 0, Wechsel = 0;
         for (const QString& z : mit.mid(3)) {
             if (z.trimmed().isEmpty()) break;
             const int k = Unit_Tauchgangszustand::sData_Index(z.mid(7, 8).toFloat());
             QVERIFY(k >= 0);
-            const float Dichte = Unit_Formeln::g_pro_L_Gasdichte(W::sData[static_cast<std::size_t>(k)]);
+            const auto& Sample = W::sData[static_cast<std::size_t>(k)];
+            float Dichte = Unit_Formeln::g_pro_L_Gasdichte(Sample);
+            // A switch row: its sample still breathes the gas before, the row shows its new gas.
+            const QString Gas = z.mid(15, 13).trimmed();
+            if (z.contains("Gaswechsel")) {
+                QVERIFY(Gas == "EAN50" || Gas == "O2");
+                const float f_O2 = Gas == "O2" ? 1.0f : 0.5f;
+                Dichte = Unit_Formeln::g_pro_L_Gasdichte(f_O2, 1 - f_O2, 0,
+                                                         Unit_Formeln::bar_Umgebung_aus(Sample.m_Wasser));
+                Wechsel += 1;
+            }
             QCOMPARE(z.mid(Spalte, 8).trimmed(), QString::number(Dichte, 'f', 2));
             Zeilen += z.startsWith(" 60.00 ") && Dichte > 5.2f;
         }
         QCOMPARE(Zeilen, 2); // the end of the descent and of the bottom phase
+        QCOMPARE(Wechsel, 2);
 
         Schalter->setChecked(false);
         QTRY_COMPARE(Text("Memo_RunTimeTabelle"), ohne);
