@@ -152,6 +152,15 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     ok = Gasdichte_und_Mindestgas(f, Ordner, Kuerzel) && ok;
     f.resize(1920, 1080);
     ok = speichern(f, Ordner, "computed-1920", Kuerzel) && ok;
+    // The same dive again after 1.5 h: the summary carries the oxygen of the day.
+    Unit_Main::Wiederholungstauchgang_laden(Beispiel, 1.5f);
+    Unit_Main::Austauchen_Klick();
+    f.Hauptfenster_aktualisieren();
+    f.PageControl_links->setCurrentWidget(f.findChild<QWidget*>("TabSheet_Zusammenfassung"));
+    auto* Zusammenfassung = f.findChild<QPlainTextEdit*>("Memo_Zusammenfassung");
+    Zusammenfassung->moveCursor(QTextCursor::End);
+    Zusammenfassung->find(Sprache == 1 ? "Oxygen O2" : "Sauerstoff O2", QTextDocument::FindBackward);
+    ok = speichern(f, Ordner, "repetition-TabSheet_Zusammenfassung", Kuerzel) && ok;
     Unit_UI::UI_setzen(nullptr);
     return ok;
 }
