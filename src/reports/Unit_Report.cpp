@@ -9,6 +9,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 
 #include <algorithm>
 #include <array>
@@ -24,6 +25,7 @@ bool RunTimeTable_mitUhrzeitRuntime = false;
 bool RunTimeTable_mitpO2 = false;
 bool RunTimeTable_mitCNS_prozent = false;
 bool RunTimeTable_mitSystem = true;
+bool RunTimeTable_mitGasdichte = false;
 int32_t RunTimeTable_NachKomma = 2;
 
 namespace {
@@ -94,7 +96,7 @@ struct Spalte {
     const bool* gezeigt; // nullptr: always shown
 };
 
-const std::array<Spalte, 10> Spalten = {{
+const std::array<Spalte, 11> Spalten = {{
     {" Tiefe ", " Depth ", "   (m) ", "------ ", nullptr},
     {"  Zeit ", "  Time ", " (min) ", "------ ", &RunTimeTable_mitDeltaT},
     {"Runtime ", "Runtime ", "  (min) ", "------- ", nullptr},
@@ -105,6 +107,7 @@ const std::array<Spalte, 10> Spalten = {{
     {"System   ", "System   ", "         ", "-------- ", &RunTimeTable_mitSystem},
     {" pO2 ", " pO2 ", " bar ", "---- ", &RunTimeTable_mitpO2},
     {"CNS% ", "CNS% ", "     ", "---- ", &RunTimeTable_mitCNS_prozent},
+    {"Dichte  ", "Density ", "  (g/l) ", "------- ", &RunTimeTable_mitGasdichte},
     {"Warnung  ", "Warning  ", "         ", "---------", nullptr},
 }};
 
@@ -127,10 +130,27 @@ std::string System_Text(const W::WayPoint_Type& w) {
     }
 }
 
-// The ten pieces of waypoint i, each with the blank that separates it from the next.
-std::array<std::string, 10> Zeile_Teile(int32_t i, int d, long double Startzeit_min) {
+// The density of the gas breathed in the sample of the row's runtime, as the warnings judge it. A
+// gas switch shares its runtime with the row before it, whose sample still breathes the old gas: on
+// open circuit the row's own gas is breathed from there on.
+std::string Dichte_Text(const W::WayPoint_Type& w) {
+    const int32_t k = Unit_Tauchgangszustand::sData_Index(w.min_Runtime);
+    if (k < 0) return "      - ";
+    const auto& s = W::sData[static_cast<std::size_t>(k)];
+    float Dichte = Unit_Formeln::g_pro_L_Gasdichte(s);
+    if (w.Tauchgeraet == 0 && s.Gas_Nr != w.Gas_Nr) {
+        const auto& g = Gas(w.Gas_Nr);
+        Dichte =
+            Unit_Formeln::g_pro_L_Gasdichte(g.f_O2_prozent / 100, g.f_N2_prozent / 100, g.f_He_prozent / 100,
+                                            Unit_Formeln::bar_Umgebung_aus(s.m_Wasser));
+    }
+    return Zahl_formatieren(7, 2, Dichte) + " ";
+}
+
+// The pieces of waypoint i, one per column, each with the blank that separates it from the next.
+std::array<std::string, Spalten.size()> Zeile_Teile(int32_t i, int d, long double Startzeit_min) {
     const auto& w = WayPoint(i);
-    std::array<std::string, 10> t;
+    std::array<std::string, Spalten.size()> t;
     t[0] = Zahl_formatieren(6, d, w.m_Wasser) + " ";
     t[1] = i == 0 ? std::string(7, ' ')
                   : Zahl_formatieren(6, d,
@@ -143,7 +163,8 @@ std::array<std::string, 10> Zeile_Teile(int32_t i, int d, long double Startzeit_
     t[6] = System_Text(w);
     t[7] = Zahl_formatieren(4, 2, w.bar_pO2) + " ";
     t[8] = Zahl_formatieren(4, 0, w.CNS_Prozent) + " ";
-    t[9] = w.Warnung;
+    t[9] = Dichte_Text(w);
+    t[10] = w.Warnung;
     return t;
 }
 

@@ -17,6 +17,7 @@ extern bool RunTimeTable_mitUhrzeitRuntime;  // "Uhrzeit": time of day column
 extern bool RunTimeTable_mitpO2;             // "p(O2)"
 extern bool RunTimeTable_mitCNS_prozent;     // "CNS %"
 extern bool RunTimeTable_mitSystem;          // "System": apparatus column
+extern bool RunTimeTable_mitGasdichte;       // "Gasdichte": density of the gas breathed (g/l)
 extern int32_t RunTimeTable_NachKomma;       // "Nachkommastellen": decimals of depths and times, 0 to 2
 
 struct Datum {

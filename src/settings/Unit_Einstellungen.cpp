@@ -62,6 +62,8 @@ bool* Spalte(Tabellenspalte s) {
         return &R::RunTimeTable_mitpO2;
     case Tabellenspalte::CNS:
         return &R::RunTimeTable_mitCNS_prozent;
+    case Tabellenspalte::Gasdichte:
+        return &R::RunTimeTable_mitGasdichte;
     case Tabellenspalte::System:
         break;
     }

@@ -76,7 +76,7 @@ void Startzeit_jetzt(bool an);
 void Pfad_OK(const std::string& Ordner);
 
 // The runtime table's columns in the order of the page; every change writes the table anew.
-enum class Tabellenspalte { Aufstieg_zwischen_Deko, Zeit_auf_Tiefe, Uhrzeit, pO2, CNS, System };
+enum class Tabellenspalte { Aufstieg_zwischen_Deko, Zeit_auf_Tiefe, Uhrzeit, pO2, CNS, System, Gasdichte };
 bool Tabellenspalte_an(Tabellenspalte Spalte);
 void Tabellenspalte_setzen(Tabellenspalte Spalte, bool an);
 // 0 .. 2 (brought into that range).

@@ -122,6 +122,8 @@ bool Gasverbrauch_Standard() {
     Unit_AustauchPlanung::min_Gaswechsel_warten = 1;
     Unit_Formeln::p_H2O_setzen(true);
     Unit_Gasverbrauch::Verbrauch_SicherheitsZuschlagProzent = 50;
+    Unit_Gasverbrauch::Stress_Faktor = Unit_Gasverbrauch::Stress_Faktor_Standard;
+    Unit_Gasverbrauch::min_Problemloesezeit = Unit_Gasverbrauch::min_Problemloesezeit_Standard;
     return true;
 }
 
@@ -295,6 +297,13 @@ Grenzwerte_Texte_Type Grenzwerte_Texte() {
         .Gase_Max = std::to_string(G::GasGemisch_NumMaxUeberhaupt),
         .mbar_Kabinendruck =
             Z(0, 0, static_cast<long double>(Unit_Saettigungsrechnung::bar_Kabinendruck) * 1000),
+        .Erklaerung_Gasdichte_OTU =
+            Unit_Tools::Text_waehlen("Gasdichte: des geatmeten Gases bei 0 °C. Über der Warnung\n"
+                                     "wird gewarnt, über dem Maximum stark gewarnt.\n"
+                                     "OTU Max gilt auch für die OTU des Tages (REPEX).",
+                                     "Gas density: of the gas breathed, at 0 °C. Above the\n"
+                                     "warning it is warned of, above the maximum strongly.\n"
+                                     "OTU Max also limits the OTU of the day (REPEX)."),
     };
 }
 

@@ -98,6 +98,8 @@ struct Grenzwerte_Texte_Type {
     std::string WayPoints_Max;
     std::string Gase_Max;
     std::string mbar_Kabinendruck;
+    // What the density limits (set on the page) and the OTU limit (also per day) mean.
+    std::string Erklaerung_Gasdichte_OTU;
 };
 Grenzwerte_Texte_Type Grenzwerte_Texte();
 

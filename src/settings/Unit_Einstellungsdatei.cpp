@@ -384,6 +384,7 @@ void RunTime_Tabelle_durchlaufen(Zugriff& Z) {
     Z.Wahrheitswert("p(O2)", "p(O2)", R::RunTimeTable_mitpO2, false);
     Z.Wahrheitswert("CNS %", "CNS %", R::RunTimeTable_mitCNS_prozent, false);
     Z.Wahrheitswert("System", "System", R::RunTimeTable_mitSystem, true);
+    Z.Wahrheitswert("Gasdichte", "Gas density", R::RunTimeTable_mitGasdichte, false);
     Z.Ganzzahl("Nachkommastellen", "Digits", R::RunTimeTable_NachKomma, 2, Grenzen{0, 2});
 }
 

@@ -1,8 +1,10 @@
 // Renders every finished window offscreen into PNG files, one per window, state and language,
 // named after the window's object name: the pictures someone looks at before a window is done.
 // Usage: brelune-screenshots FOLDER
+#include "commands/Unit_Graph_Bedienung.hpp"
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "files/Unit_Save_Read.hpp"
 #include "files/Unit_Save_Read_UDDF.hpp"
@@ -11,11 +13,13 @@
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
+#include "settings/Unit_Einstellungen.hpp"
 #include "ui/adapters/Beschriftungen.hpp"
 #include "ui/adapters/Qt_Oberflaeche.hpp"
 #include "ui/gases/T_Form_GasZeiger.hpp"
 
 #include "Bildschirmfotos.hpp"
+#include "ui/main/Statusanzeige.hpp"
 #include "ui/main/T_Form_Graph_Utilities.hpp"
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_Warnhinweis.hpp"
@@ -25,6 +29,7 @@
 #include "ui/settings/T_Form_Save_Read.hpp"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -84,6 +89,41 @@ bool Tauchgangswahl(const QDir& Ordner, int Sprache) {
     return Oberflaeche.ok;
 }
 
+// The cursor at the bottom: the status panel's END group with the density under it; the
+// summary (maximum density), the consumption page (minimum gas) and the warnings list.
+bool Gasdichte_und_Mindestgas(T_Form_main& f, const QDir& Ordner, const char* Kuerzel) {
+    namespace Graph = Unit_Graph_Utilities;
+    const bool END_vorher = Graph::END_zeigen, pO2_vorher = Graph::pO2_zeigen;
+    Graph::END_zeigen = Graph::pO2_zeigen = true;
+    f.Statusfeld->Gruppen_einblenden();
+    Unit_Graph_Bedienung::Zeitcursor_setzen(10);
+    f.Hauptfenster_aktualisieren();
+    f.PageControl_links->setCurrentIndex(0);
+    bool ok = speichern(f, Ordner, "computed-density", Kuerzel);
+    const std::pair<QTabWidget*, const char*> Seiten[] = {{f.PageControl_links, "TabSheet_Zusammenfassung"},
+                                                          {f.PageControl_rechts, "TabSheet_Gasverbrauch"},
+                                                          {f.PageControl_rechts, "TabSheet_Warnungen"}};
+    // The summary's oxygen and inert gas lines are at its end.
+    auto* Zusammenfassung = f.findChild<QPlainTextEdit*>("Memo_Zusammenfassung");
+    Zusammenfassung->moveCursor(QTextCursor::End);
+    for (const auto& [Reiter, Name] : Seiten) {
+        Reiter->setCurrentWidget(Reiter->findChild<QWidget*>(Name));
+        ok = speichern(f, Ordner, QString("computed-") + Name, Kuerzel) && ok;
+    }
+    namespace E = Unit_Einstellungen;
+    E::Tabellenspalte_setzen(E::Tabellenspalte::Gasdichte, true);
+    f.Hauptfenster_aktualisieren();
+    f.PageControl_links->setCurrentWidget(f.findChild<QWidget*>("TabSheet_RunTimeTabelle"));
+    ok = speichern(f, Ordner, "computed-TabSheet_RunTimeTabelle-density", Kuerzel) && ok;
+    E::Tabellenspalte_setzen(E::Tabellenspalte::Gasdichte, false);
+    f.PageControl_links->setCurrentIndex(0);
+    f.PageControl_rechts->setCurrentIndex(0);
+    Graph::END_zeigen = END_vorher;
+    Graph::pO2_zeigen = pO2_vorher;
+    f.Statusfeld->Gruppen_einblenden();
+    return ok;
+}
+
 bool Hauptfenster(const QDir& Ordner, int Sprache) {
     const char* Kuerzel = Sprache == 1 ? "en" : "de";
     Aufnahme_Oberflaeche Oberflaeche;
@@ -109,8 +149,18 @@ bool Hauptfenster(const QDir& Ordner, int Sprache) {
     f.Uebersicht->show();
     ok = speichern(*f.Uebersicht, Ordner, "computed", Kuerzel) && ok;
     f.Uebersicht->hide();
+    ok = Gasdichte_und_Mindestgas(f, Ordner, Kuerzel) && ok;
     f.resize(1920, 1080);
     ok = speichern(f, Ordner, "computed-1920", Kuerzel) && ok;
+    // The same dive again after 1.5 h: the summary carries the oxygen of the day.
+    Unit_Main::Wiederholungstauchgang_laden(Beispiel, 1.5f);
+    Unit_Main::Austauchen_Klick();
+    f.Hauptfenster_aktualisieren();
+    f.PageControl_links->setCurrentWidget(f.findChild<QWidget*>("TabSheet_Zusammenfassung"));
+    auto* Zusammenfassung = f.findChild<QPlainTextEdit*>("Memo_Zusammenfassung");
+    Zusammenfassung->moveCursor(QTextCursor::End);
+    Zusammenfassung->find(Sprache == 1 ? "Oxygen O2" : "Sauerstoff O2", QTextDocument::FindBackward);
+    ok = speichern(f, Ordner, "repetition-TabSheet_Zusammenfassung", Kuerzel) && ok;
     Unit_UI::UI_setzen(nullptr);
     return ok;
 }

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         Abschnittsfall{"RunTime_Tabelle",
                        "RunTime Tabelle",
                        {"Aufstieg zwischen Deko=0", "Zeit auf Tiefe=0", "Uhrzeit=0", "p(O2)=0", "CNS %=0",
-                        "System=1", "Nachkommastellen=2"}},
+                        "System=1", "Gasdichte=0", "Nachkommastellen=2"}},
         Abschnittsfall{"Berechnung", "Berechnung", {"Modell N2=2", "Modell He=6", "Algorithmus=1"}},
         Abschnittsfall{"Sicherheit",
                        "Sicherheit",
@@ -635,6 +635,7 @@ void Alles_anders_setzen() {
     R::RunTimeTable_mitpO2 = true;
     R::RunTimeTable_mitCNS_prozent = true;
     R::RunTimeTable_mitSystem = false;
+    R::RunTimeTable_mitGasdichte = true;
     R::RunTimeTable_NachKomma = 1;
 
     U::Aufstieg_Geschwindigkeit_variabel = true;

@@ -234,6 +234,22 @@ Statusanzeige::Statusanzeige(QWidget* parent) : QWidget(parent) {
     Rundinstrument_END->setFarbbereiche({{Unit_Formeln::m_END_Maximum, 100, Rot}});
     Alarmlampe_END = Lampe(GroupBox_END, "Alarmlampe_END");
     Instrumentlayout(GroupBox_END, Rundinstrument_END, Alarmlampe_END, nullptr);
+    Label_Gasdichte = new QLabel(GroupBox_END);
+    Label_Gasdichte->setObjectName("Label_Gasdichte");
+    Edit_Gasdichte = Feld(GroupBox_END, "Edit_Gasdichte", "00.00 g/l");
+    Label_Gasdichte->setBuddy(Edit_Gasdichte);
+    Name_geben(Edit_Gasdichte, [] { return T("Gasdichte", "Gas density") + " (g/l)"; });
+    {
+        auto* Raster = static_cast<QGridLayout*>(GroupBox_END->layout());
+        Raster->addWidget(Label_Gasdichte, 2, 0);
+        Raster->addWidget(Edit_Gasdichte, 2, 1, Qt::AlignRight);
+        Raster->setRowStretch(2, 0);
+        Raster->setRowStretch(3, 1);
+    }
+    Hilfe(Edit_Gasdichte,
+          "Gasdichte des geatmeten Gases bei 0 °C.\rÜber der Warnung steht sie gelb, über dem "
+          "Maximum rot.",
+          "Density of the gas breathed, at 0 °C.\rAbove the warning it shows yellow, above the maximum red.");
 
     GroupBox_CNS = Gruppe(this, "GroupBox_CNS", 333, "CNS (%)", "CNS (%)");
     Rundinstrument_CNS = Instrument(GroupBox_CNS, "Rundinstrument_CNS");
@@ -446,6 +462,7 @@ void Statusanzeige::aktualisieren() {
     Rundinstrument_END->setWerttext(END);
     Rundinstrument_END->setToolTip("END = " + END + " m");
     Alarmlampe_END->setAn(W::m_END > Unit_Formeln::m_END_Maximum);
+    Gasdichte_zeigen();
 
     const QString CNS = Zahl(1, W::CNS_Prozent);
     Rundinstrument_CNS->setZeiger(0, static_cast<double>(W::CNS_Prozent));
@@ -530,4 +547,19 @@ void Statusanzeige::aktualisieren() {
     setze(Edit_Gasgemisch,
           Gas_bekannt ? QString::fromStdString(G::Gasgemisch[static_cast<std::size_t>(W::Gas_Nr)].Name)
                       : "-");
+}
+
+void Statusanzeige::Gasdichte_zeigen() {
+    namespace F = Unit_Formeln;
+    const float Dichte = F::g_pro_L_Gasdichte_atmen();
+    const QString Text = Zahl(2, Dichte) + " g/l";
+    setze(Label_Gasdichte, T("Dichte", "Density"));
+    setze(Edit_Gasdichte, Text);
+    Edit_Gasdichte->setToolTip(T("Gasdichte = ", "Gas density = ") + Text);
+    QPalette Farben = palette();
+    if (Dichte > F::g_pro_L_Gasdichte_Maximum)
+        Farben.setColor(QPalette::Base, Rot);
+    else if (Dichte > F::g_pro_L_Gasdichte_Warnung)
+        Farben.setColor(QPalette::Base, Gelb);
+    Edit_Gasdichte->setPalette(Farben);
 }

@@ -48,6 +48,9 @@ class Statusanzeige : public QWidget {
     QLineEdit* Edit_Runtime_hms = nullptr;
     Rundinstrument* Rundinstrument_END = nullptr;
     Alarmlampe* Alarmlampe_END = nullptr;
+    // The density of the gas breathed, under the END dial.
+    QLabel* Label_Gasdichte = nullptr;
+    QLineEdit* Edit_Gasdichte = nullptr;
     Rundinstrument* Rundinstrument_CNS = nullptr;
     Alarmlampe* Alarmlampe_CNS = nullptr;
     Rundinstrument* Rundinstrument_OTU = nullptr;
@@ -85,4 +88,5 @@ class Statusanzeige : public QWidget {
   private:
     QWidget* Spalte_immer_ = nullptr;
     QList<QGroupBox*> optionale_Gruppen() const;
+    void Gasdichte_zeigen();
 };

@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -65,6 +66,17 @@ QSpinBox* Zahlfeld(QWidget* Eltern, const QString& Name, int von, int bis) {
     s->setRange(von, bis);
     s->setAlignment(Qt::AlignRight);
     // A number is taken when it is complete, not digit by digit.
+    s->setKeyboardTracking(false);
+    return s;
+}
+
+// A setting with decimals, bounded as the settings file bounds it.
+QDoubleSpinBox* Kommazahlfeld(QWidget* Eltern, const QString& Name, double von, double bis, double Schritt) {
+    auto* s = benannt(new QDoubleSpinBox(Eltern), Name);
+    s->setDecimals(2);
+    s->setRange(von, bis);
+    s->setSingleStep(Schritt);
+    s->setAlignment(Qt::AlignRight);
     s->setKeyboardTracking(false);
     return s;
 }
@@ -167,7 +179,13 @@ QWidget* Seite_Gasverbrauch::Seite_OC_anlegen() {
     SpinEdit_AMV_Deko = Zahlfeld(Seite, "SpinEdit_AMV_Deko", 5, 100);
     Zeile(g, 0, Text_mit_Tag(Seite, 210), SpinEdit_AMV);
     Zeile(g, 1, Text_mit_Tag(Seite, 211), SpinEdit_AMV_Deko);
-    g->setRowStretch(2, 1);
+    SpinEdit_Stress_Faktor = Kommazahlfeld(Seite, "SpinEdit_Stress_Faktor", 1, 5, 0.1);
+    SpinEdit_Problemloesezeit = Kommazahlfeld(Seite, "SpinEdit_Problemloesezeit", 0.5, 10, 0.5);
+    Label_Stress_Faktor = new QLabel(Seite);
+    Label_Problemloesezeit = new QLabel(Seite);
+    Zeile(g, 2, Label_Stress_Faktor, SpinEdit_Stress_Faktor);
+    Zeile(g, 3, Label_Problemloesezeit, SpinEdit_Problemloesezeit);
+    g->setRowStretch(4, 1);
     g->setColumnStretch(2, 1);
     return Seite;
 }
@@ -278,6 +296,14 @@ void Seite_Gasverbrauch::Verbinden() {
     Zahl(SpinEdit_pSCR_DumpRatio, [](int x) { E::pSCR_DumpRatio_setzen(x); });
     Zahl(SpinEdit_Gaswechsel_warten, [](int x) { A::min_Gaswechsel_warten = x; });
     Zahl(SpinEdit_Sicherheitszuschlag, [](int x) { V::Verbrauch_SicherheitsZuschlagProzent = x; });
+    const auto Kommazahl = [this](QDoubleSpinBox* Feld, float& Wert) {
+        connect(Feld, &QDoubleSpinBox::valueChanged, this, [this, &Wert](double x) {
+            Wert = static_cast<float>(x);
+            fertig();
+        });
+    };
+    Kommazahl(SpinEdit_Stress_Faktor, V::Stress_Faktor);
+    Kommazahl(SpinEdit_Problemloesezeit, V::min_Problemloesezeit);
 
     const auto O2 = [this](QComboBox* Feld, E::Kreislauf k) {
         connect(Feld, &QComboBox::currentIndexChanged, this, [this, k](int i) {
@@ -324,6 +350,10 @@ void Seite_Gasverbrauch::Anzeigen() {
     SpinEdit_AMV->setValue(V::AMV);
     SpinEdit_pSCR_AMV->setValue(V::AMV);
     SpinEdit_AMV_Deko->setValue(V::AMV_Deko);
+    Label_Stress_Faktor->setText(T("Stress-Faktor (× AMV)", "Stress factor (× RMV)"));
+    Label_Problemloesezeit->setText(T("Problemlösezeit (min)", "Problem solving time (min)"));
+    SpinEdit_Stress_Faktor->setValue(V::Stress_Faktor);
+    SpinEdit_Problemloesezeit->setValue(V::min_Problemloesezeit);
     ComboBox_CCR_O2_Verbrauch->setCurrentIndex(E::O2_Verbrauch_Eintrag(E::Kreislauf::CCR));
     ComboBox_SCR_O2_Verbrauch->setCurrentIndex(E::O2_Verbrauch_Eintrag(E::Kreislauf::SCR));
     ComboBox_pSCR_O2_Verbrauch->setCurrentIndex(E::O2_Verbrauch_Eintrag(E::Kreislauf::pSCR));
@@ -722,8 +752,15 @@ Seite_Grenzwerte::Seite_Grenzwerte(QWidget* parent) : QWidget(parent) {
     Schwelle(4, new QLabel("OTU Max =", Warnschwellen), Label_OTU_Max, "Label_OTU_Max");
     Schwelle(5, Text_mit_Tag(Warnschwellen, 239), Label_Gegendiff_max, "Label_Gegendiff_max");
     Schwelle(6, Text_mit_Tag(Warnschwellen, 240), Label_Gegendiff_min, "Label_Gegendiff_min");
+    const auto Dichte = [&](int r, QLabel*& Beschriftung, QDoubleSpinBox*& Feld, const QString& Name) {
+        Beschriftung = new QLabel(Warnschwellen);
+        Feld = Kommazahlfeld(Warnschwellen, Name, 1, 20, 0.1);
+        Zeile(w, r, Beschriftung, Feld);
+    };
+    Dichte(7, Label_Gasdichte_Warnung, SpinEdit_Gasdichte_Warnung, "SpinEdit_Gasdichte_Warnung");
+    Dichte(8, Label_Gasdichte_Maximum, SpinEdit_Gasdichte_Maximum, "SpinEdit_Gasdichte_Maximum");
     CheckBox_pO2_weiterrechnen = benannt(new QCheckBox(Warnschwellen), "CheckBox_pO2_weiterrechnen", 247);
-    w->addWidget(CheckBox_pO2_weiterrechnen, 7, 0, 1, 2);
+    w->addWidget(CheckBox_pO2_weiterrechnen, 9, 0, 1, 2);
 
     auto* Kapazitaet = benannt(new QGroupBox(this), "GroupBox_Zeiten", 241);
     auto* k = new QGridLayout(Kapazitaet);
@@ -756,10 +793,12 @@ Seite_Grenzwerte::Seite_Grenzwerte(QWidget* parent) : QWidget(parent) {
     Rechts->addWidget(Kapazitaet);
     Rechts->addLayout(Weitere);
     Rechts->addStretch(1);
+    Label_Erklaerung_Gasdichte = benannt(new QLabel(this), "Label_Erklaerung_Gasdichte");
     g->addWidget(Warnschwellen, 0, 0, Qt::AlignTop);
     g->addLayout(Rechts, 0, 1);
-    g->addWidget(GroupBox_Sonderfunktionen, 1, 0, 1, 2);
-    g->setRowStretch(2, 1);
+    g->addWidget(Label_Erklaerung_Gasdichte, 1, 0, 1, 2);
+    g->addWidget(GroupBox_Sonderfunktionen, 2, 0, 1, 2);
+    g->setRowStretch(3, 1);
     g->setColumnStretch(2, 1);
 
     connect(CheckBox_pO2_weiterrechnen, &QCheckBox::toggled, this, [this](bool an) {
@@ -770,6 +809,13 @@ Seite_Grenzwerte::Seite_Grenzwerte(QWidget* parent) : QWidget(parent) {
         W::Warnungen_reduzieren = an;
         emit geaendert();
     });
+    for (auto [Feld, Wert] :
+         {std::pair{SpinEdit_Gasdichte_Warnung, &Unit_Formeln::g_pro_L_Gasdichte_Warnung},
+          std::pair{SpinEdit_Gasdichte_Maximum, &Unit_Formeln::g_pro_L_Gasdichte_Maximum}})
+        connect(Feld, &QDoubleSpinBox::valueChanged, this, [this, Wert](double x) {
+            *Wert = static_cast<float>(x);
+            emit geaendert();
+        });
     Beschriftungen_anwenden(this);
     Anzeigen();
 }
@@ -790,6 +836,11 @@ void Seite_Grenzwerte::Anzeigen() {
     Label_WayPoints_Max->setText(Q(t.WayPoints_Max));
     Label_Gase_Max->setText(Q(t.Gase_Max));
     Label_Kabinendruck->setText(Q(t.mbar_Kabinendruck));
+    Label_Gasdichte_Warnung->setText(T("Gasdichte Warnung (g/l) =", "Gas density warning (g/l) ="));
+    Label_Gasdichte_Maximum->setText(T("Gasdichte Maximum (g/l) =", "Gas density maximum (g/l) ="));
+    SpinEdit_Gasdichte_Warnung->setValue(Unit_Formeln::g_pro_L_Gasdichte_Warnung);
+    SpinEdit_Gasdichte_Maximum->setValue(Unit_Formeln::g_pro_L_Gasdichte_Maximum);
+    Label_Erklaerung_Gasdichte->setText(Q(t.Erklaerung_Gasdichte_OTU));
     CheckBox_pO2_weiterrechnen->setChecked(Unit_Sauerstofftoxizitaet::pO2_weiterrechnen);
     GroupBox_Sonderfunktionen->setTitle(T("Sonderfunktionen", "Special functions"));
     CheckBox_Warnungen_reduzieren->setChecked(W::Warnungen_reduzieren);

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,11 @@ class Seite_Gasverbrauch : public QWidget {
     QTabWidget* PageControl_Gasverbrauch = nullptr;
     QSpinBox* SpinEdit_AMV = nullptr;
     QSpinBox* SpinEdit_AMV_Deko = nullptr;
+    // The minimum gas: two divers' stressed breathing and the time they take at depth.
+    QLabel* Label_Stress_Faktor = nullptr;
+    QDoubleSpinBox* SpinEdit_Stress_Faktor = nullptr;
+    QLabel* Label_Problemloesezeit = nullptr;
+    QDoubleSpinBox* SpinEdit_Problemloesezeit = nullptr;
     QComboBox* ComboBox_CCR_O2_Verbrauch = nullptr;
     QSpinBox* SpinEdit_CCR_Volumen = nullptr;
     QLineEdit* Edit_CCR_Setpoint = nullptr;
@@ -177,6 +183,11 @@ class Seite_Grenzwerte : public QWidget {
     QLabel* Label_OTU_Max = nullptr;
     QLabel* Label_Gegendiff_max = nullptr;
     QLabel* Label_Gegendiff_min = nullptr;
+    QLabel* Label_Gasdichte_Warnung = nullptr;
+    QDoubleSpinBox* SpinEdit_Gasdichte_Warnung = nullptr; // g/l
+    QLabel* Label_Gasdichte_Maximum = nullptr;
+    QDoubleSpinBox* SpinEdit_Gasdichte_Maximum = nullptr;
+    QLabel* Label_Erklaerung_Gasdichte = nullptr;
     QLabel* Label_Grundzeit_Max = nullptr;
     QLabel* Label_Tauchzeit_Max = nullptr;
     QLabel* Label_Tiefe_Max = nullptr;

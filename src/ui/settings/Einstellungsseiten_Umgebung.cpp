@@ -4,6 +4,7 @@
 #include "core/Unit_Programm.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_Gasverbrauch.hpp"
+#include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "physics/Unit_Gewebe_barL.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
@@ -447,13 +448,15 @@ Seite_RuntimeTabelle::Seite_RuntimeTabelle(QWidget* parent) : QWidget(parent) {
     CheckBox_pO2 = benannt(new QCheckBox("p(O2)", Gruppe), "CheckBox_pO2");
     CheckBox_CNS = benannt(new QCheckBox("CNS %", Gruppe), "CheckBox_CNS");
     CheckBox_System = benannt(new QCheckBox(Gruppe), "CheckBox_System", 208);
+    CheckBox_Gasdichte = benannt(new QCheckBox(Gruppe), "CheckBox_Gasdichte");
     // in the order of Unit_Einstellungen::Tabellenspalte
     Spalten = {CheckBox_Aufstieg_zwischen_Deko,
                CheckBox_Zeit_auf_Tiefe,
                CheckBox_Uhrzeit,
                CheckBox_pO2,
                CheckBox_CNS,
-               CheckBox_System};
+               CheckBox_System,
+               CheckBox_Gasdichte};
     for (std::size_t i = 0; i < Spalten.size(); ++i) {
         v->addWidget(Spalten[i]);
         connect(Spalten[i], &QCheckBox::toggled, this,
@@ -476,5 +479,6 @@ void Seite_RuntimeTabelle::Anzeigen() {
     Ladesperre Sperre(this);
     for (std::size_t i = 0; i < Spalten.size(); ++i)
         Spalten[i]->setChecked(E::Tabellenspalte_an(static_cast<E::Tabellenspalte>(i)));
+    CheckBox_Gasdichte->setText(Q(Unit_Tools::Text_waehlen("Gasdichte (g/l)", "Gas density (g/l)")));
     SpinEdit_Nachkommastellen->setValue(Unit_Report::RunTimeTable_NachKomma);
 }

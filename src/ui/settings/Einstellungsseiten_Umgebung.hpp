@@ -147,6 +147,7 @@ class Seite_RuntimeTabelle : public QWidget {
     QCheckBox* CheckBox_pO2 = nullptr;
     QCheckBox* CheckBox_CNS = nullptr;
     QCheckBox* CheckBox_System = nullptr;
+    QCheckBox* CheckBox_Gasdichte = nullptr;
     QSpinBox* SpinEdit_Nachkommastellen = nullptr;
 
   private:

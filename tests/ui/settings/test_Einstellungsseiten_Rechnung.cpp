@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +169,8 @@ class test_Einstellungsseiten_Rechnung : public QObject {
         s.CheckBox_Gaswechsel_warten->setChecked(true);
         QVERIFY(Unit_AustauchPlanung::Gaswechsel_warten_OK);
         QVERIFY(s.SpinEdit_Gaswechsel_warten->isEnabled());
+        s.SpinEdit_Stress_Faktor->setValue(3.5);
+        QCOMPARE(Unit_Gasverbrauch::Stress_Faktor, 3.5f);
 
         Oberflaeche.Antwort_Frage = false;
         s.BitBtn_Gasverbrauch_Standard->click();
@@ -181,6 +184,7 @@ class test_Einstellungsseiten_Rechnung : public QObject {
         QCOMPARE(s.Edit_p_H2O->text(), QString("0.06270"));
         QVERIFY(!Unit_AustauchPlanung::Gaswechsel_warten_OK);
         QCOMPARE(s.RadioGroup_SCR_Formel->Eintrag(), 1);
+        QCOMPARE(s.SpinEdit_Stress_Faktor->value(), 2.0);
     }
 
     void Modellwahl_laedt_das_Modell_und_Anschauen_zeigt_es() {

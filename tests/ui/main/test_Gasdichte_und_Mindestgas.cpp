@@ -1,0 +1,180 @@
+// A diver works with the gas density and the minimum gas through the windows: the limits and the
+// stress figures set on the settings pages change the warnings and the consumption page after
+// Ascend, the status panel shows the density of the gas at the time cursor, and the runtime table
+// shows a density column when its setting is on and is unchanged when it is off.
+#include "commands/Unit_Programmstart.hpp"
+#include "core/Unit_WayPoints.hpp"
+#include "lang/Unit_Tools.hpp"
+#include "lang/Unit_UI.hpp"
+#include "physics/Unit_Formeln.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
+#include "ui/main/Graph_Tauchgang.hpp"
+#include "ui/main/Statusanzeige.hpp"
+#include "ui/main/T_Form_main.hpp"
+#include "ui/settings/T_Form_Einstellungen.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+
+namespace W = Unit_WayPoints;
+
+class Testoberflaeche : public Unit_UI::Headless {
+  public:
+    T_Form_main* Fenster = nullptr;
+    void Textpuffer_geaendert(const std::string& Name) override {
+        if (Fenster) Fenster->Textpuffer_geaendert(Name);
+    }
+};
+
+class test_Gasdichte_und_Mindestgas : public QObject {
+    Q_OBJECT
+    Testoberflaeche Oberflaeche;
+    std::unique_ptr<T_Form_main> f;
+
+    template <typename T> T* finden(QObject* In, const char* Name) {
+        T* w = In->findChild<T*>(Name);
+        if (!w) qFatal("control %s not found", Name);
+        return w;
+    }
+
+    QString Text(const char* Memo) { return finden<QPlainTextEdit>(f.get(), Memo)->toPlainText(); }
+
+    void planen(const char* Beispiel) {
+        Oberflaeche.Antwort_Datei =
+            QString("%1/Example_dives/%2.dec").arg(BRELUNE_DATEN, Beispiel).toStdString();
+        finden<QAction>(f.get(), "Aktion_Tauchgang_laden")->trigger();
+        Oberflaeche.Meldungen.clear(); // the dive's comment
+        Austauchen();
+    }
+
+    void Austauchen() { finden<QPushButton>(f.get(), "BitBtn_Austauchen")->click(); }
+
+    void Dialogfeld(const char* Name, double Wert) {
+        finden<QDoubleSpinBox>(f->Einstellungsdialog, Name)->setValue(Wert);
+    }
+
+    // "Minimum gas  =  2259.0 barL = ..." of the consumption page.
+    double Mindestgas_barL() {
+        const auto m = QRegularExpression("Mindestgas +=\\s*([0-9.]+) barL").match(Text("Memo_Gasverbrauch"));
+        if (!m.hasMatch()) qFatal("no minimum gas on the consumption page");
+        return m.captured(1).toDouble();
+    }
+
+    static QStringList Tabelle(const QString& Text) {
+        QStringList Zeilen = Text.split('\n');
+        while (!Zeilen.isEmpty() && !Zeilen.front().trimmed().startsWith("Tiefe")) Zeilen.pop_front();
+        return Zeilen;
+    }
+
+  private slots:
+    void init() {
+        Unit_Tools::Sprache = 0;
+        Unit_Tools::Dezimaltrennzeichen_setzen('.');
+        Unit_UI::UI_setzen(&Oberflaeche);
+        Oberflaeche.Zuruecksetzen();
+        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
+        f = std::make_unique<T_Form_main>();
+        Oberflaeche.Fenster = f.get();
+    }
+    void cleanup() {
+        Oberflaeche.Fenster = nullptr;
+        f.reset();
+        Unit_UI::UI_setzen(nullptr);
+    }
+
+    // Air at 40 m is about 6.4 g/l: beyond the default maximum; with the limits raised on the
+    // limits page only the plain warning is left. A stress factor of 3 instead of 2 makes the
+    // minimum gas half as large again, and each minute more to solve the problem costs the two
+    // divers' stressed breathing at the deepest point.
+    void Grenzwerte_und_Stress_auf_den_Einstellungsseiten() {
+        planen("Air_40m_25min");
+        QVERIFY(Text("Memo_Warnung").contains("GASDICHTE > 6.2 g/l"));
+        const double Mindestgas = Mindestgas_barL();
+
+        Dialogfeld("SpinEdit_Gasdichte_Maximum", 7.0);
+        Dialogfeld("SpinEdit_Gasdichte_Warnung", 6.0);
+        Dialogfeld("SpinEdit_Stress_Faktor", 3.0);
+        Austauchen();
+        QCOMPARE(Unit_Formeln::g_pro_L_Gasdichte_Maximum, 7.0f);
+        QVERIFY(!Text("Memo_Warnung").contains("GASDICHTE"));
+        QVERIFY(Text("Memo_Warnung").contains("Gasdichte > 6.0 g/l"));
+        QVERIFY(qAbs(Mindestgas_barL() - 1.5 * Mindestgas) < 0.2);
+
+        Dialogfeld("SpinEdit_Problemloesezeit", 2.0);
+        Austauchen();
+        const double eine_Minute = 2 * 3.0 * 20 * Unit_Formeln::bar_Umgebung_aus(40); // 2 divers, RMV 20
+        QVERIFY(qAbs(Mindestgas_barL() - 1.5 * Mindestgas - eine_Minute) < 0.2);
+    }
+
+    // Tx18/45 at 60 m is denser than the warning (5.2 g/l) and lighter than the maximum.
+    void Statusfeld_zeigt_die_Dichte_am_Zeitcursor() {
+        planen("Trimix_60m_25min");
+        auto* Graph = finden<Graph_Tauchgang>(f.get(), "CWGraph_Tauchgang");
+        QTest::keyClick(Graph, Qt::Key_Home);
+        for (int k = 0; k < 10; ++k) QTest::keyClick(Graph, Qt::Key_Up);
+        QCOMPARE(W::min_Runtime, 10.0L);
+        const float Dichte =
+            Unit_Formeln::g_pro_L_Gasdichte(W::sData[Unit_Tauchgangszustand::sData_Index(10)]);
+        QVERIFY(Dichte > 5.2f && Dichte < 6.2f);
+        const QLineEdit* Feld = f->Statusfeld->Edit_Gasdichte;
+        QCOMPARE(Feld->text(), QString::number(Dichte, 'f', 2) + " g/l");
+        QVERIFY(Feld->palette().color(QPalette::Base) != f->Statusfeld->palette().color(QPalette::Base));
+
+        QTest::keyClick(Graph, Qt::Key_Home); // at the surface the gas is light
+        QCOMPARE(Feld->text(),
+                 QString::number(Unit_Formeln::g_pro_L_Gasdichte(W::sData[0]), 'f', 2) + " g/l");
+        QCOMPARE(Feld->palette().color(QPalette::Base), f->Statusfeld->palette().color(QPalette::Base));
+    }
+
+    // The column is off by default: the table is the one without it. Switched on, each row
+    // carries the density of its gas at its depth; switched off again, the table is as before.
+    void Dichtespalte_der_Runtime_Tabelle() {
+        planen("Trimix_60m_25min");
+        const QString ohne = Text("Memo_RunTimeTabelle");
+        auto* Schalter = finden<QCheckBox>(f->Einstellungsdialog, "CheckBox_Gasdichte");
+        QVERIFY(!Schalter->isChecked());
+        QVERIFY(!ohne.contains("Dichte"));
+
+        Schalter->setChecked(true); // the memo follows with the next repaint
+        QTRY_VERIFY(Text("Memo_RunTimeTabelle").contains("Dichte"));
+        const QStringList mit = Tabelle(Text("Memo_RunTimeTabelle"));
+        const int Spalte = static_cast<int>(mit.front().indexOf("Dichte"));
+        // Each row: the density of the sample at its runtime, as the warnings and the JSON judge it.
+        int Zeilen = 0, Wechsel = 0;
+        for (const QString& z : mit.mid(3)) {
+            if (z.trimmed().isEmpty()) break;
+            const int k = Unit_Tauchgangszustand::sData_Index(z.mid(7, 8).toFloat());
+            QVERIFY(k >= 0);
+            const auto& Sample = W::sData[static_cast<std::size_t>(k)];
+            float Dichte = Unit_Formeln::g_pro_L_Gasdichte(Sample);
+            // A switch row: its sample still breathes the gas before, the row shows its new gas.
+            const QString Gas = z.mid(15, 13).trimmed();
+            if (z.contains("Gaswechsel")) {
+                QVERIFY(Gas == "EAN50" || Gas == "O2");
+                const float f_O2 = Gas == "O2" ? 1.0f : 0.5f;
+                Dichte = Unit_Formeln::g_pro_L_Gasdichte(f_O2, 1 - f_O2, 0,
+                                                         Unit_Formeln::bar_Umgebung_aus(Sample.m_Wasser));
+                Wechsel += 1;
+            }
+            QCOMPARE(z.mid(Spalte, 8).trimmed(), QString::number(Dichte, 'f', 2));
+            Zeilen += z.startsWith(" 60.00 ") && Dichte > 5.2f;
+        }
+        QCOMPARE(Zeilen, 2); // the end of the descent and of the bottom phase
+        QCOMPARE(Wechsel, 2);
+
+        Schalter->setChecked(false);
+        QTRY_COMPARE(Text("Memo_RunTimeTabelle"), ohne);
+    }
+};
+
+QTEST_MAIN(test_Gasdichte_und_Mindestgas)
+#include "test_Gasdichte_und_Mindestgas.moc"
