@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -31,9 +32,18 @@ class Stille_Oberflaeche : public Unit_UI::Oberflaeche {
   public:
     explicit Stille_Oberflaeche(Unit_UI::Oberflaeche& Fenster) : Fenster(Fenster) {}
     std::string erstes_Problem;
+    std::string letzte_Info;
 
     void Meldung(Meldungsart Art, const std::string& Text) override {
-        if (Art != Meldungsart::Info && erstes_Problem.empty()) erstes_Problem = Text;
+        if (Art == Meldungsart::Info)
+            letzte_Info = Text;
+        else if (erstes_Problem.empty())
+            erstes_Problem = Text;
+    }
+    std::string Grund() const {
+        if (!erstes_Problem.empty()) return erstes_Problem;
+        return letzte_Info.empty() ? Text_waehlen("Berechnung abgebrochen", "calculation cancelled")
+                                   : letzte_Info;
     }
     bool Frage(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> Eingabe(const std::string&, const std::string&, const std::string&) override {
@@ -112,15 +122,18 @@ void neu_beschriften(const std::vector<W::WayPoint_Type>& vorher) {
             W::WayPoint[i].Aktion = Beschriftung(jetzt, i);
 }
 
-// Every segment of the entered points as Dive would take it: time runs on, depth and runtime
-// within their limits, no faster than the descent and ascent limits.
-bool Punkte_gueltig() {
-    for (int32_t i = 1; i <= W::WayPoint_letzter_Eingabe; ++i) {
-        const auto &a = Punkt(i - 1), &b = Punkt(i);
+// Every segment of the entered points as Dive would take it: time runs on, no faster than the
+// descent and ascent limits, a changed point within the limits of depth and runtime (a loaded dive
+// may lie beyond them already).
+bool Punkte_gueltig(const std::vector<W::WayPoint_Type>& vorher) {
+    for (std::size_t i = 1; i < vorher.size(); ++i) {
+        const auto &a = W::WayPoint[i - 1], &b = W::WayPoint[i];
         const float dt = b.min_Runtime - a.min_Runtime, dm = b.m_Wasser - a.m_Wasser;
-        if (dt <= 0 || b.min_Runtime > Unit_Main::min_Runtime_Grenze ||
-            b.m_Wasser > Unit_Main::m_Wasser_Grenze || b.m_Wasser < 0 ||
-            dm > Unit_Main::v_Abstieg_Grenze * dt || -dm > Unit_Main::v_Aufstieg_Grenze * dt)
+        const bool zu_lang =
+            b.min_Runtime > Unit_Main::min_Runtime_Grenze && b.min_Runtime > vorher[i].min_Runtime;
+        const bool zu_tief = b.m_Wasser > Unit_Main::m_Wasser_Grenze && b.m_Wasser > vorher[i].m_Wasser;
+        if (dt <= 0 || zu_lang || zu_tief || b.m_Wasser < 0 || dm > Unit_Main::v_Abstieg_Grenze * dt ||
+            -dm > Unit_Main::v_Aufstieg_Grenze * dt)
             return false;
     }
     return true;
@@ -128,20 +141,18 @@ bool Punkte_gueltig() {
 
 // The bottom phase ends at the last entered point at the deepest depth: from there on the points
 // come min later.
-bool Grundzeit_aendern(float min) {
+void Grundzeit_aendern(float min) {
     const float m = m_tiefster_Punkt();
     int32_t d = W::WayPoint_letzter_Eingabe;
     while (d > 1 && Punkt(d).m_Wasser != m) --d;
     for (int32_t i = d; i <= W::WayPoint_letzter_Eingabe; ++i) Punkt(i).min_Runtime += min;
-    return Punkte_gueltig();
 }
 
 // Every entered point at the deepest depth goes m deeper; the times stay.
-bool Tiefe_aendern(float m) {
+void Tiefe_aendern(float m) {
     const float m_max = m_tiefster_Punkt();
     for (int32_t i = 1; i <= W::WayPoint_letzter_Eingabe; ++i)
         if (Punkt(i).m_Wasser == m_max) Punkt(i).m_Wasser += m;
-    return Punkte_gueltig();
 }
 
 // The gas switch table without gas's rows; the rows left are filled up as the window fills them.
@@ -179,6 +190,7 @@ std::string Gasname(int32_t Gas) {
 // Plans the entered points as they now stand; the reason when no plan came of it.
 std::string Planen(Stille_Oberflaeche& Stille) {
     Stille.erstes_Problem.clear();
+    Stille.letzte_Info.clear();
     try {
         Unit_Main::Plan_rechnen(false);
     } catch (const Unit_UI::Befehl_abgebrochen& e) {
@@ -187,9 +199,7 @@ std::string Planen(Stille_Oberflaeche& Stille) {
     if (Unit_Main::pO2_ausserhalb_der_Tabelle())
         return Text_waehlen("ein Gas jenseits seiner MOD (pO2 außerhalb der NOAA Tabelle)",
                             "a gas beyond its MOD (pO2 outside the NOAA table)");
-    if (Unit_Tauchgangsberechnung::Berechnung_abgebrochen)
-        return Stille.erstes_Problem.empty() ? Text_waehlen("Berechnung abgebrochen", "calculation cancelled")
-                                             : Stille.erstes_Problem;
+    if (Unit_Tauchgangsberechnung::Berechnung_abgebrochen) return Stille.Grund();
     return "";
 }
 
@@ -212,15 +222,15 @@ std::string ungueltig() {
 
 // The entered dive changed by aendern, its changed segments labelled anew; false when Dive would
 // not take the points so.
-bool geaendert(const Eingabe_Stand& Stand, const std::function<bool()>& aendern) {
-    if (!aendern()) return false;
+bool geaendert(const Eingabe_Stand& Stand, const std::function<void()>& aendern) {
+    aendern();
     neu_beschriften(Stand.Punkte);
-    return true;
+    return Punkte_gueltig(Stand.Punkte);
 }
 
 // One contingency plan: the entered dive changed by aendern, planned, then put back.
 K::Plan Kontingenzplan(K::Plan p, const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille,
-                       const std::function<bool()>& aendern) {
+                       const std::function<void()>& aendern) {
     p.Grund = geaendert(Stand, aendern) ? Planen(Stille) : ungueltig();
     if (p.Grund.empty()) Ergebnis_lesen(p);
     Stand.zurueck();
@@ -229,7 +239,7 @@ K::Plan Kontingenzplan(K::Plan p, const Eingabe_Stand& Stand, Stille_Oberflaeche
 
 // The total runtime of the dive changed by aendern, none when it cannot be planned.
 std::optional<float> Laufzeit(const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille,
-                              const std::function<bool()>& aendern) {
+                              const std::function<void()>& aendern) {
     std::optional<float> t;
     if (geaendert(Stand, aendern) && Planen(Stille).empty()) t = Punkt(W::WayPoint_Anzahl).min_Runtime;
     Stand.zurueck();
@@ -237,9 +247,9 @@ std::optional<float> Laufzeit(const Eingabe_Stand& Stand, Stille_Oberflaeche& St
 }
 
 std::optional<float> Variation(const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille,
-                               const std::function<bool(float)>& aendern) {
-    const auto plus = Laufzeit(Stand, Stille, [&] { return aendern(1); });
-    const auto minus = Laufzeit(Stand, Stille, [&] { return aendern(-1); });
+                               const std::function<void(float)>& aendern) {
+    const auto plus = Laufzeit(Stand, Stille, [&] { aendern(1); });
+    const auto minus = Laufzeit(Stand, Stille, [&] { aendern(-1); });
     if (!plus || !minus) return std::nullopt;
     return (*plus - *minus) / 2;
 }
@@ -254,15 +264,13 @@ K::Plan Plan_der_Art(K::Planart Art, const std::string& Gas = "") {
 void alle_berechnen(const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille) {
     const auto min = static_cast<float>(K::min_Kontingenz_Zeit),
                m = static_cast<float>(K::m_Kontingenz_Tiefe);
-    K::Plaene.push_back(Kontingenzplan(Plan_der_Art(K::Planart::laenger), Stand, Stille,
-                                       [&] { return Grundzeit_aendern(min); }));
     K::Plaene.push_back(
-        Kontingenzplan(Plan_der_Art(K::Planart::tiefer), Stand, Stille, [&] { return Tiefe_aendern(m); }));
+        Kontingenzplan(Plan_der_Art(K::Planart::laenger), Stand, Stille, [&] { Grundzeit_aendern(min); }));
+    K::Plaene.push_back(
+        Kontingenzplan(Plan_der_Art(K::Planart::tiefer), Stand, Stille, [&] { Tiefe_aendern(m); }));
     if (Punkt(W::WayPoint_letzter_Eingabe).Tauchgeraet == 1 && !U::Bail_Out) {
-        K::Plaene.push_back(Kontingenzplan(Plan_der_Art(K::Planart::Bail_Out), Stand, Stille, [] {
-            U::Bail_Out = true;
-            return true;
-        }));
+        K::Plaene.push_back(
+            Kontingenzplan(Plan_der_Art(K::Planart::Bail_Out), Stand, Stille, [] { U::Bail_Out = true; }));
     } else {
         for (const int32_t Gas : Aufstiegsgase()) {
             K::Plaene.push_back(

@@ -66,12 +66,12 @@ std::string Zusammenfassungszeile(const Plan& p) {
 
 std::string Variationen_Zeile() {
     if (!berechnet) return "";
-    const auto Wert = [](const std::optional<float>& v) {
-        return v ? Zahl(*v, 2) : Text_waehlen("nicht planbar", "cannot be planned");
+    const auto Wert = [](const std::optional<float>& v, const std::string& Einheit) {
+        return v ? Zahl(*v, 2) + Einheit : Text_waehlen("nicht planbar", "cannot be planned");
     };
     return Text_waehlen("   Laufzeit je min Grundzeit = ", "   runtime per min of bottom time = ") +
-           Wert(Variationen.min_pro_min) + " min/min" +
-           Text_waehlen(", je m Tiefe = ", ", per m of depth = ") + Wert(Variationen.min_pro_m) + " min/m";
+           Wert(Variationen.min_pro_min, " min/min") +
+           Text_waehlen(", je m Tiefe = ", ", per m of depth = ") + Wert(Variationen.min_pro_m, " min/m");
 }
 
 void Abschnitt_schreiben(Unit_Textpuffer::Textpuffer& Puffer) {
