@@ -161,59 +161,51 @@ TEST_F(Kontingenz, Hauptplan_bleibt_mit_und_ohne_Kontingenzplaene_derselbe) {
 
 // Each contingency plan is the dive planned by hand with the change made in the entries.
 TEST_F(Kontingenz, Kontingenzplaene_gleichen_dem_von_Hand_geaenderten_Tauchgang) {
+    // The trimix dive entered by hand: the gas-switch rows, the bottom depth and end, the apparatus.
     struct Fall {
         const char* Name;
         K::Planart Art;
         const char* Gas;
-        std::function<void()> von_Hand;
+        Tiefentabelle_Type Gaswechsel;
+        const char *m, *min;
+        const Tauchgang& Vorlage;
+        bool Bail_Out;
     };
+    const Tiefentabelle_Type beide = Tiefentabelle_gleich(21, 4);
+    const Tiefentabelle_Type nur_O2 = Tiefentabelle_gleich(6, 6);
+    Tiefentabelle_Type mit_O2 = beide;
+    mit_O2.Zeile[0] = {6, 6};
     const std::vector<Fall> Faelle = {
-        {"ohne EAN50", K::Planart::Gasverlust, "EAN50",
-         [] {
-             U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {6, 6}, {6, 6}, {6, 6}, {6, 6}, {6, 6}}};
-             M::Gas_waehlen(11);
-             M::Tauchen("3", "60");
-             M::Tauchen("25", "60");
-         }},
-        {"ohne O2", K::Planart::Gasverlust, "O2",
-         [] {
-             U::Aufstieg_Gaswechsel.Zeile = {{{21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
-             M::Gas_waehlen(11);
-             M::Tauchen("3", "60");
-             M::Tauchen("25", "60");
-         }},
-        {"laenger", K::Planart::laenger, "",
-         [] {
-             Aufstiegsgase(21, 6);
-             M::Gas_waehlen(11);
-             M::Tauchen("3", "60");
-             M::Tauchen("30", "60");
-         }},
-        {"tiefer", K::Planart::tiefer, "",
-         [] {
-             Aufstiegsgase(21, 6);
-             M::Gas_waehlen(11);
-             M::Tauchen("3", "64");
-             M::Tauchen("25", "64");
-         }},
+        {"ohne EAN50", K::Planart::Gasverlust, "EAN50", nur_O2, "60", "25", Trimix, false},
+        {"ohne O2", K::Planart::Gasverlust, "O2", beide, "60", "25", Trimix, false},
+        {"laenger", K::Planart::laenger, "", mit_O2, "60", "30", Trimix, false},
+        {"tiefer", K::Planart::tiefer, "", mit_O2, "64", "25", Trimix, false},
+        {"Bail-out", K::Planart::Bail_Out, "", mit_O2, "45", "40", CCR, true},
     };
     K::min_Kontingenz_Zeit = 5;
     K::m_Kontingenz_Tiefe = 4;
     for (const auto& f : Faelle) {
         SCOPED_TRACE(f.Name);
-        planen(Trimix, true);
+        planen(f.Vorlage, true);
         const K::Plan* p = Plan_finden(f.Art, f.Gas);
-        ASSERT_NE(p, nullptr) << K::Plaene.size() << " " << (K::Plaene.empty() ? "" : K::Plaene.back().Gas);
+        ASSERT_NE(p, nullptr);
         const K::Plan Kontingenzplan = *p;
         EXPECT_EQ(Kontingenzplan.Grund, "");
-        M::Neuer_Tauchgang();
-        U::Aufstieg_Gaswechsel_OK = true;
-        f.von_Hand();
-        K::Kontingenzplaene_an = false;
-        M::Austauchen_Klick();
+        planen({"von Hand",
+                [&f] {
+                    f.Vorlage.eingeben();
+                    M::Letzten_Wegpunkt_loeschen();
+                    M::Letzten_Wegpunkt_loeschen();
+                    M::Tauchen("3", f.m);
+                    M::Tauchen(f.min, f.m);
+                    U::Aufstieg_Gaswechsel = f.Gaswechsel;
+                    U::Bail_Out = f.Bail_Out;
+                }},
+               false);
         EXPECT_EQ(Kontingenzplan.Tabelle, Unit_Report::Runtime_Tabelle_Zeilen());
         EXPECT_EQ(Kontingenzplan.min_Runtime, Laufzeit());
         EXPECT_EQ(Kontingenzplan.min_Aufstieg, U::min_Aufstiegszeit);
+        U::Bail_Out = false;
     }
 }
 
