@@ -35,6 +35,7 @@ class Stille_Oberflaeche : public Unit_UI::Oberflaeche {
     std::string letzte_Info;
 
     void Meldung(Meldungsart Art, const std::string& Text) override {
+        if (Unit_Main::Abbruch_verlangt) return Fenster.Meldung(Art, Text); // the user's cancel
         if (Art == Meldungsart::Info)
             letzte_Info = Text;
         else if (erstes_Problem.empty())
@@ -187,15 +188,21 @@ std::string Gasname(int32_t Gas) {
     return Unit_Gasgemisch_BestMix::Gasgemisch[static_cast<std::size_t>(Gas)].Name;
 }
 
+// A cancel click ends the contingency plans; Ascend goes on with the plan itself.
+struct Abgebrochen {};
+
 // Plans the entered points as they now stand; the reason when no plan came of it.
 std::string Planen(Stille_Oberflaeche& Stille) {
     Stille.erstes_Problem.clear();
     Stille.letzte_Info.clear();
+    std::string Tabelle_voll;
     try {
         Unit_Main::Plan_rechnen(false);
     } catch (const Unit_UI::Befehl_abgebrochen& e) {
-        return e.what();
+        Tabelle_voll = e.what();
     }
+    if (Unit_Main::Abbruch_verlangt) throw Abgebrochen{};
+    if (!Tabelle_voll.empty()) return Tabelle_voll;
     if (Unit_Main::pO2_ausserhalb_der_Tabelle())
         return Text_waehlen("ein Gas jenseits seiner MOD (pO2 außerhalb der NOAA Tabelle)",
                             "a gas beyond its MOD (pO2 outside the NOAA table)");
@@ -295,6 +302,9 @@ void Kontingenzplaene_berechnen() {
     Unit_UI::UI_setzen(&Stille);
     try {
         alle_berechnen(Stand, Stille);
+    } catch (const Abgebrochen&) {
+        K::Vergessen();
+        Stand.zurueck();
     } catch (...) {
         Unit_UI::UI_setzen(&Fenster);
         Stand.zurueck();

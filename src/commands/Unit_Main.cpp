@@ -544,6 +544,8 @@ void Letzten_Wegpunkt_loeschen() {
     Unit_UI::UI().Status_geaendert();
 }
 
+bool Abbruch_verlangt = false;
+
 void Plan_rechnen(bool Texte) {
     const Atemgeraet gemerkt = Atemgeraet_merken();
     W::Startzustand_holen();
@@ -580,6 +582,7 @@ float CNS_Prozent_max() {
 
 void Austauchen_Klick() {
     if (Berechnung_laeuft) {
+        Abbruch_verlangt = true;
         T::Berechnung_abgebrochen = true;
         Unit_Tools::Meldung_Problem("Berechnung wird abgebrochen !", "Calculation cancelled !");
         return;
@@ -589,6 +592,7 @@ void Austauchen_Klick() {
         return;
     }
     Berechnung_aktiv(true);
+    Abbruch_verlangt = false;
     Unit_Kontingenz::Kontingenzplaene_berechnen();
     Tauchgang_gespeichert = false;
     Plan_rechnen(true);

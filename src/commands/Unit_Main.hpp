@@ -80,6 +80,8 @@ void Letzten_Wegpunkt_loeschen();
 // The Ascend button: computes, or cancels the calculation running. The contingency plans come
 // first, so the dive they leave in memory is the plan itself.
 void Austauchen_Klick();
+// The Ascend button was clicked to cancel the calculation running.
+extern bool Abbruch_verlangt;
 // Ascend's calculation of the entered points from the start state; with Texte also the pages,
 // the summary and the reports, without them only the waypoints, samples and tissues.
 void Plan_rechnen(bool Texte);

@@ -1,4 +1,5 @@
 #include "commands/Unit_Main.hpp"
+#include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
@@ -275,4 +276,27 @@ TEST_F(Kontingenz, Plan_der_nicht_geht_nennt_seinen_Grund) {
         EXPECT_EQ(K::Zusammenfassungszeile(*p), "nicht planbar: " + p->Grund);
         EXPECT_EQ(Plan_finden(K::Planart::laenger)->Grund, "");
     }
+}
+
+// A cancel click while the contingency plans are computed ends them, with its message; the plan
+// itself is computed as without them.
+TEST_F(Kontingenz, Abbruch_beendet_die_Kontingenzplaene) {
+    struct Klick : Unit_UI::Headless {
+        bool geklickt = false;
+        void Nachrichten_verarbeiten() override {
+            if (!M::Berechnung_laeuft || geklickt) return;
+            geklickt = true;
+            M::Austauchen_Klick();
+        }
+    } Fenster;
+    Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = true; // events run at every sample
+    planen(CCR, false);
+    const auto ohne = Abbild();
+    Unit_UI::UI_setzen(&Fenster);
+    planen(CCR, true);
+    Unit_UI::UI_setzen(&Oberflaeche);
+    EXPECT_TRUE(Fenster.geklickt);
+    EXPECT_FALSE(K::berechnet);
+    EXPECT_EQ(Fenster.Anzahl("Berechnung wird abgebrochen"), 1);
+    EXPECT_EQ(erster_Unterschied(Abbild(), ohne), "");
 }
