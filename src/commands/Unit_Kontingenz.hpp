@@ -9,7 +9,7 @@ namespace Unit_Kontingenz {
 // of these plans are not shown: the first problem is the reason a plan could not be made. The
 // entered points, the ascent gas table, the bail-out choice and the oxygen question's answer are
 // as they were afterwards; the computed dive in memory is the last plan, so Ascend computes its
-// own plan after this.
+// own plan after this. A cancel click ends them (none are kept) and cancels that plan too.
 void Kontingenzplaene_berechnen();
 
 } // namespace Unit_Kontingenz

@@ -468,6 +468,7 @@ void Folgetauchgang_starten(float Stunden) {
     Analyse_erlaubt = false;
     Tauchgang_gespeichert = true;
     Kommentare_leeren();
+    Unit_Kontingenzplaene::Vergessen();
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     // The clocks as the dive ended, its last row; the cursor may have moved the state elsewhere.
@@ -553,7 +554,7 @@ void Plan_rechnen(bool Texte) {
     Unit_Sauerstofftoxizitaet::pO2_Meldung = true;
     Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, false);
     Unit_Gasverbrauch::Gasverbrauch_zuruecksetzen();
-    T::Berechnung_abgebrochen = false;
+    T::Berechnung_abgebrochen = Abbruch_verlangt; // a cancel during the contingency plans holds here too
     Anzeigen_leeren();
     W::WayPoint_Anzahl = WayPoint_letzter_Eingabe;
     Eingabemarke = WayPoint_letzter_Eingabe;
@@ -643,6 +644,7 @@ void Zusammenfassung_schreiben() {
 }
 
 void Tauchgang_geladen() {
+    Unit_Kontingenzplaene::Vergessen(); // they belong to the dive before
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     W::Startzustand_sichern();

@@ -5,6 +5,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "reports/Unit_Kontingenzplaene.hpp"
 #include "reports/Unit_Report.hpp"
 #include "support/Testumgebung.hpp"
@@ -278,9 +279,9 @@ TEST_F(Kontingenz, Plan_der_nicht_geht_nennt_seinen_Grund) {
     }
 }
 
-// A cancel click while the contingency plans are computed ends them, with its message; the plan
-// itself is computed as without them.
-TEST_F(Kontingenz, Abbruch_beendet_die_Kontingenzplaene) {
+// A cancel click while the contingency plans are computed ends them, with its message, and
+// cancels the plan itself; the entered dive stays.
+TEST_F(Kontingenz, Abbruch_beendet_die_Kontingenzplaene_und_den_Plan) {
     struct Klick : Unit_UI::Headless {
         bool geklickt = false;
         void Nachrichten_verarbeiten() override {
@@ -290,13 +291,15 @@ TEST_F(Kontingenz, Abbruch_beendet_die_Kontingenzplaene) {
         }
     } Fenster;
     Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = true; // events run at every sample
-    planen(CCR, false);
-    const auto ohne = Abbild();
     Unit_UI::UI_setzen(&Fenster);
     planen(CCR, true);
     Unit_UI::UI_setzen(&Oberflaeche);
     EXPECT_TRUE(Fenster.geklickt);
     EXPECT_FALSE(K::berechnet);
     EXPECT_EQ(Fenster.Anzahl("Berechnung wird abgebrochen"), 1);
-    EXPECT_EQ(erster_Unterschied(Abbild(), ohne), "");
+    EXPECT_TRUE(Unit_Tauchgangsberechnung::Berechnung_abgebrochen);
+    EXPECT_EQ(Memo::Memo_Zusammenfassung.Zeilen.front(), "! Tauchgangsberechnung abgebrochen !");
+    ASSERT_EQ(W::WayPoint_letzter_Eingabe, 2);
+    EXPECT_EQ(W::WayPoint[2].min_Runtime, 40);
+    EXPECT_EQ(W::WayPoint[2].m_Wasser, 45);
 }
