@@ -7,6 +7,7 @@
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "reports/Unit_Report.hpp"
 
 #include <atomic>
@@ -42,6 +43,7 @@ void Start() {
     Unit_Saettigungsmodelle::Modell_He_aus_Liste(Unit_Saettigungsmodelle::Modell_He_Standard);
     Unit_Graph_Utilities::Tauchgangsgraphik_zeigen = false;
     M::Berichte_schreiben = nullptr;
+    Unit_Kontingenzplaene::Kontingenzplaene_an = false;   // the cases "mit_Kontingenzplaenen" switch them on
     Unit_AustauchPlanung::Aufstieg_Gaswechsel_OK = false; // each dive breathes only its own gases
     M::Neuer_Tauchgang();
 }
@@ -87,16 +89,22 @@ static void BM_Austauchen_Trimix(benchmark::State& state) {
 }
 BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 
-// The same with the runtime table, the report and the CSV report built afterwards.
+// The same with the runtime table, the report and the CSV report built afterwards; then also with
+// the contingency plans and the runtime variations (planned before the plan itself).
 static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
     Start();
     Unit_Main::Berichte_anmelden();
+    Unit_Kontingenzplaene::Kontingenzplaene_an = state.range(0) != 0;
     Aufstiegsgase();
     Tauchen(3, 60, 11);
     Tauchen(25, 60);
     for (auto _ : state) M::Austauchen_Klick();
 }
-BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)
+    ->ArgName("Kontingenzplaene")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 // A dive of about 1400 minutes (1030 at 12 m and its ascent of about 365) that nearly fills the
 // sample table.
@@ -109,11 +117,12 @@ static void BM_Austauchen_1400_min(benchmark::State& state) {
     Unit_Tauchgangsberechnung::Segment_anhaengen(1, false, false, 12, 1, 12, 1030);
     M::Eingabemarke = M::WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
     Unit_Main::Berichte_anmelden();
+    Unit_Kontingenzplaene::Kontingenzplaene_an = state.range(0) != 0;
     for (auto _ : state) M::Austauchen_Klick();
     state.counters["Samples"] = W::sData_Anzahl;
     state.counters["abgebrochen"] = Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
 }
-BENCHMARK(BM_Austauchen_1400_min)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Austauchen_1400_min)->ArgName("Kontingenzplaene")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A CCR dive: setpoint 1.3 on Tmx21/35 at 45 m for 40 min.
 static void BM_Austauchen_CCR(benchmark::State& state) {

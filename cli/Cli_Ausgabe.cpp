@@ -10,6 +10,7 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -178,6 +179,33 @@ json Mindestgas() {
             {"below_minimum", m.unterschritten}};
 }
 
+json Kontingenzplaene() {
+    namespace K = Unit_Kontingenzplaene;
+    json a = json::array();
+    for (const auto& p : K::Plaene) {
+        json Gase = json::array();
+        for (const auto& g : p.Gase) Gase.push_back({{"gas_name", g.Gas}, {"barL", Zahl(g.barL)}});
+        const bool gemacht = p.Grund.empty();
+        a.push_back({{"title", K::Titel(p)},
+                     {"planned", gemacht},
+                     {"reason", gemacht ? json(nullptr) : json(p.Grund)},
+                     {"summary", K::Zusammenfassungszeile(p)},
+                     {"runtime", gemacht ? Zahl(p.min_Runtime) : json(nullptr)},
+                     {"ascent_time", gemacht ? Zahl(p.min_Aufstieg) : json(nullptr)},
+                     {"first_stop_depth", gemacht ? Zahl(p.m_ErsterStop) : json(nullptr)},
+                     {"max_cns", gemacht ? Zahl(p.CNS_Prozent) : json(nullptr)},
+                     {"gases", Gase},
+                     {"runtime_table", p.Tabelle}});
+    }
+    return a;
+}
+
+json Variationen() {
+    const auto& v = Unit_Kontingenzplaene::Variationen;
+    const auto Wert = [](const std::optional<float>& x) { return x ? Zahl(*x) : json(nullptr); };
+    return {{"minutes_per_bottom_minute", Wert(v.min_pro_min)}, {"minutes_per_metre", Wert(v.min_pro_m)}};
+}
+
 json Analyse() {
     namespace A = Unit_Tauchgang_analysieren;
     const A::Analysewerte a = A::Analysewerte_berechnen();
@@ -207,8 +235,8 @@ json Vortauchgaenge = json::array();
 } // namespace
 
 const std::vector<std::string>& Ausgabenamen() {
-    static const std::vector<std::string> Namen = {"runtime", "summary",  "report", "csv", "log",
-                                                   "deco",    "warnings", "gas",    "json"};
+    static const std::vector<std::string> Namen = {"runtime", "summary",  "report", "csv",         "log",
+                                                   "deco",    "warnings", "gas",    "contingency", "json"};
     return Namen;
 }
 
@@ -231,6 +259,10 @@ std::string Json(bool abgebrochen, const std::vector<Unit_UI::Headless::Eintrag>
               {"summary", Zusammenfassung()}, {"gases", Gase()},
               {"minimum_gas", Mindestgas()},  {"messages", Meldungsliste(Meldungen)}};
     if (mit_Analyse) j["analysis"] = Analyse();
+    if (Unit_Kontingenzplaene::berechnet) {
+        j["contingencies"] = Kontingenzplaene();
+        j["variations"] = Variationen();
+    }
     if (!Vortauchgaenge.empty()) j["previous_dives"] = Vortauchgaenge;
     return j.dump(2, ' ', false, json::error_handler_t::replace);
 }
@@ -239,6 +271,12 @@ void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
               const std::vector<Unit_UI::Headless::Eintrag>& Meldungen, bool mit_Analyse) {
     if (Name == "json") {
         aus << Json(abgebrochen, Meldungen, mit_Analyse) << '\n';
+        return;
+    }
+    if (Name == "contingency") {
+        Memo::Textpuffer p;
+        Unit_Kontingenzplaene::Abschnitt_schreiben(p);
+        for (const auto& z : p.Zeilen) aus << z << '\n';
         return;
     }
     if (const auto* p = Puffer(Name))

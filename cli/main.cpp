@@ -254,8 +254,9 @@ void Einstellungsoptionen(CLI::App* Befehl, Optionen& o) {
 void Gemeinsame_Optionen(CLI::App* Befehl, Optionen& o) {
     Einstellungsoptionen(Befehl, o);
     Befehl
-        ->add_option("--output", o.Ausgabe,
-                     "comma-separated: runtime, summary, report, csv, log, deco, warnings, gas, json")
+        ->add_option(
+            "--output", o.Ausgabe,
+            "comma-separated: runtime, summary, report, csv, log, deco, warnings, gas, contingency, json")
         ->default_str("runtime");
     Befehl->add_option("--save", o.Speichern, "save the computed dive as a .dec file");
     auto* ja = Befehl->add_flag("--yes", o.ja, "answer yes to every question");

@@ -1,5 +1,7 @@
 #include "commands/Unit_Main.hpp"
 
+#include "commands/Unit_Kontingenz.hpp"
+
 #include "core/Unit_Graph_Utilities.hpp"
 #include "core/Unit_Textpuffer.hpp"
 #include "files/Unit_Save_Read.hpp"
@@ -19,6 +21,7 @@
 #include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "planning/Unit_Tauchgangszustand.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "reports/Unit_Report.hpp"
 
 #include <algorithm>
@@ -247,6 +250,7 @@ void Zusammenfassung_Tiefen(Memo::Textpuffer& p, const Extremwerte& e) {
     Zeile(p, "   Gesamt-Tauchzeit = ", "   total dive time  = ",
           Zahl_formatieren(5, 1, W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)].min_Runtime) +
               " min");
+    if (const std::string v = Unit_Kontingenzplaene::Variationen_Zeile(); !v.empty()) p.Zeile_anfuegen(v);
 }
 
 void Zusammenfassung_Gase(Memo::Textpuffer& p, const Extremwerte& e) {
@@ -415,6 +419,7 @@ void Neuer_Tauchgang() {
     Oberflaechenpause_h = 0;
     Vortauchgang.clear();
     Unit_Sauerstofftoxizitaet::Vortauchgaenge_vergessen();
+    Unit_Kontingenzplaene::Vergessen();
     Unit_Saettigungsrechnung::Saettigung_Start(true);
     Unit_Saettigungsrechnung::Saettigung_Start(true);
     Eingabe_beginnen();
@@ -463,6 +468,7 @@ void Folgetauchgang_starten(float Stunden) {
     Analyse_erlaubt = false;
     Tauchgang_gespeichert = true;
     Kommentare_leeren();
+    Unit_Kontingenzplaene::Vergessen();
     const auto& letzter = W::WayPoint[static_cast<std::size_t>(W::WayPoint_Anzahl)];
     Graph::Cursor[2] = Graph::Positionsmarke = {letzter.min_Runtime, letzter.m_Wasser};
     // The clocks as the dive ended, its last row; the cursor may have moved the state elsewhere.
@@ -539,25 +545,16 @@ void Letzten_Wegpunkt_loeschen() {
     Unit_UI::UI().Status_geaendert();
 }
 
-void Austauchen_Klick() {
-    if (Berechnung_laeuft) {
-        T::Berechnung_abgebrochen = true;
-        Unit_Tools::Meldung_Problem("Berechnung wird abgebrochen !", "Calculation cancelled !");
-        return;
-    }
-    if (W::WayPoint_Anzahl == 0 && WayPoint_letzter_Eingabe == 0) {
-        Eingabe_sperren(true);
-        return;
-    }
-    Tauchgang_gespeichert = false;
+bool Abbruch_verlangt = false;
+
+void Plan_rechnen(bool Texte) {
     const Atemgeraet gemerkt = Atemgeraet_merken();
     W::Startzustand_holen();
     Unit_Sauerstofftoxizitaet::pO2_ausserhalb_loeschen();
     Unit_Sauerstofftoxizitaet::pO2_Meldung = true;
     Unit_Tauchgangszustand::Tauchgang_zuruecksetzen(false, false);
     Unit_Gasverbrauch::Gasverbrauch_zuruecksetzen();
-    T::Berechnung_abgebrochen = false;
-    Berechnung_aktiv(true);
+    T::Berechnung_abgebrochen = Abbruch_verlangt; // a cancel during the contingency plans holds here too
     Anzeigen_leeren();
     W::WayPoint_Anzahl = WayPoint_letzter_Eingabe;
     Eingabemarke = WayPoint_letzter_Eingabe;
@@ -566,13 +563,40 @@ void Austauchen_Klick() {
     const bool Tiefenzuschlag = S::Buehlmann_Tiefenzuschlag;
     Tauchgang_berechnen();
     Atemgeraet_zurueck(gemerkt);
-    Unit_Gasverbrauch::Gasverbrauch_Bericht(T::Berechnung_abgebrochen);
+    if (Texte) Unit_Gasverbrauch::Gasverbrauch_Bericht(T::Berechnung_abgebrochen);
     Eingegebene_Zeilen_zurueck(Tiefenzuschlag);
     Eingabemarke = WayPoint_letzter_Eingabe;
+    if (!Texte) return;
     Unit_Gasverbrauch::Mindestgas_Bericht(T::Berechnung_abgebrochen); // at the depths as entered
     Hinweiszeilen_schreiben();
     Zusammenfassung_schreiben();
     if (Berichte_schreiben) Berichte_schreiben();
+}
+
+bool pO2_ausserhalb_der_Tabelle() {
+    return pO2_war_ausserhalb();
+}
+
+float CNS_Prozent_max() {
+    return Extremwerte_berechnen().CNS;
+}
+
+void Austauchen_Klick() {
+    if (Berechnung_laeuft) {
+        Abbruch_verlangt = true;
+        T::Berechnung_abgebrochen = true;
+        Unit_Tools::Meldung_Problem("Berechnung wird abgebrochen !", "Calculation cancelled !");
+        return;
+    }
+    if (W::WayPoint_Anzahl == 0 && WayPoint_letzter_Eingabe == 0) {
+        Eingabe_sperren(true);
+        return;
+    }
+    Berechnung_aktiv(true);
+    Abbruch_verlangt = false;
+    Unit_Kontingenz::Kontingenzplaene_berechnen();
+    Tauchgang_gespeichert = false;
+    Plan_rechnen(true);
 
     if (pO2_war_ausserhalb() && !Unit_Sauerstofftoxizitaet::pO2_weiterrechnen) Neuer_Tauchgang();
     Eingabe_sperren(true);
@@ -620,6 +644,7 @@ void Zusammenfassung_schreiben() {
 }
 
 void Tauchgang_geladen() {
+    Unit_Kontingenzplaene::Vergessen(); // they belong to the dive before
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     Unit_Saettigungsrechnung::Saettigung_Start(false);
     W::Startzustand_sichern();

@@ -77,8 +77,17 @@ void SCR_ohne_Gaswechsel();
 void Segment_zeichnen(float min_Runtime, float m_Wasser, bool Protokoll);
 void Letzten_Wegpunkt_loeschen();
 
-// The Ascend button: computes, or cancels the calculation running.
+// The Ascend button: computes, or cancels the calculation running. The contingency plans come
+// first, so the dive they leave in memory is the plan itself.
 void Austauchen_Klick();
+// The Ascend button was clicked to cancel the calculation running.
+extern bool Abbruch_verlangt;
+// Ascend's calculation of the entered points from the start state; with Texte also the pages,
+// the summary and the reports, without them only the waypoints, samples and tissues.
+void Plan_rechnen(bool Texte);
+// After a calculation: the pO2 left the oxygen table; the highest CNS of the samples.
+bool pO2_ausserhalb_der_Tabelle();
+float CNS_Prozent_max();
 void Hinweiszeilen_schreiben();
 // The no-fly time of the last calculation in hours (48 for "> 48.0"), -1 when none was computed.
 extern float Flugverbot_Stunden;

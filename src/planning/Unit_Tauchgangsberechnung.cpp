@@ -221,15 +221,6 @@ void Segment_mit_Plan(bool zeigen, float m_von, float m_nach, float min_nach) {
     pO2_Wechsel_pruefen(zeigen);
 }
 
-std::string Segment_Beschriftung(float m_von, float min_von, float m_nach, float min_nach) {
-    const float dt = min_nach - min_von;
-    if (std::fabs(m_nach - m_von) <= 0.01f) return "Bottom";
-    // No time for the depth change: show no velocity rather than an infinite one.
-    const float v = dt > 0 ? std::fabs(m_nach - m_von) / dt : 0.0f;
-    if (m_nach > m_von) return Text_waehlen("Abstieg  ", "Descent  ") + Geschwindigkeit(v);
-    return Text_waehlen("Aufstieg ", "Ascent   ") + Geschwindigkeit(v);
-}
-
 bool Setpoint_aus_pO2(const W::WayPoint_Type& w) {
     return w.Tauchgeraet == 1 && (w.CCR_Setpoint < 0 || std::fabs(w.CCR_Setpoint) <= 0.01f) &&
            std::fabs(w.bar_pO2) > 0.01f;
@@ -290,6 +281,15 @@ bool ist_Spuelzeile(const std::string& Aktion) {
 }
 
 } // namespace
+
+std::string Segment_Beschriftung(float m_von, float min_von, float m_nach, float min_nach) {
+    const float dt = min_nach - min_von;
+    if (std::fabs(m_nach - m_von) <= 0.01f) return "Bottom";
+    // No time for the depth change: show no velocity rather than an infinite one.
+    const float v = dt > 0 ? std::fabs(m_nach - m_von) / dt : 0.0f;
+    if (m_nach > m_von) return Text_waehlen("Abstieg  ", "Descent  ") + Geschwindigkeit(v);
+    return Text_waehlen("Aufstieg ", "Ascent   ") + Geschwindigkeit(v);
+}
 
 void Zeitschritt_rechnen(float dt, float m) {
     namespace O2 = Unit_Sauerstofftoxizitaet;

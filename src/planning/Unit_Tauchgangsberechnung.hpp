@@ -24,6 +24,8 @@ extern std::array<float, Unit_WayPoints::WayPointMax + 1> GF_Spitze;
 void Zeitschritt_rechnen(float dt, float m);
 // Shows row i: graph point, annotation, log line (when Protokoll), deco and warning lists.
 void WayPoint_anzeigen(const std::string& Text, int32_t i, int Plot, bool Protokoll);
+// The row text of an entered segment: "Bottom", or the direction with its velocity.
+std::string Segment_Beschriftung(float m_von, float min_von, float m_nach, float min_nach);
 // Lays out the segment from the entered row marke (min_von, m_von) to (min_nach, m_nach).
 void Segment_anhaengen(int32_t marke, bool mit_Plan, bool zeigen, float m_von, float min_von, float m_nach,
                        float min_nach);

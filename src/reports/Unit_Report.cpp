@@ -10,6 +10,7 @@
 #include "physics/Unit_Formeln.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "planning/Unit_Tauchgangszustand.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 
 #include <algorithm>
 #include <array>
@@ -206,6 +207,12 @@ std::string Titel(std::size_t k) {
     return Text_waehlen(Spalten[k].Titel_de, Spalten[k].Titel_en);
 }
 
+void Spaltenkopf_schreiben(Memo::Textpuffer& p) {
+    p.Zeile_anfuegen(Zeile_aus(Titel));
+    p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Einheit); }));
+    p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Strich); }));
+}
+
 void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Berechnet mit ", "Calculated with ") + Programmname + " (Version " +
                      Brelune_ProgrammVersion::Version_Text + Text_waehlen(") am ", ") on ") +
@@ -215,9 +222,7 @@ void Kopf_schreiben(Memo::Textpuffer& p) {
     p.Zeile_anfuegen(Text_waehlen("Tauchgang = ", "Dive = ") +
                      (hat_Datei ? Name : Text_waehlen("(nicht gespeichert)", "(not saved)")));
     p.Zeile_anfuegen("");
-    p.Zeile_anfuegen(Zeile_aus(Titel));
-    p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Einheit); }));
-    p.Zeile_anfuegen(Zeile_aus([](std::size_t k) { return std::string(Spalten[k].Strich); }));
+    Spaltenkopf_schreiben(p);
 }
 
 // Rows 1 to 6: the two head lines, an empty row, titles, units and an empty row. Each column
@@ -372,6 +377,15 @@ std::string Ueberschrift(const std::string& Text) {
 
 namespace {
 
+// After the gas consumption: the contingency plans, when Ascend computed any.
+void Kontingenz_schreiben(Memo::Textpuffer& r) {
+    if (Unit_Kontingenzplaene::Plaene.empty()) return;
+    r.Zeile_anfuegen("");
+    r.Zeile_anfuegen(Ueberschrift(Text_waehlen("Kontingenzpläne", "Contingency plans")));
+    r.Zeile_anfuegen("");
+    Unit_Kontingenzplaene::Abschnitt_schreiben(r);
+}
+
 Tabellenzellen Runtime_Tabelle_und_Zellen(bool mit_Excel) {
     auto& p = Memo::Memo_RunTimeTabelle;
     p.Leeren();
@@ -390,6 +404,13 @@ Tabellenzellen Runtime_Tabelle_und_Zellen(bool mit_Excel) {
 }
 
 } // namespace
+
+std::vector<std::string> Runtime_Tabelle_Zeilen() {
+    Memo::Textpuffer p;
+    Spaltenkopf_schreiben(p);
+    Zeilen_schreiben(p, nullptr);
+    return p.Zeilen;
+}
 
 void Runtime_Tabelle_schreiben() {
     Runtime_Tabelle_und_Zellen(false);
@@ -437,11 +458,12 @@ void Report_schreiben() {
     r.Zeile_anfuegen("");
     r.Zeile_anfuegen(Ueberschrift(Verbrauch));
     const auto& Liste = Memo::Memo_Gasverbrauch.Zeilen;
-    if (Liste.empty()) return;
+    if (Liste.empty()) return Kontingenz_schreiben(r);
     r.Zeile_anfuegen("");
     r.Zeile_anfuegen(Verbrauch);
     for (const auto& z : Liste)
         if (!z.empty()) r.Zeile_anfuegen("   " + z);
+    Kontingenz_schreiben(r);
 }
 
 void Report_CSV_schreiben() {

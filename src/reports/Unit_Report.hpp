@@ -40,6 +40,8 @@ using Tabellenzellen = std::vector<std::vector<std::string>>;
 // The runtime table into Memo_RunTimeTabelle, then the report and the CSV report. Called after
 // Ascend, after a dive was loaded or saved and on every change of the runtime table settings.
 void Runtime_Tabelle_schreiben();
+// The runtime table of the dive in memory without the two head lines: titles, units, rows.
+std::vector<std::string> Runtime_Tabelle_Zeilen();
 // The same, and the table as spreadsheet cells: the two head lines, the column titles and units,
 // one row per table line from row 7 (each shown column in its own column, the warning left out),
 // then the summary and the gas consumption. A cancelled calculation has no cells.

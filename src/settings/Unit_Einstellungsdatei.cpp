@@ -15,6 +15,7 @@
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "reports/Unit_Report.hpp"
 #include "settings/Unit_Grundeinstellungen.hpp"
 #include "settings/Unit_Textdatei.hpp"
@@ -408,6 +409,11 @@ void Aufstieg_durchlaufen(Zugriff& Z) {
     Z.Wahrheitswert("Mit p(O2) Änderung", "p(O2) change", A::Aufstieg_Setpoint_variabel, false);
     Tabelle_durchlaufen(Z, A::Aufstieg_Setpoint, Setpoint_Schluessel, 1.3f, 2, 4, std::nullopt);
     Z.Wahrheitswert("Bail Out", "Bail Out", A::Bail_Out, false);
+    namespace K = Unit_Kontingenzplaene;
+    const Grenzen Kontingenz{1, K::Kontingenz_Grenze, 3};
+    Z.Wahrheitswert("Kontingenzpläne", "Contingency plans", K::Kontingenzplaene_an, true);
+    Z.Ganzzahl("Kontingenz Zeit (min)", "Contingency time (min)", K::min_Kontingenz_Zeit, 3, Kontingenz);
+    Z.Ganzzahl("Kontingenz Tiefe (m)", "Contingency depth (m)", K::m_Kontingenz_Tiefe, 3, Kontingenz);
 }
 
 // The oxygen consumptions take the values of the settings dialog's choice list only.

@@ -68,6 +68,17 @@ std::vector<Goldlauf> Laeufe() {
              "Trimix_60m_25min.dec --lang en --output runtime,summary,report,csv,log,deco,warnings,gas,json"},
         {"Beispiel_Trimix_de_GF", "plan " + Beispiele_de + "Trimix_60m_25min.dec --lang de" + GF() +
                                       " --output runtime,deco,gas,json"},
+        // contingency plans: on by default, their numbers set (one out of range falls back), switched off
+        {"Kontingenz_Trimix_en", "plan " + Beispiele + "Trimix_60m_25min.dec --lang en --output contingency"},
+        {"Kontingenz_Trimix_de_Zeit_5_Tiefe_99",
+         "plan " + Beispiele_de +
+             "Trimix_60m_25min.dec --lang de --set \"Aufstieg/Kontingenz Zeit (min)=5\" --set "
+             "\"Aufstieg/Kontingenz Tiefe (m)=99\" --output summary,contingency"},
+        {"Kontingenz_CCR_Bail_Out_de", "plan --points \"3:45:Tmx21/35,40:45\" --apparatus CCR --setpoint 1.3 "
+                                       "--lang de --output contingency,json"},
+        {"Kontingenz_aus_Luft_en", "plan " + Beispiele +
+                                       "Air_40m_25min.dec --lang en --set \"Aufstieg/Kontingenzpläne=0\" "
+                                       "--output summary,report,contingency,json"},
         {"Beispiel_CCR_Bail_Out_de_GF", "plan " + Beispiele + "CCR_45m_40min_bail_out.dec --lang de" + GF() +
                                             " --output runtime,summary,warnings"},
         {"Beispiel_CCR_Bail_Out_en",

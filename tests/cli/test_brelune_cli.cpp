@@ -755,3 +755,29 @@ TEST(brelune_cli, Blend_Aufruffehler_geben_1_mit_Meldung) {
         EXPECT_TRUE(enthaelt(l.Ausgabe, Meldung)) << Argumente << "\n" << l.Ausgabe;
     }
 }
+
+// The contingency plans change nothing of the plan: the JSON of each example without its two
+// new members is the JSON with the plans switched off, byte for byte; the plans of the JSON are
+// those of --output contingency.
+TEST(brelune_cli, Kontingenzplaene_lassen_den_Plan_wie_er_ist) {
+    for (const char* Datei : {"Trimix_60m_25min.dec", "CCR_45m_40min_bail_out.dec", "SCR_25m_40min.dec"}) {
+        SCOPED_TRACE(Datei);
+        const std::string Plan =
+            "plan " BRELUNE_QUELLORDNER "/data/Example_dives/" + std::string(Datei) + " --lang en --output ";
+        auto an = Json_von(starten(Plan + "json"));
+        const auto aus = Json_von(starten(Plan + "json --set \"Aufstieg/Kontingenzpläne=0\""));
+        ASSERT_TRUE(an.contains("contingencies") && an.contains("variations"));
+        EXPECT_FALSE(aus.contains("contingencies") || aus.contains("variations"));
+        const auto Text = starten(Plan + "contingency").Ausgabe;
+        for (const auto& p : an["contingencies"]) {
+            EXPECT_TRUE(
+                enthaelt(Text, p["title"].get<std::string>() + "\n   " + p["summary"].get<std::string>()));
+            if (p["planned"]) {
+                EXPECT_TRUE(enthaelt(Text, p["runtime_table"].back().get<std::string>()));
+            }
+        }
+        an.erase("contingencies");
+        an.erase("variations");
+        EXPECT_EQ(an.dump(1), aus.dump(1));
+    }
+}

@@ -7,6 +7,7 @@
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "reports/Unit_Report.hpp"
 #include "settings/Einstellungsumgebung.hpp"
 #include "settings/Unit_Einstellungsdatei.hpp"
@@ -407,6 +408,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {"[Gasverbrauch]", "Problemlösezeit (min)="},
                     [] { return Unit_Gasverbrauch::min_Problemloesezeit; },
                     1,
+                    1},
+        Unsinnsfall{"Kontingenz_Zeit_0",
+                    {"[Aufstieg]", "Kontingenz Zeit (min)=0"},
+                    [] { return static_cast<float>(Unit_Kontingenzplaene::min_Kontingenz_Zeit); },
+                    3,
+                    1},
+        Unsinnsfall{"Kontingenz_Tiefe_zu_gross",
+                    {"[Aufstieg]", "Kontingenz Tiefe (m)=99"},
+                    [] { return static_cast<float>(Unit_Kontingenzplaene::m_Kontingenz_Tiefe); },
+                    3,
                     1}),
     Fallname());
 
@@ -678,6 +689,9 @@ void Alles_anders_setzen() {
     V::Verbrauch_SicherheitsZuschlagProzent = 30;
     V::Stress_Faktor = 1.5f;
     V::min_Problemloesezeit = 2.5f;
+    Unit_Kontingenzplaene::Kontingenzplaene_an = false;
+    Unit_Kontingenzplaene::min_Kontingenz_Zeit = 5;
+    Unit_Kontingenzplaene::m_Kontingenz_Tiefe = 6;
 
     S::Modell_waehlen(4, S::Modell_N2);
     S::Modell_waehlen(7, S::Modell_He);
