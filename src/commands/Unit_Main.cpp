@@ -57,9 +57,10 @@ const std::string Abgebrochen_de = "! Tauchgangsberechnung abgebrochen !";
 const std::string Abgebrochen_en = "! Dive calculation cancelled !";
 
 void Anzeigen_leeren() {
-    for (Memo::Textpuffer* m : {&Memo::Memo_Tauchgangsberechnung, &Memo::Memo_DekoInfo, &Memo::Memo_Warnung,
-                                &Memo::Memo_Zusammenfassung, &Memo::Memo_Gasverbrauch,
-                                &Memo::Memo_RunTimeTabelle, &Memo::Memo_Report, &Memo::Memo_ReportCSV})
+    for (Memo::Textpuffer* m :
+         {&Memo::Memo_Tauchgangsberechnung, &Memo::Memo_DekoInfo, &Memo::Memo_Warnung,
+          &Memo::Memo_Zusammenfassung, &Memo::Memo_Gasverbrauch, &Memo::Memo_RunTimeTabelle,
+          &Memo::Memo_Report, &Memo::Memo_ReportCSV, &Memo::Memo_Kontingenz})
         m->Leeren();
     Memo::Memo_Tauchgangsberechnung.Zeile_anfuegen("*** Eingabe Tauchgang ***");
     Graph::Graph_loeschen(true);

@@ -14,6 +14,7 @@ Textpuffer Memo_Gasverbrauch{"Memo_Gasverbrauch", {}};
 Textpuffer Memo_RunTimeTabelle{"Memo_RunTimeTabelle", {}};
 Textpuffer Memo_Report{"Memo_Report", {}};
 Textpuffer Memo_ReportCSV{"Memo_ReportCSV", {}};
+Textpuffer Memo_Kontingenz{"Memo_Kontingenz", {}};
 Textpuffer Memo_CSV{"Memo_CSV", {}};
 
 void Textpuffer::Leeren() {

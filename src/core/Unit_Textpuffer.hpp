@@ -25,6 +25,8 @@ extern Textpuffer Memo_Gasverbrauch;
 extern Textpuffer Memo_RunTimeTabelle;
 extern Textpuffer Memo_Report;
 extern Textpuffer Memo_ReportCSV;
+// The contingency plans of the last Ascend, a page of their own.
+extern Textpuffer Memo_Kontingenz;
 // The cave-diving window's profile text.
 extern Textpuffer Memo_CSV;
 

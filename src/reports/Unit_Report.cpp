@@ -386,6 +386,20 @@ void Kontingenz_schreiben(Memo::Textpuffer& r) {
     Unit_Kontingenzplaene::Abschnitt_schreiben(r);
 }
 
+// The page shows the plans, or why there are none.
+void Kontingenz_Seite_schreiben() {
+    auto& k = Memo::Memo_Kontingenz;
+    k.Leeren();
+    if (!Unit_Kontingenzplaene::Plaene.empty()) return Unit_Kontingenzplaene::Abschnitt_schreiben(k);
+    k.Zeile_anfuegen(Unit_Kontingenzplaene::Kontingenzplaene_an
+                         ? Text_waehlen("Die Kontingenzpläne entstehen mit \"Austauchen\".",
+                                        "The contingency plans are made by Ascend.")
+                         : Text_waehlen("Die Kontingenzpläne sind ausgeschaltet (Einstellungen, Aufstieg: "
+                                        "\"Kontingenzpläne\").",
+                                        "The contingency plans are switched off (settings, ascent: "
+                                        "\"Kontingenzpläne\")."));
+}
+
 Tabellenzellen Runtime_Tabelle_und_Zellen(bool mit_Excel) {
     auto& p = Memo::Memo_RunTimeTabelle;
     p.Leeren();
@@ -440,6 +454,7 @@ std::string als_CSV(const Tabellenzellen& Zellen, char Trenner) {
 }
 
 void Report_schreiben() {
+    Kontingenz_Seite_schreiben();
     auto& r = Memo::Memo_Report;
     r.Leeren();
     const auto& Tabelle = Memo::Memo_RunTimeTabelle.Zeilen;

@@ -101,6 +101,7 @@ bool Gasdichte_und_Mindestgas(T_Form_main& f, const QDir& Ordner, const char* Ku
     f.PageControl_links->setCurrentIndex(0);
     bool ok = speichern(f, Ordner, "computed-density", Kuerzel);
     const std::pair<QTabWidget*, const char*> Seiten[] = {{f.PageControl_links, "TabSheet_Zusammenfassung"},
+                                                          {f.PageControl_links, "TabSheet_Kontingenz"},
                                                           {f.PageControl_rechts, "TabSheet_Gasverbrauch"},
                                                           {f.PageControl_rechts, "TabSheet_Warnungen"}};
     // The summary's oxygen and inert gas lines are at its end.

@@ -338,6 +338,8 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     auto* Tabelle_Kopieren = Knopf("BitBtn_RunTimeTabelle_Zwischenablage", 354, Tabelle);
     auto* Tabelle_Excel = Knopf("BitBtn_RunTimeTabelle_Excel", 103, Tabelle);
     Knopfzeile(Tabelle, {Tabelle_Drucken, Tabelle_Anpassen, Tabelle_Kopieren, Tabelle_Excel});
+    Seite(PageControl_links, "TabSheet_Kontingenz", 0, "Memo_Kontingenz", Memo::Memo_Kontingenz);
+    Kontingenz_beschriften();
     const auto Drucken = [this](const Memo::Textpuffer& Puffer, bool mit_Graphik) {
         return [this, &Puffer, mit_Graphik] { Druckvorschau_zeigen(Puffer.Zeilen, mit_Graphik); };
     };
@@ -514,6 +516,7 @@ void T_Form_main::Menue_anlegen() {
                 CWGraph_Tauchgang->Beschriftungen_setzen();
                 Wegpunktfenster->Beschriftungen_setzen();
                 Gasmischer->Beschriftungen_setzen();
+                Kontingenz_beschriften();
                 Wandlertest->Beschriftungen_setzen();
                 Sensorfenster->Beschriftungen_setzen();
                 Fuellmonitor->Beschriftungen_setzen();
@@ -767,11 +770,16 @@ void T_Form_main::Auswahllisten_fuellen() {
     fuellen(ComboBox_Tauchgeraet_Atemgas, Gase, W::Gas_Nr);
 }
 
+void T_Form_main::Kontingenz_beschriften() {
+    auto* Seite = PageControl_links->findChild<QWidget*>("TabSheet_Kontingenz");
+    PageControl_links->setTabText(PageControl_links->indexOf(Seite), T("Kontingenz", "Contingency"));
+}
+
 void T_Form_main::Textseiten_fuellen() {
     for (const Memo::Textpuffer* p :
          {&Memo::Memo_Tauchgangsberechnung, &Memo::Memo_DekoInfo, &Memo::Memo_Warnung,
           &Memo::Memo_Zusammenfassung, &Memo::Memo_Gasverbrauch, &Memo::Memo_RunTimeTabelle,
-          &Memo::Memo_Report, &Memo::Memo_ReportCSV}) {
+          &Memo::Memo_Report, &Memo::Memo_ReportCSV, &Memo::Memo_Kontingenz}) {
         auto veraltet = Textseite_veraltet.find(p->Name);
         if (veraltet == Textseite_veraltet.end() || !veraltet->second) continue;
         QStringList Zeilen;

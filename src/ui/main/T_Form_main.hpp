@@ -142,6 +142,8 @@ class T_Form_main : public QMainWindow {
     T_Form_Gasmischer_Sensoren* Sensorfenster = nullptr;
     T_Form_Gasmischer_MonitorDuese* Fuellmonitor = nullptr;
     void Mischstand_anlegen();
+    // The tab of the contingency plans has no caption of the table: named in the language in force.
+    void Kontingenz_beschriften();
 
     // The three tissue views, shown while their settings are on (menu "Berechnung" too).
     T_Form_Gewebe* Gewebe = nullptr;

@@ -1,13 +1,15 @@
 // A diver works with the gas density and the minimum gas through the windows: the limits and the
 // stress figures set on the settings pages change the warnings and the consumption page after
 // Ascend, the status panel shows the density of the gas at the time cursor, and the runtime table
-// shows a density column when its setting is on and is unchanged when it is off.
+// shows a density column when its setting is on and is unchanged when it is off. The contingency
+// plans of Ascend have a tab of their own.
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
 #include "planning/Unit_Tauchgangszustand.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/Statusanzeige.hpp"
 #include "ui/main/T_Form_main.hpp"
@@ -95,6 +97,25 @@ class test_Gasdichte_und_Mindestgas : public QObject {
     // limits page only the plain warning is left. A stress factor of 3 instead of 2 makes the
     // minimum gas half as large again, and each minute more to solve the problem costs the two
     // divers' stressed breathing at the deepest point.
+    void Kontingenzplaene_im_eigenen_Reiter() {
+        auto* Reiter = finden<QTabWidget>(f.get(), "PageControl_links");
+        const int Seite = Reiter->indexOf(finden<QWidget>(f.get(), "TabSheet_Kontingenz"));
+        QCOMPARE(Reiter->tabText(Seite), QString("Kontingenz"));
+        planen("Trimix_60m_25min");
+        for (const char* Titel : {"Länger: Grundzeit + 3 min", "Tiefer: tiefster Punkt + 3 m",
+                                  "Gasverlust: ohne EAN50", "Gasverlust: ohne O2"})
+            QVERIFY2(Text("Memo_Kontingenz").contains(Titel), Titel);
+        // The page is the report's section, line for line.
+        QVERIFY(Text("Memo_Report").contains(Text("Memo_Kontingenz")));
+        Unit_Kontingenzplaene::Kontingenzplaene_an = false;
+        Austauchen();
+        QVERIFY(Text("Memo_Kontingenz").contains("ausgeschaltet"));
+        QVERIFY(!Text("Memo_Report").contains("Gasverlust"));
+        Unit_Kontingenzplaene::Kontingenzplaene_an = true;
+        finden<QAction>(f.get(), "Aktion_english")->trigger();
+        QCOMPARE(Reiter->tabText(Seite), QString("Contingency"));
+    }
+
     void Grenzwerte_und_Stress_auf_den_Einstellungsseiten() {
         planen("Air_40m_25min");
         QVERIFY(Text("Memo_Warnung").contains("GASDICHTE > 6.2 g/l"));
