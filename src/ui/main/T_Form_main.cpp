@@ -516,6 +516,7 @@ void T_Form_main::Menue_anlegen() {
                 CWGraph_Tauchgang->Beschriftungen_setzen();
                 Wegpunktfenster->Beschriftungen_setzen();
                 Gasmischer->Beschriftungen_setzen();
+                Austauchplanung->Anzeigen(); // texts of its own beside the caption table's
                 Kontingenz_beschriften();
                 Wandlertest->Beschriftungen_setzen();
                 Sensorfenster->Beschriftungen_setzen();

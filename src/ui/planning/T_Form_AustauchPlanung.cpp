@@ -3,6 +3,7 @@
 #include "lang/Unit_Tools.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "ui/adapters/Fensterbau.hpp"
 #include "ui/planning/Planungsfelder.hpp"
 #include "ui/planning/T_form_AustauchPlanung_autoGaswechsel.hpp"
@@ -23,6 +24,7 @@
 namespace {
 namespace A = Unit_AustauchPlanung;
 namespace S = Unit_Saettigungsmodelle;
+namespace K = Unit_Kontingenzplaene;
 
 constexpr int m_Maximaltiefe = 350;
 
@@ -190,7 +192,20 @@ QWidget* T_Form_AustauchPlanung::Seite_Sicherheit_anlegen() {
     g->addWidget(SpinEdit_Sicherheit_Baker_GFHi, 3, 2);
     g->addWidget(CheckBox_Sicherheit_DeepStopOK, 4, 0, 1, 3);
     g->addWidget(Button_einstellen, 5, 2);
-    g->setRowStretch(6, 1);
+    // What-if plans of the same dive: longer, deeper, each ascent gas lost.
+    CheckBox_Kontingenzplaene = benannt(new QCheckBox(Seite), "CheckBox_Kontingenzplaene");
+    SpinEdit_Kontingenz_Zeit = Zahlfeld(Seite, "SpinEdit_Kontingenz_Zeit", 1, K::Kontingenz_Grenze);
+    SpinEdit_Kontingenz_Tiefe = Zahlfeld(Seite, "SpinEdit_Kontingenz_Tiefe", 1, K::Kontingenz_Grenze);
+    Label_Kontingenz_Zeit = new QLabel(Seite);
+    Label_Kontingenz_Tiefe = new QLabel(Seite);
+    Label_Kontingenz_Zeit->setBuddy(SpinEdit_Kontingenz_Zeit);
+    Label_Kontingenz_Tiefe->setBuddy(SpinEdit_Kontingenz_Tiefe);
+    g->addWidget(CheckBox_Kontingenzplaene, 6, 0, 1, 3);
+    g->addWidget(Label_Kontingenz_Zeit, 7, 1);
+    g->addWidget(SpinEdit_Kontingenz_Zeit, 7, 2);
+    g->addWidget(Label_Kontingenz_Tiefe, 8, 1);
+    g->addWidget(SpinEdit_Kontingenz_Tiefe, 8, 2);
+    g->setRowStretch(9, 1);
     g->setColumnStretch(3, 1);
     return Seite;
 }
@@ -213,6 +228,12 @@ void T_Form_AustauchPlanung::Verbinden() {
     Schalter(CheckBox_BailOut_do, A::Bail_Out);
     Schalter(CheckBox_Sicherheit_BuehlmannOK, S::Buehlmann_Tiefenzuschlag);
     Schalter(CheckBox_Sicherheit_BakerOK, S::GF_verwenden);
+    Schalter(CheckBox_Kontingenzplaene, K::Kontingenzplaene_an);
+    for (auto [Feld, Wert] : {std::pair{SpinEdit_Kontingenz_Zeit, &K::min_Kontingenz_Zeit},
+                              std::pair{SpinEdit_Kontingenz_Tiefe, &K::m_Kontingenz_Tiefe}})
+        connect(Feld, &QSpinBox::valueChanged, this, [this, Wert](int v) {
+            if (!Fuellen_laeuft) *Wert = v;
+        });
     Schalter(CheckBox_Sicherheit_DeepStopOK, S::Deep_Stop_verwenden);
 
     connect(Button_AufstiegsgeschwindigkeitOK, &QPushButton::clicked, this, [this] {
@@ -339,5 +360,21 @@ void T_Form_AustauchPlanung::Anzeigen() {
     CheckBox_Sicherheit_DeepStopOK->setText(
         QString::fromStdString(Unit_Tools::Text_waehlen("Zusätzlichen tiefen Dekostop (Deep Stop, Pyle Stop)",
                                                         "Additional deep stop (Deep Stop, Pyle Stop)")));
+    Kontingenz_anzeigen();
     Fuellen_laeuft = false;
+}
+
+void T_Form_AustauchPlanung::Kontingenz_anzeigen() {
+    using Unit_Tools::Text_waehlen;
+    CheckBox_Kontingenzplaene->setText(QString::fromStdString(
+        Text_waehlen("Kontingenzpläne nach \"Austauchen\" (länger, tiefer, ohne jedes Aufstiegsgas)",
+                     "Contingency plans after Ascend (longer, deeper, without each ascent gas)")));
+    Label_Kontingenz_Zeit->setText(
+        QString::fromStdString(Text_waehlen("länger um (min)", "longer by (min)")));
+    Label_Kontingenz_Tiefe->setText(QString::fromStdString(Text_waehlen("tiefer um (m)", "deeper by (m)")));
+    CheckBox_Kontingenzplaene->setChecked(K::Kontingenzplaene_an);
+    SpinEdit_Kontingenz_Zeit->setValue(K::min_Kontingenz_Zeit);
+    SpinEdit_Kontingenz_Tiefe->setValue(K::m_Kontingenz_Tiefe);
+    SpinEdit_Kontingenz_Zeit->setEnabled(K::Kontingenzplaene_an);
+    SpinEdit_Kontingenz_Tiefe->setEnabled(K::Kontingenzplaene_an);
 }

@@ -12,6 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QLabel;
 class QSpinBox;
 class QTabWidget;
 class T_form_AustauchPlanung_autoGaswechsel;
@@ -59,6 +60,11 @@ class T_Form_AustauchPlanung : public QDialog {
     QSpinBox* SpinEdit_Sicherheit_Baker_GFHi = nullptr;
     QCheckBox* CheckBox_Sicherheit_DeepStopOK = nullptr;
     QPushButton* Button_einstellen = nullptr;
+    QCheckBox* CheckBox_Kontingenzplaene = nullptr;
+    QLabel* Label_Kontingenz_Zeit = nullptr;
+    QSpinBox* SpinEdit_Kontingenz_Zeit = nullptr;
+    QLabel* Label_Kontingenz_Tiefe = nullptr;
+    QSpinBox* SpinEdit_Kontingenz_Tiefe = nullptr;
     QPushButton* ButtonClose = nullptr;
     T_form_AustauchPlanung_autoGaswechsel* autoGaswechsel = nullptr;
 
@@ -81,5 +87,6 @@ class T_Form_AustauchPlanung : public QDialog {
     QWidget* Seite_pO2_anlegen();
     QWidget* Seite_Sicherheit_anlegen();
     void Verbinden();
+    void Kontingenz_anzeigen();
     bool Fuellen_laeuft = false;
 };

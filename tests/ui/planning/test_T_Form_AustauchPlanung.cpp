@@ -7,6 +7,7 @@
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 #include "ui/main/T_Form_main.hpp"
 #include "ui/planning/T_Form_AustauchPlanung.hpp"
 
@@ -164,6 +165,28 @@ class test_T_Form_AustauchPlanung : public QObject {
         QVERIFY(!f.Edit_pO2_const->isEnabled());
         QVERIFY(!f.Button_pO2OK->isEnabled());
         QVERIFY(f.CheckBox_BailOut_do->isEnabled());
+    }
+
+    // The what-if plans are switched and sized on the safety tab; the figures follow the settings
+    // and the titles of the plans follow the figures.
+    void Kontingenzplaene_auf_der_Sicherheitsseite() {
+        namespace K = Unit_Kontingenzplaene;
+        T_Form_AustauchPlanung f;
+        QVERIFY(f.CheckBox_Kontingenzplaene->isChecked());
+        f.SpinEdit_Kontingenz_Zeit->setValue(5);
+        f.SpinEdit_Kontingenz_Tiefe->setValue(6);
+        QCOMPARE(K::min_Kontingenz_Zeit, 5);
+        QCOMPARE(K::m_Kontingenz_Tiefe, 6);
+        K::Plan Laenger;
+        Laenger.Art = K::Planart::laenger;
+        QCOMPARE(K::Titel(Laenger), std::string("Länger: Grundzeit + 5 min"));
+        f.SpinEdit_Kontingenz_Tiefe->setValue(99);
+        QCOMPARE(K::m_Kontingenz_Tiefe, K::Kontingenz_Grenze);
+        f.CheckBox_Kontingenzplaene->setChecked(false);
+        QVERIFY(!K::Kontingenzplaene_an);
+        QVERIFY(!f.SpinEdit_Kontingenz_Zeit->isEnabled());
+        f.CheckBox_Kontingenzplaene->setChecked(true);
+        K::min_Kontingenz_Zeit = K::m_Kontingenz_Tiefe = 3;
     }
 
     void Baker_Beschriftung_folgt_den_Gradientenfaktoren() {
