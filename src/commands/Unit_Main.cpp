@@ -310,7 +310,7 @@ void Zusammenfassung_Sicherheit(Memo::Textpuffer& p) {
         Zeile(p, "Wiederholungstauchgang", "Repetition dive");
         Zeile(p, "   Vortauchgang = >", "   pre dive = >", Vortauchgang + "<");
         Zeile(p, "   Oberflächenpause = ", "   Surface time = ",
-              Zahl_formatieren(5, 2, Oberflaechenpause_h) + " Stunden");
+              Zahl_formatieren(5, 2, Oberflaechenpause_h) + Text_waehlen(" Stunden", " hours"));
     }
 }
 

@@ -589,7 +589,7 @@ TEST(brelune_cli, Serie_von_drei_Tauchgaengen) {
                               " --surface-interval 1.5 --points \"2:30,30:30\" "
                               "--surface-interval 2" +
                               Tauchgang_40m + " --output summary --lang en");
-    EXPECT_TRUE(enthaelt(Text.Ausgabe, "   Surface time =  2.00 Stunden\n"));
+    EXPECT_TRUE(enthaelt(Text.Ausgabe, "   Surface time =  2.00 hours\n"));
     // a dive that stops ends the series there, and the outputs describe it
     const auto gestoppt = starten("plan --points \"1:0.5:Tmx10/70,5:0.5\" --surface-interval 1" +
                                       Tauchgang_40m + " --output json",
