@@ -15,6 +15,7 @@
 #include "ui/displays/T_Form_Gewebedruck.hpp"
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/support/Hauptfenster_im_Test.hpp"
 #include "ui/widgets/Balkenanzeige.hpp"
 #include "ui/widgets/Radiogruppe.hpp"
 
@@ -41,15 +42,11 @@ namespace B = Unit_Gewebe_barL;
 
 // Records messages like the headless screen; every redraw notice asks the main window for a
 // repaint, as the window's own screen does.
-class Testoberflaeche : public Unit_UI::Headless {
+class Gewebeoberflaeche : public Testoberflaeche {
   public:
-    T_Form_main* Fenster = nullptr;
     int Gewebemeldungen = 0;
     void verlangen() {
         if (Fenster) Fenster->Anzeige_verlangen();
-    }
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
     }
     void Status_geaendert() override { verlangen(); }
     void Graph_geaendert() override { verlangen(); }
@@ -72,7 +69,7 @@ void abwarten() {
 
 class test_Gewebeansichten : public QObject {
     Q_OBJECT
-    Testoberflaeche Oberflaeche;
+    Gewebeoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
 
     void Tauchgang(const char* Runtime, const char* Tiefe) {

@@ -7,6 +7,7 @@
 #include "lang/Unit_UI.hpp"
 #include "ui/files/T_Form_Save_Read_CSV.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/support/Hauptfenster_im_Test.hpp"
 #include "ui/widgets/Radiogruppe.hpp"
 
 #include <QAction>
@@ -22,24 +23,10 @@
 #include <fstream>
 #include <memory>
 
-class Testoberflaeche : public Unit_UI::Headless {
-  public:
-    T_Form_main* Fenster = nullptr;
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
-    }
-};
-
 class test_T_Form_Save_Read_CSV : public QObject {
     Q_OBJECT
     Testoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
-
-    template <typename T> T* finden(QObject* In, const char* Name) {
-        T* w = In->findChild<T*>(Name);
-        if (!w) qFatal("control %s not found", Name);
-        return w;
-    }
 
     // From the column header on: the title lines carry the date.
     static QStringList Tabelle(const QString& Text) {
@@ -58,19 +45,8 @@ class test_T_Form_Save_Read_CSV : public QObject {
     }
 
   private slots:
-    void init() {
-        Unit_Tools::Sprache = 0;
-        Unit_UI::UI_setzen(&Oberflaeche);
-        Oberflaeche.Zuruecksetzen();
-        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
-        f = std::make_unique<T_Form_main>();
-        Oberflaeche.Fenster = f.get();
-    }
-    void cleanup() {
-        Oberflaeche.Fenster = nullptr;
-        f.reset();
-        Unit_UI::UI_setzen(nullptr);
-    }
+    void init() { f = Hauptfenster_starten(Oberflaeche); }
+    void cleanup() { Hauptfenster_beenden(Oberflaeche, f); }
 
     void eigene_Zuordnung_gleicht_der_Kommandozeile() {
         QTemporaryDir Ordner;

@@ -14,6 +14,7 @@
 #include "ui/main/Statusanzeige.hpp"
 #include "ui/main/T_Form_main.hpp"
 #include "ui/settings/T_Form_Einstellungen.hpp"
+#include "ui/support/Hauptfenster_im_Test.hpp"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,24 +30,10 @@
 
 namespace W = Unit_WayPoints;
 
-class Testoberflaeche : public Unit_UI::Headless {
-  public:
-    T_Form_main* Fenster = nullptr;
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
-    }
-};
-
 class test_Gasdichte_und_Mindestgas : public QObject {
     Q_OBJECT
     Testoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
-
-    template <typename T> T* finden(QObject* In, const char* Name) {
-        T* w = In->findChild<T*>(Name);
-        if (!w) qFatal("control %s not found", Name);
-        return w;
-    }
 
     QString Text(const char* Memo) { return finden<QPlainTextEdit>(f.get(), Memo)->toPlainText(); }
 
@@ -78,20 +65,8 @@ class test_Gasdichte_und_Mindestgas : public QObject {
     }
 
   private slots:
-    void init() {
-        Unit_Tools::Sprache = 0;
-        Unit_Tools::Dezimaltrennzeichen_setzen('.');
-        Unit_UI::UI_setzen(&Oberflaeche);
-        Oberflaeche.Zuruecksetzen();
-        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
-        f = std::make_unique<T_Form_main>();
-        Oberflaeche.Fenster = f.get();
-    }
-    void cleanup() {
-        Oberflaeche.Fenster = nullptr;
-        f.reset();
-        Unit_UI::UI_setzen(nullptr);
-    }
+    void init() { f = Hauptfenster_starten(Oberflaeche, '.'); }
+    void cleanup() { Hauptfenster_beenden(Oberflaeche, f); }
 
     // Air at 40 m is about 6.4 g/l: beyond the default maximum; with the limits raised on the
     // limits page only the plain warning is left. A stress factor of 3 instead of 2 makes the

@@ -15,6 +15,7 @@
 #include "ui/main/Graph_Tauchgang.hpp"
 #include "ui/main/T_Form_ProgrammInfo.hpp"
 #include "ui/main/T_Form_main.hpp"
+#include "ui/support/Hauptfenster_im_Test.hpp"
 
 #include <QAccessible>
 #include <QAction>
@@ -37,12 +38,8 @@ namespace W = Unit_WayPoints;
 
 // Records messages and answers questions like the headless screen, and passes the text notices
 // to the window as the real screen does.
-class Testoberflaeche : public Unit_UI::Headless {
+class Befehlsoberflaeche : public Testoberflaeche {
   public:
-    T_Form_main* Fenster = nullptr;
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
-    }
     void Status_geaendert() override {
         if (Fenster) Fenster->Anzeige_verlangen();
     }
@@ -53,7 +50,7 @@ class Testoberflaeche : public Unit_UI::Headless {
 
 class test_Hauptfenster_Befehle : public QObject {
     Q_OBJECT
-    Testoberflaeche Oberflaeche;
+    Befehlsoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
 
     template <typename T> T* finden(const char* Name) {
@@ -69,20 +66,8 @@ class test_Hauptfenster_Befehle : public QObject {
     bool frei(const char* Name) { return finden<QWidget>(Name)->isEnabled(); }
 
   private slots:
-    void init() {
-        Unit_Tools::Sprache = 0;
-        Unit_Tools::Dezimaltrennzeichen_setzen('.');
-        Unit_UI::UI_setzen(&Oberflaeche);
-        Oberflaeche.Zuruecksetzen();
-        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
-        f = std::make_unique<T_Form_main>();
-        Oberflaeche.Fenster = f.get();
-    }
-    void cleanup() {
-        Oberflaeche.Fenster = nullptr;
-        f.reset();
-        Unit_UI::UI_setzen(nullptr);
-    }
+    void init() { f = Hauptfenster_starten(Oberflaeche, '.'); }
+    void cleanup() { Hauptfenster_beenden(Oberflaeche, f); }
 
     void Eingabe_Loeschen_und_Austauchen_folgen_der_Zustandstabelle() {
         QVERIFY(frei("Edit_m_Wasser"));

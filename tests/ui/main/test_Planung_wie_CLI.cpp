@@ -7,6 +7,7 @@
 #include "ui/main/T_Form_main.hpp"
 #include "ui/planning/T_Form_AustauchPlanung.hpp"
 #include "ui/settings/T_Form_Einstellungen.hpp"
+#include "ui/support/Hauptfenster_im_Test.hpp"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,24 +22,10 @@
 
 #include <memory>
 
-class Testoberflaeche : public Unit_UI::Headless {
-  public:
-    T_Form_main* Fenster = nullptr;
-    void Textpuffer_geaendert(const std::string& Name) override {
-        if (Fenster) Fenster->Textpuffer_geaendert(Name);
-    }
-};
-
 class test_Planung_wie_CLI : public QObject {
     Q_OBJECT
     Testoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
-
-    template <typename T> T* finden(QObject* In, const char* Name) {
-        T* w = In->findChild<T*>(Name);
-        if (!w) qFatal("control %s not found", Name);
-        return w;
-    }
 
     // From the column header on: the title lines name the dive file and differ on purpose.
     static QStringList Tabelle(const QString& Text) {
@@ -58,19 +45,8 @@ class test_Planung_wie_CLI : public QObject {
     }
 
   private slots:
-    void init() {
-        Unit_Tools::Sprache = 0;
-        Unit_UI::UI_setzen(&Oberflaeche);
-        Oberflaeche.Zuruecksetzen();
-        Unit_Programmstart::Programm_starten({.Einstellungsdatei_verwenden = false});
-        f = std::make_unique<T_Form_main>();
-        Oberflaeche.Fenster = f.get();
-    }
-    void cleanup() {
-        Oberflaeche.Fenster = nullptr;
-        f.reset();
-        Unit_UI::UI_setzen(nullptr);
-    }
+    void init() { f = Hauptfenster_starten(Oberflaeche); }
+    void cleanup() { Hauptfenster_beenden(Oberflaeche, f); }
 
     void Fensterplan_gleicht_dem_Plan_der_Kommandozeile() {
         const QString Tauchgang = QString(BRELUNE_DATEN) + "/Example_dives/Air_40m_25min.dec";
