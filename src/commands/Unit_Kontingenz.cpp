@@ -188,7 +188,7 @@ std::string Gasname(int32_t Gas) {
     return Unit_Gasgemisch_BestMix::Gasgemisch[static_cast<std::size_t>(Gas)].Name;
 }
 
-// A cancel click ends the contingency plans; Ascend goes on with the plan itself.
+// A cancel click ends the contingency plans; the plan itself then meets the same cancel.
 struct Abgebrochen {};
 
 // Plans the entered points as they now stand; the reason when no plan came of it.
@@ -280,11 +280,8 @@ void alle_berechnen(const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille) {
             Kontingenzplan(Plan_der_Art(K::Planart::Bail_Out), Stand, Stille, [] { U::Bail_Out = true; }));
     } else {
         for (const int32_t Gas : Aufstiegsgase()) {
-            K::Plaene.push_back(
-                Kontingenzplan(Plan_der_Art(K::Planart::Gasverlust, Gasname(Gas)), Stand, Stille, [Gas] {
-                    Gas_streichen(Gas);
-                    return true;
-                }));
+            K::Plaene.push_back(Kontingenzplan(Plan_der_Art(K::Planart::Gasverlust, Gasname(Gas)), Stand,
+                                               Stille, [Gas] { Gas_streichen(Gas); }));
         }
     }
     K::Variationen.min_pro_min = Variation(Stand, Stille, Grundzeit_aendern);
