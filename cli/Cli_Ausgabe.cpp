@@ -10,6 +10,7 @@
 #include "physics/Unit_Sauerstofftoxizitaet.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Saettigungsrechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 #include "reports/Unit_Kontingenzplaene.hpp"
 
 #include <algorithm>
@@ -93,7 +94,8 @@ json Wegpunkte(bool berechnet) {
                   {"ascent", w.austauchen}};
         if (berechnet) {
             const auto* s = Sample_bei(w.min_Runtime);
-            j["gas_density"] = s ? Zahl(Unit_Formeln::g_pro_L_Gasdichte(*s)) : json(nullptr);
+            const auto Dichte = Unit_Tauchgangszustand::g_pro_L_Gasdichte_am_WayPoint(w);
+            j["gas_density"] = Dichte ? Zahl(*Dichte) : json(nullptr);
             if (s) j["tissues"] = Gewebe(*s);
         }
         a.push_back(j);

@@ -15,6 +15,7 @@
 #include "planning/Unit_Saettigungsrechnung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -235,6 +236,22 @@ int32_t sData_Index(float min_Runtime_gesucht) {
     for (int32_t k = 0; k <= W::sData_Anzahl; ++k)
         if (std::fabs(W::sData[k].min_Runtime - min_Runtime_gesucht) <= Toleranz) return k;
     return -1;
+}
+
+std::optional<float> g_pro_L_Gasdichte_am_WayPoint(const W::WayPoint_Type& w) {
+    const int32_t k = sData_Index(w.min_Runtime);
+    if (k < 0) return std::nullopt;
+    const W::sData_Type& s = W::sData[static_cast<std::size_t>(k)];
+    // The first sample still holds the air of the surface before the dive, and a gas switch shares
+    // its runtime with the row before it, whose sample breathes the old gas: on open circuit and at
+    // the start the row's own gas is breathed from there on. A loop breathes what the sample says.
+    if (k > 0 && (w.Tauchgeraet != 0 || s.Gas_Nr == w.Gas_Nr)) return Unit_Formeln::g_pro_L_Gasdichte(s);
+    namespace G = Unit_Gasgemisch_BestMix;
+    if (w.Gas_Nr < 0 || w.Gas_Nr > std::min(G::Gasgemisch_NumMax, G::GasGemisch_NumMaxUeberhaupt))
+        return std::nullopt;
+    const auto& g = G::Gasgemisch[static_cast<std::size_t>(w.Gas_Nr)];
+    return Unit_Formeln::g_pro_L_Gasdichte(g.f_O2_prozent / 100, g.f_N2_prozent / 100, g.f_He_prozent / 100,
+                                           Unit_Formeln::bar_Umgebung_aus(s.m_Wasser));
 }
 
 void sData_holen(float min_Runtime_gesucht) {

@@ -3,7 +3,10 @@
 // state gives. The store these work on is Unit_WayPoints.
 #pragma once
 
+#include "core/Unit_WayPoints.hpp"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Unit_Tauchgangszustand {
@@ -16,6 +19,9 @@ void WayPoint_anhaengen(const std::string& Aktion);
 void sData_holen(float min_Runtime_gesucht);
 // The index of the sample sData_holen takes for that runtime, -1 when there is none.
 int32_t sData_Index(float min_Runtime_gesucht);
+// The density (g/l) of the gas breathed at the waypoint, from the sample of its runtime as the
+// warnings judge it; none when no sample has that runtime.
+std::optional<float> g_pro_L_Gasdichte_am_WayPoint(const Unit_WayPoints::WayPoint_Type& w);
 void WayPoint_letzter_holen();
 void Warnungen_pruefen();
 void WayPoint_Warnung_setzen(int32_t i);

@@ -131,21 +131,9 @@ std::string System_Text(const W::WayPoint_Type& w) {
     }
 }
 
-// The density of the gas breathed in the sample of the row's runtime, as the warnings judge it. A
-// gas switch shares its runtime with the row before it, whose sample still breathes the old gas: on
-// open circuit the row's own gas is breathed from there on.
 std::string Dichte_Text(const W::WayPoint_Type& w) {
-    const int32_t k = Unit_Tauchgangszustand::sData_Index(w.min_Runtime);
-    if (k < 0) return "      - ";
-    const auto& s = W::sData[static_cast<std::size_t>(k)];
-    float Dichte = Unit_Formeln::g_pro_L_Gasdichte(s);
-    if (w.Tauchgeraet == 0 && s.Gas_Nr != w.Gas_Nr) {
-        const auto& g = Gas(w.Gas_Nr);
-        Dichte =
-            Unit_Formeln::g_pro_L_Gasdichte(g.f_O2_prozent / 100, g.f_N2_prozent / 100, g.f_He_prozent / 100,
-                                            Unit_Formeln::bar_Umgebung_aus(s.m_Wasser));
-    }
-    return Zahl_formatieren(7, 2, Dichte) + " ";
+    const auto Dichte = Unit_Tauchgangszustand::g_pro_L_Gasdichte_am_WayPoint(w);
+    return Dichte ? Zahl_formatieren(7, 2, *Dichte) + " " : "      - ";
 }
 
 // The pieces of waypoint i, one per column, each with the blank that separates it from the next.

@@ -10,6 +10,7 @@
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "planning/Unit_Tauchgangszustand.hpp"
 #include "support/Testumgebung.hpp"
 
 #include <algorithm>
@@ -322,6 +323,37 @@ TEST_F(Hauptfenster, Mindestgas_des_Trimixplans_von_Hand_nachgerechnet_und_seine
         EXPECT_EQ(enthaelt(Unit_Textpuffer::Memo_Warnung.Zeilen, Warnung), Zuschlag < Schwelle);
         EXPECT_EQ(enthaelt(Unit_Textpuffer::Memo_Gasverbrauch.Zeilen, Warnung), Zuschlag < Schwelle);
     }
+}
+
+// The density on a row by hand, p x M / (R x 273.15 K): the start breathes the bottom gas at the
+// surface; the switch to EAN50 shares its runtime with the row before it, which still breathes
+// Tmx18/45, and breathes EAN50 itself. Without the depth margin the rows' depths are those computed.
+TEST_F(Hauptfenster, Gasdichte_der_Zeilen_von_Hand_nachgerechnet) {
+    S::Buehlmann_Tiefenzuschlag = false;
+    Trimix_60_m_planen();
+    const auto Dichte = [](double f_O2, double f_He, double m) {
+        const double g_pro_mol = f_O2 * 31.9988 + (1 - f_O2 - f_He) * 28.0134 + f_He * 4.002602;
+        return (1.01325 + m / 10) * 1e5 * g_pro_mol / (8.314462618 * 273.15) / 1000;
+    };
+    int32_t Wechsel = 1;
+    while (Zeile(Wechsel).Gas_Nr != 4) ++Wechsel;
+    const double m_Wechsel = Zeile(Wechsel).m_Wasser;
+    const struct {
+        int32_t i;
+        double erwartet;
+    } Faelle[] = {{0, Dichte(0.18, 0.45, 0)},
+                  {W::WayPoint_letzter_Eingabe, Dichte(0.18, 0.45, 60)},
+                  {Wechsel - 1, Dichte(0.18, 0.45, m_Wechsel)},
+                  {Wechsel, Dichte(0.5, 0, m_Wechsel)}};
+    for (const auto& f : Faelle) {
+        SCOPED_TRACE(f.i);
+        const auto d = Unit_Tauchgangszustand::g_pro_L_Gasdichte_am_WayPoint(Zeile(f.i));
+        ASSERT_TRUE(d.has_value());
+        EXPECT_NEAR(*d, f.erwartet, 0.002);
+    }
+    W::WayPoint_Type ohne_Sample = Zeile(1);
+    ohne_Sample.min_Runtime = 10000;
+    EXPECT_FALSE(Unit_Tauchgangszustand::g_pro_L_Gasdichte_am_WayPoint(ohne_Sample).has_value());
 }
 
 // Air 40 m, 1.5 h at the surface, air 30 m: the second dive's clocks start at 0; beside them the
