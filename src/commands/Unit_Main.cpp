@@ -55,6 +55,7 @@ using Unit_Tools::Zahl_formatieren;
 
 const std::string Abgebrochen_de = "! Tauchgangsberechnung abgebrochen !";
 const std::string Abgebrochen_en = "! Dive calculation cancelled !";
+const std::string Vortauchgang_ungespeichert = "Nicht gespeichert";
 
 void Anzeigen_leeren() {
     for (Memo::Textpuffer* m :
@@ -264,7 +265,7 @@ void Zusammenfassung_Gase(Memo::Textpuffer& p, const Extremwerte& e) {
         namespace O2 = Unit_Sauerstofftoxizitaet;
         Zeile(p, "   CNS mit Vortauchgängen = ", "   CNS including earlier dives = ",
               Zahl_formatieren(5, 2, O2::CNS_Prozent_mit_Vortauchgaengen(e.CNS)) + " %");
-        Zeile(p, "   OTU des Tages = ", "   OTU of the day = ",
+        Zeile(p, "   OTU des Tages          = ", "   OTU of the day              = ",
               Zahl_formatieren(5, 2, O2::OTU_des_Tages(e.OTU)));
     }
     p.Zeile_anfuegen("   max. p(O2) = " + Zahl_formatieren(5, 2, e.pO2_max) + " bar");
@@ -308,7 +309,10 @@ void Zusammenfassung_Sicherheit(Memo::Textpuffer& p) {
     if (Wiederholungstauchgang) {
         p.Zeile_anfuegen("");
         Zeile(p, "Wiederholungstauchgang", "Repetition dive");
-        Zeile(p, "   Vortauchgang = >", "   pre dive = >", Vortauchgang + "<");
+        // The file keeps the German mark of an unsaved dive; the page speaks the language in force.
+        const bool ungespeichert = Vortauchgang == Vortauchgang_ungespeichert;
+        Zeile(p, "   Vortauchgang = >", "   pre dive = >",
+              (ungespeichert ? Text_waehlen(Vortauchgang, "not saved") : Vortauchgang) + "<");
         Zeile(p, "   Oberflächenpause = ", "   Surface time = ",
               Zahl_formatieren(5, 2, Oberflaechenpause_h) + Text_waehlen(" Stunden", " hours"));
     }
@@ -449,7 +453,7 @@ void Wiederholungstauchgang_beginnen(float Stunden) {
     Wiederholungstauchgang = true;
     Oberflaechenpause_h = Stunden;
     Vortauchgang = Tauchgang_gespeichert ? Unit_Save_Read::Pfad_Tauchgang + Unit_Save_Read::Datei_Tauchgang
-                                         : "Nicht gespeichert";
+                                         : Vortauchgang_ungespeichert;
     const long double Ende = Uhrzeit_Ende_min;
     Folgetauchgang_starten(Stunden);
     Uhrzeit_Start_min = std::fmod(Ende + Oberflaechenpause_h * 60.0L, 1440.0L);

@@ -309,12 +309,13 @@ void Mindestgas_Bericht(bool Berechnung_abgebrochen) {
     const Mindestgas_Typ& m = Mindestgas;
     if (m.Gas_Nr < 0) return;
     Memo.Zeile_anfuegen("");
+    // Two lines: one would not fit the gas page beside the table.
     Memo.Zeile_anfuegen(Text_waehlen("Mindestgas (Rock Bottom) ", "Minimum gas (rock bottom) ") +
-                        G::Gasgemisch[m.Gas_Nr].Name + ": " + std::to_string(Taucher_Anzahl) +
-                        Text_waehlen(" Taucher x ", " divers x ") + Zahl_formatieren(0, 1, Stress_Faktor) +
-                        Text_waehlen(" x AMV ", " x RMV ") + std::to_string(AMV) + " l/min, " +
-                        Zahl_formatieren(0, 1, min_Problemloesezeit) + Text_waehlen(" min auf ", " min at ") +
-                        Zahl_formatieren(0, 1, m.m_tiefste) + " m");
+                        G::Gasgemisch[m.Gas_Nr].Name + ":");
+    Memo.Zeile_anfuegen("   " + std::to_string(Taucher_Anzahl) + Text_waehlen(" Taucher x ", " divers x ") +
+                        Zahl_formatieren(0, 1, Stress_Faktor) + Text_waehlen(" x AMV ", " x RMV ") +
+                        std::to_string(AMV) + " l/min, " + Zahl_formatieren(0, 1, min_Problemloesezeit) +
+                        Text_waehlen(" min auf ", " min at ") + Zahl_formatieren(0, 1, m.m_tiefste) + " m");
     const std::string Flasche = m.L_Flasche > 0 ? " (" + Flaschengroesse(m.barL_geplant) + ")" : "";
     Memo.Zeile_anfuegen(Mindestgas_Zeile("Mindestgas                  ", "Minimum gas                 ",
                                          m.barL, m.L_Flasche) +
