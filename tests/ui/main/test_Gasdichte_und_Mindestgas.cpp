@@ -5,6 +5,7 @@
 // plans of Ascend have a tab of their own.
 #include "commands/Unit_Programmstart.hpp"
 #include "core/Unit_WayPoints.hpp"
+#include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "physics/Unit_Formeln.hpp"
@@ -144,25 +145,23 @@ class test_Gasdichte_und_Mindestgas : public QObject {
         QTRY_VERIFY(Text("Memo_RunTimeTabelle").contains("Dichte"));
         const QStringList mit = Tabelle(Text("Memo_RunTimeTabelle"));
         const int Spalte = static_cast<int>(mit.front().indexOf("Dichte"));
-        // Each row: the density of the sample at its runtime, as the warnings and the JSON judge it.
-        int Zeilen = 0, Wechsel = 0;
+        // Each row shows the density the library gives its waypoint (found by runtime and gas, in
+        // order), as the warnings and the JSON have it.
+        int Zeilen = 0, Wechsel = 0, i = 0;
         for (const QString& z : mit.mid(3)) {
             if (z.trimmed().isEmpty()) break;
-            const int k = Unit_Tauchgangszustand::sData_Index(z.mid(7, 8).toFloat());
-            QVERIFY(k >= 0);
-            const auto& Sample = W::sData[static_cast<std::size_t>(k)];
-            float Dichte = Unit_Formeln::g_pro_L_Gasdichte(Sample);
-            // A switch row: its sample still breathes the gas before, the row shows its new gas.
-            const QString Gas = z.mid(15, 13).trimmed();
-            if (z.contains("Gaswechsel")) {
-                QVERIFY(Gas == "EAN50" || Gas == "O2");
-                const float f_O2 = Gas == "O2" ? 1.0f : 0.5f;
-                Dichte = Unit_Formeln::g_pro_L_Gasdichte(f_O2, 1 - f_O2, 0,
-                                                         Unit_Formeln::bar_Umgebung_aus(Sample.m_Wasser));
-                Wechsel += 1;
-            }
-            QCOMPARE(z.mid(Spalte, 8).trimmed(), QString::number(Dichte, 'f', 2));
-            Zeilen += z.startsWith(" 60.00 ") && Dichte > 5.2f;
+            const auto passt = [&z](const W::WayPoint_Type& w) {
+                return z.mid(7, 8).toFloat() == QString::number(w.min_Runtime, 'f', 2).toFloat() &&
+                       z.mid(15, 13).trimmed() ==
+                           QString::fromStdString(Unit_Gasgemisch_BestMix::Gasgemisch[w.Gas_Nr].Name);
+            };
+            while (i <= W::WayPoint_Anzahl && !passt(W::WayPoint[i])) ++i;
+            QVERIFY(i <= W::WayPoint_Anzahl);
+            const auto Dichte = Unit_Tauchgangszustand::g_pro_L_Gasdichte_am_WayPoint(W::WayPoint[i++]);
+            QVERIFY(Dichte.has_value());
+            QCOMPARE(z.mid(Spalte, 8).trimmed(), QString::number(*Dichte, 'f', 2));
+            Zeilen += z.startsWith(" 60.00 ") && *Dichte > 5.2f;
+            Wechsel += z.contains("Gaswechsel");
         }
         QCOMPARE(Zeilen, 2); // the end of the descent and of the bottom phase
         QCOMPARE(Wechsel, 2);
