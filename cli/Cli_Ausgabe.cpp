@@ -282,7 +282,7 @@ void Ausgeben(std::ostream& aus, const std::string& Name, bool abgebrochen,
         return;
     }
     if (const auto* p = Puffer(Name))
-        for (const auto& z : p->Zeilen) aus << z << '\n';
+        for (const auto& z : p->lesen()) aus << z << '\n';
 }
 
 std::string Tauchgangsliste_Json(const std::vector<Unit_Save_Read_UDDF::Tauchgang_Eintrag>& Liste) {

@@ -18,6 +18,7 @@ Textpuffer Memo_Kontingenz{"Memo_Kontingenz", {}};
 Textpuffer Memo_CSV{"Memo_CSV", {}};
 
 void Textpuffer::Leeren() {
+    Erzeugen_ = nullptr;
     Zeilen.clear();
     Unit_UI::UI().Textpuffer_geaendert(Name);
 }
@@ -27,9 +28,20 @@ void Textpuffer::Zeile_anfuegen(std::string Zeile) {
     Unit_UI::UI().Textpuffer_geaendert(Name);
 }
 
+void Textpuffer::aufschieben(std::function<void()> Erzeugen) {
+    Leeren();
+    Erzeugen_ = std::move(Erzeugen);
+}
+
+const std::vector<std::string>& Textpuffer::lesen() const {
+    // The builder writes this buffer through its name: the buffers are the module's own objects.
+    if (Erzeugen_) std::exchange(Erzeugen_, nullptr)();
+    return Zeilen;
+}
+
 std::string Textpuffer::Text() const {
     std::string t;
-    for (const auto& z : Zeilen) t += z + "\r\n";
+    for (const auto& z : lesen()) t += z + "\r\n";
     return t;
 }
 

@@ -580,7 +580,7 @@ bool Memo_speichern() {
 
 bool CSV_exportieren_Datei(const std::string& Dateiname) {
     Unit_Report::Report_CSV_schreiben();
-    return Zeilen_schreiben(Dateiname, Unit_Textpuffer::Memo_ReportCSV.Zeilen);
+    return Zeilen_schreiben(Dateiname, Unit_Textpuffer::Memo_ReportCSV.lesen());
 }
 
 bool CSV_exportieren() {
@@ -679,7 +679,7 @@ bool Lesen() {
 
 void CSV_Report_ins_Memo() {
     Unit_Report::Report_CSV_schreiben();
-    Memo_CSV_Daten.Zeilen = Unit_Textpuffer::Memo_ReportCSV.Zeilen;
+    Memo_CSV_Daten.Zeilen = Unit_Textpuffer::Memo_ReportCSV.lesen();
     Unit_UI::UI().Textpuffer_geaendert(Memo_CSV_Daten.Name);
 }
 

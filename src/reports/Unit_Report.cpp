@@ -388,21 +388,21 @@ void Kontingenz_Seite_schreiben() {
                                         "\"Kontingenzpläne\")."));
 }
 
-Tabellenzellen Runtime_Tabelle_und_Zellen(bool mit_Excel) {
+void Runtime_Tabelle_fuellen(Tabellenzellen* Zellen) {
     auto& p = Memo::Memo_RunTimeTabelle;
     p.Leeren();
-    Tabellenzellen Zellen;
-    if (Unit_Tauchgangsberechnung::Berechnung_abgebrochen) {
-        p.Zeile_anfuegen(Abgebrochen());
-    } else {
-        Kopf_schreiben(p);
-        if (mit_Excel) Kopf_Zellen(p, Zellen);
-        Zeilen_schreiben(p, mit_Excel ? &Zellen : nullptr);
-        if (mit_Excel) Schluss_Zellen(Zellen);
-    }
-    Report_schreiben();
-    Report_CSV_schreiben();
-    return Zellen;
+    if (Unit_Tauchgangsberechnung::Berechnung_abgebrochen) return p.Zeile_anfuegen(Abgebrochen());
+    Kopf_schreiben(p);
+    if (Zellen) Kopf_Zellen(p, *Zellen);
+    Zeilen_schreiben(p, Zellen);
+    if (Zellen) Schluss_Zellen(*Zellen);
+}
+
+// The texts that follow from the table are built when first read: most plans are never printed.
+void Berichte_aufschieben() {
+    Memo::Memo_Report.aufschieben(Report_schreiben);
+    Memo::Memo_ReportCSV.aufschieben(Report_CSV_schreiben);
+    Memo::Memo_Kontingenz.aufschieben(Kontingenz_Seite_schreiben);
 }
 
 } // namespace
@@ -415,11 +415,15 @@ std::vector<std::string> Runtime_Tabelle_Zeilen() {
 }
 
 void Runtime_Tabelle_schreiben() {
-    Runtime_Tabelle_und_Zellen(false);
+    Memo::Memo_RunTimeTabelle.aufschieben([] { Runtime_Tabelle_fuellen(nullptr); });
+    Berichte_aufschieben();
 }
 
 Tabellenzellen Runtime_Tabelle_mit_Excel_schreiben() {
-    return Runtime_Tabelle_und_Zellen(true);
+    Tabellenzellen Zellen;
+    Runtime_Tabelle_fuellen(&Zellen);
+    Berichte_aufschieben();
+    return Zellen;
 }
 
 std::string als_CSV(const Tabellenzellen& Zellen, char Trenner) {
@@ -442,10 +446,9 @@ std::string als_CSV(const Tabellenzellen& Zellen, char Trenner) {
 }
 
 void Report_schreiben() {
-    Kontingenz_Seite_schreiben();
     auto& r = Memo::Memo_Report;
     r.Leeren();
-    const auto& Tabelle = Memo::Memo_RunTimeTabelle.Zeilen;
+    const auto& Tabelle = Memo::Memo_RunTimeTabelle.lesen();
     for (std::size_t k = 0; k < Tabelle.size(); ++k) {
         r.Zeile_anfuegen(Tabelle[k]);
         if (k == 1) {
@@ -456,11 +459,11 @@ void Report_schreiben() {
     r.Zeile_anfuegen("");
     r.Zeile_anfuegen(Ueberschrift(Text_waehlen("Tauchgang Zusammenfassung", "Dive summary")));
     r.Zeile_anfuegen("");
-    for (const auto& z : Memo::Memo_Zusammenfassung.Zeilen) r.Zeile_anfuegen(z);
+    for (const auto& z : Memo::Memo_Zusammenfassung.lesen()) r.Zeile_anfuegen(z);
     const std::string Verbrauch = Text_waehlen("Gasverbrauch", "Gas consumption");
     r.Zeile_anfuegen("");
     r.Zeile_anfuegen(Ueberschrift(Verbrauch));
-    const auto& Liste = Memo::Memo_Gasverbrauch.Zeilen;
+    const auto& Liste = Memo::Memo_Gasverbrauch.lesen();
     if (Liste.empty()) return Kontingenz_schreiben(r);
     r.Zeile_anfuegen("");
     r.Zeile_anfuegen(Verbrauch);

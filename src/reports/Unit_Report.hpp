@@ -37,8 +37,9 @@ std::string Ueberschrift(const std::string& Text);
 // Rows of spreadsheet cells: row 1 is element 0, column A is element 0 of a row.
 using Tabellenzellen = std::vector<std::vector<std::string>>;
 
-// The runtime table into Memo_RunTimeTabelle, then the report and the CSV report. Called after
-// Ascend, after a dive was loaded or saved and on every change of the runtime table settings.
+// The runtime table into Memo_RunTimeTabelle, then the report, the CSV report and the contingency
+// page, each built when first read. Called after Ascend, after a dive was loaded or saved and on
+// every change of the runtime table settings.
 void Runtime_Tabelle_schreiben();
 // The runtime table of the dive in memory without the two head lines: titles, units, rows.
 std::vector<std::string> Runtime_Tabelle_Zeilen();

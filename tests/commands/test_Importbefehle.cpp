@@ -101,7 +101,7 @@ TEST_F(Importbefehl, CSV_Export_schreibt_den_CSV_Bericht) {
     Unit_Main::Austauchen_Klick();
     const auto Datei = Ordner / "bericht.csv";
     ASSERT_TRUE(Unit_Save_Read_CSV::CSV_exportieren_Datei(Datei.string()));
-    const auto& Zeilen = Unit_Textpuffer::Memo_ReportCSV.Zeilen;
+    const auto& Zeilen = Unit_Textpuffer::Memo_ReportCSV.lesen();
     // a header and one line per computed sample, each ended by CR LF
     ASSERT_EQ(Zeilen.size(), static_cast<std::size_t>(W::sData_Anzahl) + 2);
     std::string erwartet;

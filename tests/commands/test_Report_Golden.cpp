@@ -136,7 +136,7 @@ class Golden : public Testumgebung {
     void Report_pruefen(const Tauchgangsfall& f, int Sprache) {
         Rechnen(f, Sprache);
         mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Report.txt",
-                               Memo::Memo_Report.Zeilen);
+                               Memo::Memo_Report.lesen());
     }
 
     // Every column and every row, one decimal, the time of day from 10:00.
@@ -148,7 +148,7 @@ class Golden : public Testumgebung {
         R::RunTimeTable_NachKomma = 1;
         R::Runtime_Tabelle_schreiben();
         mit_Golden_vergleichen(std::string(f.Name) + (Sprache == 0 ? "_de" : "_en") + "_Runtime.txt",
-                               Memo::Memo_RunTimeTabelle.Zeilen);
+                               Memo::Memo_RunTimeTabelle.lesen());
     }
 };
 
@@ -181,7 +181,7 @@ TEST_F(Golden, Trimix_Runtime_Tabelle_englisch) {
 // although the German run writes its tables with commas.
 TEST_F(Golden, Trimix_CSV_Report_hat_eine_Zeile_je_Sample) {
     Rechnen(Trimix, 0);
-    const auto& c = Memo::Memo_ReportCSV.Zeilen;
+    const auto& c = Memo::Memo_ReportCSV.lesen();
     ASSERT_EQ(c.size(), static_cast<std::size_t>(Unit_WayPoints::sData_Anzahl) + 2);
     for (std::size_t k = 1; k < c.size(); ++k) {
         std::size_t Kommas = 0;
@@ -236,9 +236,9 @@ TEST_P(Golden_Seiten, Trimix_Report) {
     const auto& f = GetParam();
     Unit_Kontingenzplaene::Kontingenzplaene_an = false; // the report up to its gas consumption
     Rechnen(Trimix, 0);
-    ASSERT_EQ(Memo::Memo_Report.Zeilen.size(), 92u); // as in the golden report
+    ASSERT_EQ(Memo::Memo_Report.lesen().size(), 92u); // as in the golden report
     namespace P = Unit_Tools_PrePrinter;
-    const auto Zeilen = P::Druckzeilen(Memo::Memo_Report.Zeilen, f.mit_Graph);
+    const auto Zeilen = P::Druckzeilen(Memo::Memo_Report.lesen(), f.mit_Graph);
     P::Seitenmasse m;
     m.Breite = f.Breite;
     m.Hoehe = f.Hoehe;

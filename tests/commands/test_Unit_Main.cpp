@@ -11,6 +11,7 @@
 #include "planning/Unit_AustauchPlanung.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
 #include "planning/Unit_Tauchgangszustand.hpp"
+#include "reports/Unit_Report.hpp"
 #include "support/Testumgebung.hpp"
 
 #include <algorithm>
@@ -153,19 +154,34 @@ TEST_F(Hauptfenster, zweimal_Austauchen_gibt_dasselbe) {
     EXPECT_TRUE(Zeile(3).austauchen);
 }
 
-TEST_F(Hauptfenster, Austauchen_schreibt_die_Berichte_nur_wenn_sie_angemeldet_sind) {
+TEST_F(Hauptfenster, Austauchen_schreibt_die_Berichte_nur_angemeldet_und_erst_wenn_sie_gelesen_werden) {
     namespace Memo = Unit_Textpuffer;
     Tauchen("3", "40");
     Tauchen("30", "40");
     Berichte_schreiben = nullptr;
     Austauchen_Klick();
-    EXPECT_TRUE(Memo::Memo_RunTimeTabelle.Zeilen.empty());
-    EXPECT_TRUE(Memo::Memo_Report.Zeilen.empty());
+    EXPECT_TRUE(Memo::Memo_RunTimeTabelle.lesen().empty());
+    EXPECT_TRUE(Memo::Memo_Report.lesen().empty());
     Berichte_anmelden();
     Austauchen_Klick();
-    EXPECT_GT(Memo::Memo_RunTimeTabelle.Zeilen.size(), 6u);
-    EXPECT_FALSE(Memo::Memo_Report.Zeilen.empty());
-    EXPECT_FALSE(Memo::Memo_ReportCSV.Zeilen.empty());
+    // Nothing is built before it is read; the report takes the table along, not the CSV report.
+    for (const auto* p :
+         {&Memo::Memo_RunTimeTabelle, &Memo::Memo_Report, &Memo::Memo_ReportCSV, &Memo::Memo_Kontingenz})
+        EXPECT_TRUE(p->aufgeschoben()) << p->Name;
+    const auto Report = Memo::Memo_Report.lesen();
+    EXPECT_FALSE(Memo::Memo_RunTimeTabelle.aufgeschoben());
+    EXPECT_TRUE(Memo::Memo_ReportCSV.aufgeschoben());
+    EXPECT_FALSE(Memo::Memo_ReportCSV.lesen().empty());
+    // Built when read or at once, the texts are the same.
+    const auto Tabelle = Memo::Memo_RunTimeTabelle.lesen();
+    EXPECT_GT(Tabelle.size(), 6u);
+    Unit_Report::Runtime_Tabelle_mit_Excel_schreiben();
+    EXPECT_FALSE(Memo::Memo_RunTimeTabelle.aufgeschoben());
+    EXPECT_EQ(Memo::Memo_RunTimeTabelle.Zeilen, Tabelle);
+    EXPECT_EQ(Memo::Memo_Report.lesen(), Report);
+    Neuer_Tauchgang(); // a new dive drops what was never read
+    EXPECT_FALSE(Memo::Memo_Report.aufgeschoben());
+    EXPECT_TRUE(Memo::Memo_Report.lesen().empty());
 }
 
 TEST_F(Hauptfenster, Zusammenfassung_und_Hinweise) {

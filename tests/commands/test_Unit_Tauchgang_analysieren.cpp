@@ -316,5 +316,5 @@ TEST_F(Analyse, Keine_weitere_Aktion_laesst_den_Tauchgang_und_sperrt_die_Eingabe
     EXPECT_TRUE(M::Eingabe_gesperrt);
     EXPECT_EQ(W::WayPoint_Anzahl, 3);
     EXPECT_FLOAT_EQ(W::WayPoint[3].min_Runtime, 30);
-    EXPECT_FALSE(Memo::Memo_RunTimeTabelle.Zeilen.empty());
+    EXPECT_FALSE(Memo::Memo_RunTimeTabelle.lesen().empty());
 }

@@ -195,7 +195,7 @@ TEST_F(Tauchgangsdatei, Laden_setzt_Pfad_Startwerte_und_leert_die_Textseiten) {
     EXPECT_EQ(Datei_Tauchgang, "Tauchgang.dec");
     EXPECT_EQ(W::min_Runtime, 12.0L);
     EXPECT_EQ(W::m_Wasser, 18.0f);
-    EXPECT_TRUE(Unit_Textpuffer::Memo_Report.Zeilen.empty());
+    EXPECT_TRUE(Unit_Textpuffer::Memo_Report.lesen().empty());
     EXPECT_TRUE(Unit_WayPoints::Tauchgang_gespeichert);
 }
 

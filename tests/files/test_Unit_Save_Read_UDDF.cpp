@@ -345,7 +345,7 @@ TEST_F(UDDF, Import_leert_die_Textseiten_und_den_Dateinamen) {
     Tauchgang({{0, 0, 0}, {5, 10, 0}});
     UDDF_schreiben();
     ASSERT_TRUE(Lesen(X::Dokument_als_Text()));
-    EXPECT_TRUE(Unit_Textpuffer::Memo_Report.Zeilen.empty());
+    EXPECT_TRUE(Unit_Textpuffer::Memo_Report.lesen().empty());
     EXPECT_TRUE(Datei_Tauchgang.empty());
 }
 

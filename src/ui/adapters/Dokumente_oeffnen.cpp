@@ -102,7 +102,7 @@ void Runtime_Tabelle_uebergeben() {
 }
 
 void Report_uebergeben() {
-    schreiben_und_oeffnen(neuer_Dateiname("Report", "odt"), ODT(Unit_Textpuffer::Memo_Report.Zeilen));
+    schreiben_und_oeffnen(neuer_Dateiname("Report", "odt"), ODT(Unit_Textpuffer::Memo_Report.lesen()));
 }
 
 } // namespace Dokumente_oeffnen

@@ -341,7 +341,7 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     Seite(PageControl_links, "TabSheet_Kontingenz", 0, "Memo_Kontingenz", Memo::Memo_Kontingenz);
     Kontingenz_beschriften();
     const auto Drucken = [this](const Memo::Textpuffer& Puffer, bool mit_Graphik) {
-        return [this, &Puffer, mit_Graphik] { Druckvorschau_zeigen(Puffer.Zeilen, mit_Graphik); };
+        return [this, &Puffer, mit_Graphik] { Druckvorschau_zeigen(Puffer.lesen(), mit_Graphik); };
     };
     connect(Report_Drucken, &QPushButton::clicked, this, Drucken(Memo::Memo_Report, true));
     connect(CSV_Drucken, &QPushButton::clicked, this, Drucken(Memo::Memo_ReportCSV, false));
@@ -364,6 +364,7 @@ void T_Form_main::Berechnungsbereich_anlegen() {
     Seite(PageControl_rechts, "TabSheet_Warnungen", 108, "Memo_Warnung", Memo::Memo_Warnung);
     PageControl_links->setCurrentIndex(0);
     PageControl_rechts->setCurrentIndex(2);
+    connect(PageControl_links, &QTabWidget::currentChanged, this, &T_Form_main::Textseiten_fuellen);
 }
 
 void T_Form_main::Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik) {
@@ -404,7 +405,7 @@ void T_Form_main::Menue_anlegen() {
     });
     Tauchgang->actions().back()->setShortcut(QKeySequence::Save);
     Befehl(Eintrag(Tauchgang, 5, "Aktion_Report_drucken"),
-           [this] { Druckvorschau_zeigen(Memo::Memo_Report.Zeilen, true); });
+           [this] { Druckvorschau_zeigen(Memo::Memo_Report.lesen(), true); });
     Tauchgang->actions().back()->setShortcut(QKeySequence::Print);
     Tauchgang->addSeparator();
     Befehl(Eintrag(Tauchgang, 342, "Aktion_Beispiel_laden"), [this] {
@@ -783,9 +784,12 @@ void T_Form_main::Textseiten_fuellen() {
           &Memo::Memo_Report, &Memo::Memo_ReportCSV, &Memo::Memo_Kontingenz}) {
         auto veraltet = Textseite_veraltet.find(p->Name);
         if (veraltet == Textseite_veraltet.end() || !veraltet->second) continue;
+        // A text built on first read waits until its page is shown.
+        QPlainTextEdit* Memo = Textseiten[p->Name];
+        if (p->aufgeschoben() && PageControl_links->currentWidget() != Memo->parentWidget()) continue;
         QStringList Zeilen;
-        for (const auto& z : p->Zeilen) Zeilen << Q(z);
-        Textseiten[p->Name]->setPlainText(Zeilen.join('\n'));
+        for (const auto& z : p->lesen()) Zeilen << Q(z);
+        Memo->setPlainText(Zeilen.join('\n'));
         veraltet->second = false;
     }
 }

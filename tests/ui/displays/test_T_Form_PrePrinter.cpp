@@ -134,13 +134,13 @@ class test_T_Form_PrePrinter : public QObject {
     void Runtime_Tabelle_als_PDF_mit_echtem_Text() {
         finden<QPushButton>(f.get(), "BitBtn_RunTimeTabelle_Drucken")->click();
         auto* v = Vorschau();
-        QCOMPARE(v->Vorlage().Zeilen, Memo::Memo_RunTimeTabelle.Zeilen);
+        QCOMPARE(v->Vorlage().Zeilen, Memo::Memo_RunTimeTabelle.lesen());
         QVERIFY(!v->Plan().Graph);
         Oberflaeche.Antwort_Datei = Pfad("Tabelle").toStdString(); // the ending is added
         finden<QPushButton>(v, "Button_PDF")->click();
         QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
         const QString Text = einfach(PDF_Text(Pfad("Tabelle.pdf")));
-        for (const auto& Zeile : Memo::Memo_RunTimeTabelle.Zeilen)
+        for (const auto& Zeile : Memo::Memo_RunTimeTabelle.lesen())
             QVERIFY2(Text.contains(einfach(QString::fromStdString(Zeile))), Zeile.c_str());
     }
 
@@ -168,7 +168,7 @@ class test_T_Form_PrePrinter : public QObject {
         while (v->Button_plus->isEnabled()) v->Button_plus->click();
         v->grab();                            // the page with the graph drawn
         QCOMPARE(Chart->plotArea(), Flaeche); // the graph on screen is as it was
-        QCOMPARE(v->Vorlage().Zeilen.size(), Memo::Memo_Report.Zeilen.size() + 3);
+        QCOMPARE(v->Vorlage().Zeilen.size(), Memo::Memo_Report.lesen().size() + 3);
         QVERIFY(v->Plan().Graph);
         QCOMPARE(v->Plan().Graph->Seite, v->Seitenzahl() - 1);
         QVERIFY(v->Seitenzahl() >= 2);
@@ -237,7 +237,7 @@ class test_T_Form_PrePrinter : public QObject {
         QVERIFY(Tabelle.fileName().endsWith(".csv"));
         QVERIFY(Tabelle.open(QIODevice::ReadOnly));
         const QStringList Reihen = QString::fromUtf8(Tabelle.readAll()).split("\r\n");
-        QCOMPARE(Reihen[0], QString::fromStdString(Memo::Memo_RunTimeTabelle.Zeilen[0]));
+        QCOMPARE(Reihen[0], QString::fromStdString(Memo::Memo_RunTimeTabelle.lesen()[0]));
         QVERIFY(Reihen[3].startsWith("Tiefe;Runtime;Atemgas;Aktion"));
         QVERIFY(Reihen[6].startsWith("0,00;0,00;Tmx18/45;START"));
 

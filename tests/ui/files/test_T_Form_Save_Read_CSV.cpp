@@ -92,8 +92,7 @@ class test_T_Form_Save_Read_CSV : public QObject {
         Unit_Tauchgang_analysieren::OK_Klick();
         QCoreApplication::processEvents();
         f->Hauptfenster_aktualisieren();
-        const QStringList Fenster =
-            Tabelle(finden<QPlainTextEdit>(f.get(), "Memo_RunTimeTabelle")->toPlainText());
+        const QStringList Fenster = Tabelle(Seitentext(f.get(), "Memo_RunTimeTabelle"));
 
         const QStringList Kommandozeile = Tabelle(
             CLI_Lauf({"import", Datei, "--preset", "6", "--skip-lines", "2", "--time", "2:sec", "--depth",

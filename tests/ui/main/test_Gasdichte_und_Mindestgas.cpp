@@ -36,7 +36,7 @@ class test_Gasdichte_und_Mindestgas : public QObject {
     Testoberflaeche Oberflaeche;
     std::unique_ptr<T_Form_main> f;
 
-    QString Text(const char* Memo) { return finden<QPlainTextEdit>(f.get(), Memo)->toPlainText(); }
+    QString Text(const char* Memo) { return Seitentext(f.get(), Memo); }
 
     void planen(const char* Beispiel) {
         Oberflaeche.Antwort_Datei =

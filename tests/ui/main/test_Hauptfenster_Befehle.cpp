@@ -87,10 +87,10 @@ class test_Hauptfenster_Befehle : public QObject {
         QVERIFY(frei("BitBtn_Austauchen"));
         QVERIFY(frei("BitBtn_Wiederholungstauchgang"));
         f->Hauptfenster_aktualisieren();
-        const QString Tabelle = finden<QPlainTextEdit>("Memo_RunTimeTabelle")->toPlainText();
+        const QString Tabelle = Seitentext(f.get(), "Memo_RunTimeTabelle");
         QVERIFY(Tabelle.size() > 100);
         QCOMPARE(Tabelle.split('\n').size(),
-                 static_cast<qsizetype>(Unit_Textpuffer::Memo_RunTimeTabelle.Zeilen.size()));
+                 static_cast<qsizetype>(Unit_Textpuffer::Memo_RunTimeTabelle.lesen().size()));
         QVERIFY(Tabelle.contains("STOP"));
     }
 

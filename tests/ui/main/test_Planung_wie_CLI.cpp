@@ -78,8 +78,7 @@ class test_Planung_wie_CLI : public QObject {
         QCOMPARE(Oberflaeche.Meldungen.size(), std::size_t{0});
 
         finden<QPushButton>(f.get(), "BitBtn_Austauchen")->click();
-        const QStringList Fenster =
-            Tabelle(finden<QPlainTextEdit>(f.get(), "Memo_RunTimeTabelle")->toPlainText());
+        const QStringList Fenster = Tabelle(Seitentext(f.get(), "Memo_RunTimeTabelle"));
 
         QStringList Argumente{"plan",     Tauchgang,
                               "--output", "runtime",

@@ -7,6 +7,8 @@
 #include "lang/Unit_UI.hpp"
 #include "ui/main/T_Form_main.hpp"
 
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QtGlobal>
 
 #include <memory>
@@ -38,6 +40,18 @@ inline std::unique_ptr<T_Form_main> Hauptfenster_starten(Testoberflaeche& Oberfl
     auto f = std::make_unique<T_Form_main>();
     Oberflaeche.Fenster = f.get();
     return f;
+}
+
+// The text of a page as the diver sees it: the page is shown first, as a text built on first read
+// waits for that.
+inline QString Seitentext(QWidget* Fenster, const char* Memoname) {
+    auto* Memo = finden<QPlainTextEdit>(Fenster, Memoname);
+    for (QWidget* w = Memo->parentWidget(); w; w = w->parentWidget())
+        if (auto* Reiter = qobject_cast<QTabWidget*>(w)) {
+            Reiter->setCurrentWidget(Memo->parentWidget());
+            break;
+        }
+    return Memo->toPlainText();
 }
 
 inline void Hauptfenster_beenden(Testoberflaeche& Oberflaeche, std::unique_ptr<T_Form_main>& f) {
