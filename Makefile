@@ -5,7 +5,7 @@ BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
 SOURCES    = $(shell find src app cli tools tests bench -name '*.cpp' -o -name '*.hpp')
 
-.PHONY: run test test-asan bench format format-check setup configure build screenshots
+.PHONY: run test test-asan bench format format-check setup configure build screenshots package package-test
 
 setup:
 	@scripts/setup
@@ -46,3 +46,16 @@ format: setup
 format-check:
 	@clang-format --dry-run --Werror $(SOURCES)
 	@echo "clang-format: clean"
+
+# The Debian package brelune_<version>_<arch>.deb from a Release build of its own, checked by
+# lintian (errors fail); package-test unpacks it into a scratch root and plans a dive from there.
+BUILD_PACKAGE ?= build-package
+package: setup
+	@cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
+	@cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target brelune brelune-cli handbuch brelune_paketdateien
+	@cd $(BUILD_PACKAGE) && rm -f brelune_*.deb && cpack >/dev/null && ls -l brelune_*.deb
+	@lintian --fail-on error $(BUILD_PACKAGE)/brelune_*.deb
+
+package-test: package
+	@tests/package/Paket_pruefen $(BUILD_PACKAGE) $(BUILD_PACKAGE)/paket_test $(BUILD_PACKAGE)/brelune_*.deb

@@ -5,6 +5,7 @@
 #include "ui/settings/T_Form_Einstellungen.hpp"
 #include "ui/settings/T_Form_Save_Read.hpp"
 
+#include "commands/Unit_Handbuch.hpp"
 #include "commands/Unit_Main.hpp"
 #include "commands/Unit_Programmstart.hpp"
 #include "commands/Unit_Tauchgang_analysieren.hpp"
@@ -372,6 +373,16 @@ void T_Form_main::Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, b
     Druckvorschau->Druckvorschau_zeigen(Zeilen, mit_Graphik);
 }
 
+// The manual of the language in force, in the desktop's browser.
+void T_Form_main::Handbuch_oeffnen() {
+    const std::string Seite = Unit_Handbuch::Handbuch_suchen();
+    if (Seite.empty() || Dokumente_oeffnen::Oeffnen(QUrl::fromLocalFile(QString::fromStdString(Seite))))
+        return;
+    Unit_Tools::Meldung_Problem(
+        "Es ist kein Browser eingerichtet, der das Handbuch öffnet. Es liegt hier:\n" + Seite,
+        "No browser is set up to open the manual. It is here:\n" + Seite);
+}
+
 QAction* T_Form_main::Eintrag(QMenu* Menue, int Tag, const char* Name) {
     auto* a = Menue->addAction(QString());
     a->setObjectName(Name);
@@ -387,7 +398,6 @@ void T_Form_main::Menue_anlegen() {
         return m;
     };
     const auto Befehl = [this](QAction* a, auto&& f) { connect(a, &QAction::triggered, this, f); };
-    const auto spaeter = [](QAction* a) { a->setEnabled(false); };
 
     QMenu* Tauchgang = Menue(1, "Menu_Tauchgang");
     Befehl(Eintrag(Tauchgang, 2, "Aktion_NeuerTauchgang"), [this] {
@@ -529,7 +539,7 @@ void T_Form_main::Menue_anlegen() {
     }
 
     QMenu* Hilfe = Menue(56, "Menu_Hilfe");
-    spaeter(Eintrag(Hilfe, 57, "Aktion_Handbuch"));
+    Befehl(Eintrag(Hilfe, 57, "Aktion_Handbuch"), [] { Handbuch_oeffnen(); });
     Hilfe->addSeparator();
     Befehl(Eintrag(Hilfe, 63, "Aktion_Ueber"),
            [this] { ProgrammInfo->Zeigen(T_Form_ProgrammInfo::Seite_Version); });

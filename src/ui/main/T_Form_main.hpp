@@ -113,6 +113,9 @@ class T_Form_main : public QMainWindow {
     // The print preview of a text; the report is printed with the dive graph after it.
     T_Form_PrePrinter* Druckvorschau = nullptr;
     void Druckvorschau_zeigen(const std::vector<std::string>& Zeilen, bool mit_Graphik);
+    // Help -> "Handbuch lesen": the manual's page of the language in force opened by the desktop;
+    // a message when it is not found or nothing opens it.
+    static void Handbuch_oeffnen();
     // The gas calculator, modal; the main window follows it afterwards (its depth, a new gas).
     T_Form_Gasgemisch* Gasrechner = nullptr;
     // The gas blender, not modal.
