@@ -1,6 +1,7 @@
 // Calculation speed: one step of the tissue engine, whole Ascend commands, heap use.
 #include "commands/Unit_Main.hpp"
 #include "core/Unit_Graph_Utilities.hpp"
+#include "core/Unit_Textpuffer.hpp"
 #include "core/Unit_WayPoints.hpp"
 #include "gases/Unit_CCR_SCR.hpp"
 #include "physics/Unit_Saettigungsmodelle.hpp"
@@ -52,6 +53,15 @@ void Tauchen(float min, float m, int Gas = -1) {
     if (Gas >= 0) M::Gas_waehlen(Gas);
     M::Tauchen(std::to_string(min), std::to_string(m));
 }
+// The texts the window shows after Ascend; the contingency page when the plans are on.
+void Texte_lesen() {
+    namespace Memo = Unit_Textpuffer;
+    benchmark::DoNotOptimize(Memo::Memo_RunTimeTabelle.lesen().size());
+    benchmark::DoNotOptimize(Memo::Memo_Zusammenfassung.lesen().size());
+    if (Unit_Kontingenzplaene::Kontingenzplaene_an)
+        benchmark::DoNotOptimize(Memo::Memo_Kontingenz.lesen().size());
+}
+
 void Aufstiegsgase() {
     namespace U = Unit_AustauchPlanung;
     U::Aufstieg_Gaswechsel_OK = true;
@@ -89,8 +99,9 @@ static void BM_Austauchen_Trimix(benchmark::State& state) {
 }
 BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 
-// The same with the runtime table, the report and the CSV report built afterwards; then also with
-// the contingency plans and the runtime variations (planned before the plan itself).
+// What the window shows after Ascend: the runtime table and the summary, read after the plan;
+// then also with the contingency plans and the runtime variations (planned before the plan
+// itself) and their page read.
 static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
     Start();
     Unit_Main::Berichte_anmelden();
@@ -98,7 +109,10 @@ static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
     Aufstiegsgase();
     Tauchen(3, 60, 11);
     Tauchen(25, 60);
-    for (auto _ : state) M::Austauchen_Klick();
+    for (auto _ : state) {
+        M::Austauchen_Klick();
+        Texte_lesen();
+    }
 }
 BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)
     ->ArgName("Kontingenzplaene")
@@ -106,8 +120,24 @@ BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
+// Everything a plan can give: the table, the summary, the report and the CSV report of every sample.
+static void BM_Austauchen_Trimix_alle_Texte(benchmark::State& state) {
+    Start();
+    Unit_Main::Berichte_anmelden();
+    Aufstiegsgase();
+    Tauchen(3, 60, 11);
+    Tauchen(25, 60);
+    for (auto _ : state) {
+        M::Austauchen_Klick();
+        Texte_lesen();
+        benchmark::DoNotOptimize(Unit_Textpuffer::Memo_Report.lesen().size());
+        benchmark::DoNotOptimize(Unit_Textpuffer::Memo_ReportCSV.lesen().size());
+    }
+}
+BENCHMARK(BM_Austauchen_Trimix_alle_Texte)->Unit(benchmark::kMillisecond);
+
 // A dive of about 1400 minutes (1030 at 12 m and its ascent of about 365) that nearly fills the
-// sample table.
+// sample table; its runtime table read.
 static void BM_Austauchen_1400_min(benchmark::State& state) {
     Start();
     M::Gas_waehlen(0);
@@ -118,7 +148,10 @@ static void BM_Austauchen_1400_min(benchmark::State& state) {
     M::Eingabemarke = M::WayPoint_letzter_Eingabe = W::WayPoint_Anzahl;
     Unit_Main::Berichte_anmelden();
     Unit_Kontingenzplaene::Kontingenzplaene_an = state.range(0) != 0;
-    for (auto _ : state) M::Austauchen_Klick();
+    for (auto _ : state) {
+        M::Austauchen_Klick();
+        Texte_lesen();
+    }
     state.counters["Samples"] = W::sData_Anzahl;
     state.counters["abgebrochen"] = Unit_Tauchgangsberechnung::Berechnung_abgebrochen;
 }
