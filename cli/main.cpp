@@ -14,12 +14,15 @@
 #include "lang/Unit_Tools.hpp"
 #include "lang/Unit_UI.hpp"
 #include "planning/Unit_Tauchgangsberechnung.hpp"
+#include "reports/Unit_Kontingenzplaene.hpp"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -78,6 +81,10 @@ int Programm_vorbereiten(const Optionen& o, Unit_UI::Headless& Oberflaeche,
     std::string Text;
     Ausgaben = Ausgabeliste(o.Ausgabe, Text);
     if (!Text.empty()) return Fehler(Text, Aufruffehler);
+    // Only these outputs show contingency plans or the runtime variations.
+    Unit_Kontingenzplaene::Plaene_verlangt = std::any_of(Ausgaben.begin(), Ausgaben.end(), [](const auto& a) {
+        return a == "contingency" || a == "json" || a == "report" || a == "summary";
+    });
     if (o.Sprache != "de" && o.Sprache != "en") return Fehler("--lang takes de or en", Aufruffehler);
     Oberflaeche.Antwort_Frage = o.ja && !o.nein;
     Unit_Programmstart::Startoptionen Start;
@@ -266,13 +273,19 @@ void Gemeinsame_Optionen(CLI::App* Befehl, Optionen& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string Version = std::string("brelune-cli ") + Brelune_ProgrammVersion::Version_Text;
+    // Scripts and packagers ask this often: answered before the options are built.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << Version << '\n';
+        return 0;
+    }
     Unit_UI::Headless Oberflaeche;
     Oberflaeche.Meldungen_ausgeben = true;
     Unit_UI::UI_setzen(&Oberflaeche);
     Unit_Tools::Dezimaltrennzeichen_setzen('.');
 
     CLI::App App{"brelune-cli - the Brelune dive planner without a window"};
-    App.set_version_flag("--version", std::string("brelune-cli ") + Brelune_ProgrammVersion::Version_Text);
+    App.set_version_flag("--version", Version);
     App.require_subcommand(0, 1);
 
     Optionen o;

@@ -291,7 +291,7 @@ void alle_berechnen(const Eingabe_Stand& Stand, Stille_Oberflaeche& Stille) {
 
 void Kontingenzplaene_berechnen() {
     K::Vergessen();
-    if (!K::Kontingenzplaene_an) return;
+    if (!K::Kontingenzplaene_an || !K::Plaene_verlangt) return;
     K::berechnet = true;
     const Eingabe_Stand Stand = Eingabe_Stand::sichern();
     Unit_UI::Oberflaeche& Fenster = Unit_UI::UI();

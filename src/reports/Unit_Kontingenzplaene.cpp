@@ -5,6 +5,7 @@
 namespace Unit_Kontingenzplaene {
 
 bool Kontingenzplaene_an = true;
+bool Plaene_verlangt = true;
 int32_t min_Kontingenz_Zeit = 3;
 int32_t m_Kontingenz_Tiefe = 3;
 

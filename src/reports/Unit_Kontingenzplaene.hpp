@@ -16,6 +16,9 @@ extern bool Kontingenzplaene_an;
 extern int32_t min_Kontingenz_Zeit;
 extern int32_t m_Kontingenz_Tiefe;
 constexpr int32_t Kontingenz_Grenze = 60; // both numbers are kept within 1 .. 60
+// Whether anything of this run will show the plans; a run that prints only what has none of them
+// (the CLI's runtime table, say) spares their cost without touching the setting, which is saved.
+extern bool Plaene_verlangt;
 
 enum class Planart { laenger, tiefer, Gasverlust, Bail_Out };
 

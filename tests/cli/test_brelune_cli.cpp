@@ -50,7 +50,8 @@ TEST(brelune_cli, Hilfe_und_Version) {
         EXPECT_TRUE(enthaelt(p.Ausgabe, Option)) << Option;
     const auto v = starten("--version");
     EXPECT_EQ(v.Status, 0);
-    EXPECT_TRUE(enthaelt(v.Ausgabe, "brelune-cli"));
+    EXPECT_EQ(v.Ausgabe.rfind("brelune-cli 4.", 0), 0u) << v.Ausgabe;
+    EXPECT_EQ(v.Ausgabe.find('\n'), v.Ausgabe.size() - 1); // one line
 }
 
 TEST(brelune_cli, Plan_als_JSON) {
@@ -153,6 +154,9 @@ TEST(brelune_cli, gespeicherter_Tauchgang_gibt_denselben_Plan) {
     EXPECT_EQ(Wegpunkte(wieder.Ausgabe), Wegpunkte(erst.Ausgabe)); // the file carries its settings too
     const auto ohne = starten("plan --points \"3:40,25:40\" --output json");
     EXPECT_NE(Wegpunkte(ohne.Ausgabe), Wegpunkte(erst.Ausgabe)); // the gradient factors made a difference
+    // A run that shows no contingency plan plans none, but saves the setting as it stands.
+    ASSERT_EQ(starten("plan --points \"3:40,25:40\" --output runtime --save " + Ordner + "/k.dec").Status, 0);
+    EXPECT_TRUE(enthaelt(starten("plan " + Ordner + "/k.dec --output json").Ausgabe, "\"contingencies\""));
 }
 
 TEST(brelune_cli, Einstellungen_aus_Datei_und_einzeln) {
