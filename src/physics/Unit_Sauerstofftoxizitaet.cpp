@@ -157,7 +157,9 @@ float OTU_Schritt(float OTU, float pO2, float t) {
     static long double Dosis_zuletzt = 0;
     if (pO2 != pO2_zuletzt) {
         const long double x = 2.0L * pO2 - 1.0L;
-        Dosis_zuletzt = x > 0 ? std::pow(x, 0.83L) : 0.0L;
+        // In double: the dose goes into a single-precision sum, and the extended power costs a
+        // tenth of a whole step on every step of an ascent, where the pO2 changes each time.
+        Dosis_zuletzt = x > 0 ? std::pow(static_cast<double>(x), 0.83) : 0.0L;
         pO2_zuletzt = pO2;
     }
     const long double Dosis = Dosis_zuletzt;

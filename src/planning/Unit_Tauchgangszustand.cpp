@@ -99,19 +99,36 @@ const Grenztexte& Grenztexte_holen() {
     }
     return t;
 }
+// "Gasdichte > 5.2 g/l. ": a step in dense gas warns again on every row, so the text is built
+// again only when its limit, the language or the decimal separator changes.
+const std::string& Dichtetext(bool Maximum, float Grenze) {
+    struct Merker {
+        float Grenze = -1;
+        int Sprache = -1;
+        char Trenner = 0;
+        std::string Text;
+    };
+    static std::array<Merker, 2> Texte;
+    Merker& m = Texte[Maximum ? 1 : 0];
+    const char Trenner = Unit_Tools::Dezimaltrennzeichen();
+    if (m.Grenze != Grenze || m.Sprache != Unit_Tools::Sprache || m.Trenner != Trenner) {
+        m = {Grenze, Unit_Tools::Sprache, Trenner,
+             (Maximum ? Unit_Tools::Text_waehlen("GASDICHTE > ", "GAS DENSITY > ")
+                      : Unit_Tools::Text_waehlen("Gasdichte > ", "gas density > ")) +
+                 Unit_Tools::Zahl_formatieren(0, 1, Grenze) + " g/l. "};
+    }
+    return m.Text;
+}
+
 // The stronger warning replaces the weaker one.
 void Gasdichte_pruefen() {
     namespace F = Unit_Formeln;
     const float Dichte = F::g_pro_L_Gasdichte_atmen();
-    const auto Text = [](const std::string& de, const std::string& en, float Grenze) {
-        W::Warntext +=
-            Unit_Tools::Text_waehlen(de, en) + Unit_Tools::Zahl_formatieren(0, 1, Grenze) + " g/l. ";
-    };
     if (Dichte > F::g_pro_L_Gasdichte_Maximum) {
         if (Warnung_einmal(Gasdichte_zu_hoch, true))
-            Text("GASDICHTE > ", "GAS DENSITY > ", F::g_pro_L_Gasdichte_Maximum);
+            W::Warntext += Dichtetext(true, F::g_pro_L_Gasdichte_Maximum);
     } else if (Warnung_einmal(Gasdichte_hoch, Dichte > F::g_pro_L_Gasdichte_Warnung)) {
-        Text("Gasdichte > ", "gas density > ", F::g_pro_L_Gasdichte_Warnung);
+        W::Warntext += Dichtetext(false, F::g_pro_L_Gasdichte_Warnung);
     }
 }
 } // namespace
