@@ -73,7 +73,7 @@ fuzz: fuzz-build
 
 fuzz-regress: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
-	  if $(BUILD_FUZZ)/tests/fuzz/fuzz_$$t -runs=0 -timeout=10 tests/fuzz/corpus/$$t \
+	  if $(BUILD_FUZZ)/tests/fuzz/fuzz_$$t -runs=0 -timeout=10 -artifact_prefix=$(BUILD_FUZZ)/ tests/fuzz/corpus/$$t \
 	       $$(ls -d tests/fuzz/regress/$$t 2>/dev/null) >$(BUILD_FUZZ)/regress-$$t.log 2>&1; \
 	  then echo "fuzz-regress $$t: ok"; \
 	  else cat $(BUILD_FUZZ)/regress-$$t.log; echo "fuzz-regress $$t: FAILED"; exit 1; fi; done
