@@ -26,7 +26,7 @@ inline void Ausgangslage() {
     Tauchgangsprobe::Tauchgang_anlegen();
 }
 
-template <typename Lesen> void pruefen(Lesen&& lesen, bool Start_an_der_Oberflaeche = true) {
+template <typename Lesen> void pruefen(Lesen&& lesen, bool Import = true) {
     using Fuzzumgebung::Befund;
     Unit_UI::Headless& Bildschirm = Fuzzumgebung::Oberflaeche();
     Ausgangslage();
@@ -38,7 +38,7 @@ template <typename Lesen> void pruefen(Lesen&& lesen, bool Start_an_der_Oberflae
     } catch (const Unit_UI::Befehl_abgebrochen&) {
     }
     if (gelesen) {
-        const std::string Fehler = Tauchgangsprobe::Tauchgang_Fehler(Start_an_der_Oberflaeche);
+        const std::string Fehler = Tauchgangsprobe::Tauchgang_Fehler(Import);
         if (!Fehler.empty()) Befund("read, but " + Fehler);
         return;
     }

@@ -39,20 +39,21 @@ inline std::string Tauchgang_Text() {
 }
 
 // Empty when the tables hold a dive the calculation can step through, else what is wrong. An
-// import also puts a surface point before a log that begins below the surface; a dive file
-// starts where it says.
-inline std::string Tauchgang_Fehler(bool Start_an_der_Oberflaeche = true) {
+// import also puts a surface point before a log that begins below the surface and passes over
+// depths beyond the limit of entered points; a dive file starts where it says.
+inline std::string Tauchgang_Fehler(bool Import = true) {
     namespace W = Unit_WayPoints;
     namespace G = Unit_Gasgemisch_BestMix;
     if (W::WayPoint_Anzahl < 0 || W::WayPoint_Anzahl > W::WayPointMax)
         return "waypoint count " + std::to_string(W::WayPoint_Anzahl);
     if (G::Gasgemisch_NumMax < 0 || G::Gasgemisch_NumMax > G::GasGemisch_NumMaxUeberhaupt)
         return "gas count " + std::to_string(G::Gasgemisch_NumMax);
-    if (Start_an_der_Oberflaeche && W::WayPoint[0].m_Wasser != 0) return "first waypoint below the surface";
+    if (Import && W::WayPoint[0].m_Wasser != 0) return "first waypoint below the surface";
     for (int32_t k = 0; k <= W::WayPoint_Anzahl; ++k) {
         const W::WayPoint_Type& w = W::WayPoint[k];
         const std::string wo = "waypoint " + std::to_string(k) + ": ";
-        if (!std::isfinite(w.min_Runtime) || !std::isfinite(w.m_Wasser) || w.m_Wasser < 0)
+        if (!std::isfinite(w.min_Runtime) || !std::isfinite(w.m_Wasser) || w.m_Wasser < 0 ||
+            (Import && w.m_Wasser > W::m_Wasser_Grenze))
             return wo + "time or depth " + std::to_string(w.min_Runtime) + " " + std::to_string(w.m_Wasser);
         if (w.Gas_Nr < 0 || w.Gas_Nr > G::Gasgemisch_NumMax) return wo + "gas " + std::to_string(w.Gas_Nr);
         if (w.Tauchgeraet > 3) return wo + "apparatus " + std::to_string(w.Tauchgeraet);
