@@ -6,6 +6,7 @@ JOBS       ?= $(shell nproc)
 SOURCES    = $(shell find src app cli tools tests bench -name '*.cpp' -o -name '*.hpp')
 
 .PHONY: run test test-asan bench format format-check setup configure build screenshots package package-test
+.PHONY: fuzz-build fuzz fuzz-regress
 
 setup:
 	@scripts/setup
@@ -24,6 +25,8 @@ run: build
 
 test: build format-check
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if command -v $(FUZZ_CXX) >/dev/null; then $(MAKE) --no-print-directory fuzz-regress; \
+	else echo "fuzz-regress skipped: no $(FUZZ_CXX)"; fi
 
 # PNGs of every finished window, state and language in build/screenshots/.
 screenshots: build
@@ -59,3 +62,31 @@ package: setup
 
 package-test: package
 	@tests/package/Paket_pruefen $(BUILD_PACKAGE) $(BUILD_PACKAGE)/paket_test $(BUILD_PACKAGE)/brelune_*.deb
+
+# The file readers under libFuzzer, built with clang in $(BUILD_FUZZ). `make fuzz` runs each target
+# for FUZZ_SECONDS and keeps the inputs it finds (and any crash) in FUZZ_CORPUS, outside the tree;
+# `make fuzz-regress` runs every committed corpus entry and reproducer once.
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_CC      ?= clang-19
+FUZZ_CXX     ?= clang++-19
+FUZZ_SECONDS ?= 60
+FUZZ_CORPUS  ?= $(HOME)/.cache/brelune-fuzz
+FUZZ_TARGETS  = Tauchgangsdatei Einstellungsdatei UDDF CSV Kalibriertabelle
+
+fuzz-build: setup
+	@CC=$(FUZZ_CC) CXX=$(FUZZ_CXX) cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBRELUNE_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target brelune_fuzz
+
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do mkdir -p $(FUZZ_CORPUS)/$$t && \
+	  $(BUILD_FUZZ)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=2048 \
+	    -dict=tests/fuzz/$$t.dict -artifact_prefix=$(FUZZ_CORPUS)/$$t- -print_final_stats=1 \
+	    $(FUZZ_CORPUS)/$$t tests/fuzz/corpus/$$t || exit 1; done
+
+fuzz-regress: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	  if $(BUILD_FUZZ)/tests/fuzz/fuzz_$$t -runs=0 -timeout=10 -artifact_prefix=$(BUILD_FUZZ)/ tests/fuzz/corpus/$$t \
+	       $$(ls -d tests/fuzz/regress/$$t 2>/dev/null) >$(BUILD_FUZZ)/regress-$$t.log 2>&1; \
+	  then echo "fuzz-regress $$t: ok"; \
+	  else cat $(BUILD_FUZZ)/regress-$$t.log; echo "fuzz-regress $$t: FAILED"; exit 1; fi; done

@@ -38,7 +38,9 @@ std::vector<Gitterpunkt> Gitterpunkte_bilden(double s_Raster, int32_t& uebergang
     g.reserve(static_cast<std::size_t>(n + 1));
     for (int32_t i = 0; i <= n; ++i) {
         const iWayPoint_Type& s = iWayPoint[static_cast<std::size_t>(i)];
-        const bool brauchbar = std::isfinite(s.s_Zeit) && std::isfinite(s.m_Wasser) && s.s_Zeit <= s_Zeit_Max;
+        // A depth beyond the limit of entered points is no dive either (a unit or column mixed up).
+        const bool brauchbar = std::isfinite(s.s_Zeit) && std::isfinite(s.m_Wasser) &&
+                               s.s_Zeit <= s_Zeit_Max && s.m_Wasser <= W::m_Wasser_Grenze;
         const double k = brauchbar ? std::floor(s.s_Zeit / s_Raster + 0.5) : -1;
         if (k < 0) {
             ++uebergangen;

@@ -7,6 +7,7 @@
 #include "gases/Unit_Gasgemisch_BestMix.hpp"
 #include "planning/Unit_AbtauchPlanung.hpp"
 #include "planning/Unit_AustauchPlanung.hpp"
+#include "support/Tauchgangsprobe.hpp"
 #include "support/Testumgebung.hpp"
 
 #include <algorithm>
@@ -56,30 +57,6 @@ class Dateiumgebung : public Testumgebung {
     }
 
     // A plain dive to compare against after a refused import.
-    static void Tauchgang_anlegen() {
-        namespace W = Unit_WayPoints;
-        const float Punkte[][3] = {{0, 0, 0}, {2, 30, 1}, {25, 30, 1}, {28, 6, 4}, {33, 0, 4}};
-        W::WayPoint_Anzahl = 4;
-        for (int k = 0; k <= 4; ++k) {
-            W::WayPoint[k].min_Runtime = Punkte[k][0];
-            W::WayPoint[k].m_Wasser = Punkte[k][1];
-            W::WayPoint[k].Gas_Nr = static_cast<int32_t>(Punkte[k][2]);
-            W::WayPoint[k].Aktion = "P" + std::to_string(k);
-        }
-    }
-
-    static std::string Tauchgang_Text() {
-        namespace W = Unit_WayPoints;
-        std::string t = std::to_string(W::WayPoint_Anzahl) + ";" +
-                        std::to_string(Unit_Gasgemisch_BestMix::Gasgemisch_NumMax) + ";" +
-                        std::to_string(W::min_Schritt) + ";";
-        for (int32_t k = 0; k <= std::clamp(W::WayPoint_Anzahl, 0, W::WayPointMax); ++k) {
-            const auto& w = W::WayPoint[k];
-            t += std::to_string(w.min_Runtime) + "/" + std::to_string(w.m_Wasser) + "/" +
-                 std::to_string(w.Gas_Nr) + "/" + std::to_string(w.Tauchgeraet) + "/" + w.Aktion.Text() + ";";
-        }
-        for (int32_t i = 0; i <= Unit_Gasgemisch_BestMix::GasGemisch_NumMaxUeberhaupt; ++i)
-            t += Unit_Gasgemisch_BestMix::Gasgemisch[i].Name + ",";
-        return t;
-    }
+    static void Tauchgang_anlegen() { Tauchgangsprobe::Tauchgang_anlegen(); }
+    static std::string Tauchgang_Text() { return Tauchgangsprobe::Tauchgang_Text(); }
 };

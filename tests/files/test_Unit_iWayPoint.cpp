@@ -181,9 +181,9 @@ TEST_F(iWayPoints, Rueckwaerts_laufende_Zeit_gibt_nie_einen_frueheren_Wegpunkt) 
 }
 
 TEST_F(iWayPoints, Unbrauchbare_Samples_werden_uebergangen) {
-    Samples({{NaN, 3}, {-10, 3}, {-2, -0.3f}, {6, NaN}, {60, 10}, {1.0e30f, 5}});
+    Samples({{NaN, 3}, {-10, 3}, {-2, -0.3f}, {6, NaN}, {60, 10}, {1.0e30f, 5}, {90, 99999}, {120, 351}});
     const Umwandlung_Type r = iWayPoints_zu_WayPoints(false);
-    EXPECT_EQ(r.uebergangen, 4);
+    EXPECT_EQ(r.uebergangen, 6);
     ASSERT_EQ(W::WayPoint_Anzahl, 1);
     EXPECT_EQ(W::WayPoint[0].m_Wasser, 0); // -2 s lies in the window of 0, -0.3 m is the surface
     EXPECT_FLOAT_EQ(W::WayPoint[1].min_Runtime, 1.0f);
