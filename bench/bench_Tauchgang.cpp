@@ -67,6 +67,16 @@ void Aufstiegsgase() {
     U::Aufstieg_Gaswechsel_OK = true;
     U::Aufstieg_Gaswechsel.Zeile = {{{6, 6}, {21, 4}, {21, 4}, {21, 4}, {21, 4}, {21, 4}}};
 }
+
+// The trimix example entered, with the texts announced and the contingency plans as asked.
+void Trimix_mit_Berichten(bool Kontingenzplaene) {
+    Start();
+    Unit_Main::Berichte_anmelden();
+    Unit_Kontingenzplaene::Kontingenzplaene_an = Kontingenzplaene;
+    Aufstiegsgase();
+    Tauchen(3, 60, 11);
+    Tauchen(25, 60);
+}
 } // namespace
 
 // One calculation step of 0.1 min at constant depth: 16 compartments, limits, bookkeeping.
@@ -103,12 +113,7 @@ BENCHMARK(BM_Austauchen_Trimix)->Unit(benchmark::kMillisecond);
 // then also with the contingency plans and the runtime variations (planned before the plan
 // itself) and their page read.
 static void BM_Austauchen_Trimix_mit_Berichten(benchmark::State& state) {
-    Start();
-    Unit_Main::Berichte_anmelden();
-    Unit_Kontingenzplaene::Kontingenzplaene_an = state.range(0) != 0;
-    Aufstiegsgase();
-    Tauchen(3, 60, 11);
-    Tauchen(25, 60);
+    Trimix_mit_Berichten(state.range(0) != 0);
     for (auto _ : state) {
         M::Austauchen_Klick();
         Texte_lesen();
@@ -122,11 +127,7 @@ BENCHMARK(BM_Austauchen_Trimix_mit_Berichten)
 
 // Everything a plan can give: the table, the summary, the report and the CSV report of every sample.
 static void BM_Austauchen_Trimix_alle_Texte(benchmark::State& state) {
-    Start();
-    Unit_Main::Berichte_anmelden();
-    Aufstiegsgase();
-    Tauchen(3, 60, 11);
-    Tauchen(25, 60);
+    Trimix_mit_Berichten(false);
     for (auto _ : state) {
         M::Austauchen_Klick();
         Texte_lesen();

@@ -82,42 +82,38 @@ void Gewebe_anzeigen() {
     Unit_Saettigungsrechnung::Status_auffrischen();
 }
 
-// The limit texts of the warnings, built again only when the decimal separator changes.
+// The limit texts of the warnings: a step beyond a limit warns again on every row, so they are
+// built again only when the decimal separator, the language or a density limit changes.
 struct Grenztexte {
     char Trenner = 0;
-    std::string pO2_niedrig, pO2_hoch, CNS_hoch;
+    int32_t Sprache = -1;
+    float Dichte_Warnung = -1, Dichte_Maximum = -1;
+    std::string pO2_niedrig, pO2_hoch, CNS_hoch, Dichte_hoch, Dichte_zu_hoch;
 };
 
 const Grenztexte& Grenztexte_holen() {
+    namespace F = Unit_Formeln;
     static Grenztexte t;
-    if (t.Trenner != Unit_Tools::Dezimaltrennzeichen()) {
+    const char Trenner = Unit_Tools::Dezimaltrennzeichen();
+    const int32_t Sprache = Unit_Tools::Sprache;
+    const float Warnung = F::g_pro_L_Gasdichte_Warnung, Maximum = F::g_pro_L_Gasdichte_Maximum;
+    if (t.Trenner != Trenner || t.Sprache != Sprache || t.Dichte_Warnung != Warnung ||
+        t.Dichte_Maximum != Maximum) {
+        using Unit_Tools::Text_waehlen;
         using Unit_Tools::Zahl_formatieren;
-        t.Trenner = Unit_Tools::Dezimaltrennzeichen();
+        t.Trenner = Trenner;
+        t.Sprache = Sprache;
+        t.Dichte_Warnung = Warnung;
+        t.Dichte_Maximum = Maximum;
         t.pO2_niedrig = "pO2 < " + Zahl_formatieren(0, 2, 0.16L) + " bar. ";
         t.pO2_hoch = "pO2 > " + Zahl_formatieren(0, 2, 1.60L) + " bar. ";
         t.CNS_hoch = "CNS > " + Zahl_formatieren(0, 1, 100.0L) + " %. ";
+        t.Dichte_hoch = Text_waehlen("Gasdichte > ", "gas density > ") +
+                        Zahl_formatieren(0, 1, t.Dichte_Warnung) + " g/l. ";
+        t.Dichte_zu_hoch = Text_waehlen("GASDICHTE > ", "GAS DENSITY > ") +
+                           Zahl_formatieren(0, 1, t.Dichte_Maximum) + " g/l. ";
     }
     return t;
-}
-// "Gasdichte > 5.2 g/l. ": a step in dense gas warns again on every row, so the text is built
-// again only when its limit, the language or the decimal separator changes.
-const std::string& Dichtetext(bool Maximum, float Grenze) {
-    struct Merker {
-        float Grenze = -1;
-        int Sprache = -1;
-        char Trenner = 0;
-        std::string Text;
-    };
-    static std::array<Merker, 2> Texte;
-    Merker& m = Texte[Maximum ? 1 : 0];
-    const char Trenner = Unit_Tools::Dezimaltrennzeichen();
-    if (m.Grenze != Grenze || m.Sprache != Unit_Tools::Sprache || m.Trenner != Trenner) {
-        m = {Grenze, Unit_Tools::Sprache, Trenner,
-             (Maximum ? Unit_Tools::Text_waehlen("GASDICHTE > ", "GAS DENSITY > ")
-                      : Unit_Tools::Text_waehlen("Gasdichte > ", "gas density > ")) +
-                 Unit_Tools::Zahl_formatieren(0, 1, Grenze) + " g/l. "};
-    }
-    return m.Text;
 }
 
 // The stronger warning replaces the weaker one.
@@ -125,10 +121,9 @@ void Gasdichte_pruefen() {
     namespace F = Unit_Formeln;
     const float Dichte = F::g_pro_L_Gasdichte_atmen();
     if (Dichte > F::g_pro_L_Gasdichte_Maximum) {
-        if (Warnung_einmal(Gasdichte_zu_hoch, true))
-            W::Warntext += Dichtetext(true, F::g_pro_L_Gasdichte_Maximum);
+        if (Warnung_einmal(Gasdichte_zu_hoch, true)) W::Warntext += Grenztexte_holen().Dichte_zu_hoch;
     } else if (Warnung_einmal(Gasdichte_hoch, Dichte > F::g_pro_L_Gasdichte_Warnung)) {
-        W::Warntext += Dichtetext(false, F::g_pro_L_Gasdichte_Warnung);
+        W::Warntext += Grenztexte_holen().Dichte_hoch;
     }
 }
 } // namespace
