@@ -5,7 +5,10 @@
 #include "lang/Unit_UI.hpp"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace Unit_Formeln {
 
@@ -93,8 +96,20 @@ float g_pro_L_Gasdichte(const Unit_WayPoints::sData_Type& s) {
 
 float g_pro_L_Gasdichte_atmen() {
     namespace W = Unit_WayPoints;
-    return g_pro_L_Gasdichte(W::f_O2_atmen, W::f_N2_atmen, W::f_He_atmen,
-                             static_cast<float>(W::bar_Umgebung));
+    // At a stop nothing of it changes from step to step: the last result is kept by its inputs.
+    struct Merker {
+        std::array<uint32_t, 4> Eingabe{};
+        bool gueltig = false;
+        float Dichte = 0;
+    };
+    static Merker m;
+    const float bar = static_cast<float>(W::bar_Umgebung);
+    const std::array<uint32_t, 4> Eingabe{
+        std::bit_cast<uint32_t>(W::f_O2_atmen), std::bit_cast<uint32_t>(W::f_N2_atmen),
+        std::bit_cast<uint32_t>(W::f_He_atmen), std::bit_cast<uint32_t>(bar)};
+    if (!m.gueltig || m.Eingabe != Eingabe)
+        m = {Eingabe, true, g_pro_L_Gasdichte(W::f_O2_atmen, W::f_N2_atmen, W::f_He_atmen, bar)};
+    return m.Dichte;
 }
 
 float g_pro_L_Gasdichte_MAX() {

@@ -2,13 +2,8 @@
 
 #include "lang/Unit_UI.hpp"
 
-#include <cstring>
-
 namespace Unit_Gewebe_barL {
 
-Unit_WayPoints::Gewebe_Array barL_O2_Gewebe{};
-Unit_WayPoints::Gewebe_Array barL_N2_Gewebe{};
-Unit_WayPoints::Gewebe_Array barL_He_Gewebe{};
 float barL_O2 = 0;
 float barL_N2 = 0;
 float barL_He = 0;
@@ -35,16 +30,12 @@ void Geloeste_Gase_berechnen() {
     long double O2 = 0, N2 = 0, He = 0;
     // Every compartment breathes the same pO2.
     const long double O2_je_Kompartiment = barL_im_Kompartiment(WP::bar_pO2, O2_Wasser, O2_Fett);
-    // The same value in every entry, copied as bytes: an extended store costs several.
-    barL_O2_Gewebe[1] = O2_je_Kompartiment;
-    for (int i = 2; i <= WP::Gewebe_Anzahl; ++i)
-        std::memcpy(&barL_O2_Gewebe[i], &barL_O2_Gewebe[1], sizeof(long double));
+    // Only the sums are kept: nothing reads a compartment's share, and storing each costs more
+    // than computing it.
     for (int i = 1; i <= WP::Gewebe_Anzahl; ++i) {
-        barL_N2_Gewebe[i] = barL_im_Kompartiment(WP::p_N2_Gewebe[i], N2_Wasser, N2_Fett);
-        barL_He_Gewebe[i] = barL_im_Kompartiment(WP::p_He_Gewebe[i], He_Wasser, He_Fett);
         O2 += O2_je_Kompartiment;
-        N2 += barL_N2_Gewebe[i];
-        He += barL_He_Gewebe[i];
+        N2 += barL_im_Kompartiment(WP::p_N2_Gewebe[i], N2_Wasser, N2_Fett);
+        He += barL_im_Kompartiment(WP::p_He_Gewebe[i], He_Wasser, He_Fett);
     }
     barL_O2 = static_cast<float>(O2);
     barL_N2 = static_cast<float>(N2);

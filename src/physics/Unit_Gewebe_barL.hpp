@@ -5,11 +5,7 @@
 
 namespace Unit_Gewebe_barL {
 
-// Per compartment (1 to 16), barL.
-extern Unit_WayPoints::Gewebe_Array barL_O2_Gewebe;
-extern Unit_WayPoints::Gewebe_Array barL_N2_Gewebe;
-extern Unit_WayPoints::Gewebe_Array barL_He_Gewebe;
-
+// Sums over the 16 compartments, barL.
 extern float barL_O2;
 extern float barL_N2;
 extern float barL_He;

@@ -238,7 +238,8 @@ TEST_F(Saettigung, geloeste_Gase_nach_der_Oberflaechensaettigung) {
     namespace B = Unit_Gewebe_barL;
     Unit_Gewebe_barL::Geloeste_Gase_berechnen();
     EXPECT_NEAR(B::barL_N2, 1.64499f, 1e-4f);
-    EXPECT_NEAR(static_cast<double>(B::barL_N2_Gewebe[7]), 0.102812, 1e-5);
+    EXPECT_NEAR(static_cast<double>(B::barL_im_Kompartiment(W::p_N2_Gewebe[7], 12.11L, 66.124L)), 0.102812,
+                1e-5);
     EXPECT_EQ(B::barL_He, 0.0f);
     EXPECT_FLOAT_EQ(B::barL_N2He, B::barL_N2);
     EXPECT_NEAR(B::barL_N2He_Start, 1.64499f, 1e-4f); // the reference of the dive reset
